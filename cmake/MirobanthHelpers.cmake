@@ -1,0 +1,36 @@
+# Shared settings for every target of the project.
+
+# Which operating system's sources this build compiles: one decision, made
+# here. Each library keeps its system-specific files under a folder of that name.
+if(WIN32)
+  set(MIROBANTH_OS windows)
+else()
+  set(MIROBANTH_OS linux)
+endif()
+
+function(mirobanth_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# mirobanth_add_library(NAME DEFINE SOURCES...): a shared library of the
+# project whose export macro is keyed on DEFINE.
+function(mirobanth_add_library name define)
+  add_library(${name} SHARED ${ARGN})
+  target_compile_definitions(${name} PRIVATE ${define})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  mirobanth_warnings(${name})
+  if(WIN32)
+    # MinGW names DLLs lib*.dll by default; the deliverables carry their own names.
+    set_target_properties(${name} PROPERTIES PREFIX "")
+  endif()
+endfunction()
+
+# mirobanth_add_test(NAME SOURCES... [LIBS libs...]): one GoogleTest program,
+# registered with CTest test by test.
+function(mirobanth_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} MirobanthTestSupport GTest::gtest GTest::gtest_main)
+  mirobanth_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,78 @@
+// The flat C functions of the core library. No C++ exception may cross
+// into a C host, so nothing here lets one escape.
+#include "core/MirobanthCore.h"
+
+#include "core/Console.h"
+
+using mirobanth::core::Console;
+using mirobanth::core::Name;
+
+namespace {
+
+Console* consoleOf(ConsoleTypeC handle) { return reinterpret_cast<Console*>(handle); }
+
+// The source that tags a line: the handle's console, or a stand-in named
+// after the handle type when the host passed none.
+const Name* sourceOf(ConsoleTypeC handle) {
+    static const Name unnamed("<ConsoleTypeC>");
+    return handle ? consoleOf(handle) : &unnamed;
+}
+
+}  // namespace
+
+extern "C" {
+
+ConsoleTypeC mbConsoleCreate(const char* name) {
+    auto* console = new Console();
+    console->setName(name);
+    return reinterpret_cast<ConsoleTypeC>(console);
+}
+
+void mbConsoleDelete(ConsoleTypeC console) {
+    if (mbIsNull(console, "@mbConsoleDelete - ConsoleTypeC handle is NULL")) return;
+    delete consoleOf(console);
+}
+
+const char* mbConsoleVersion(ConsoleTypeC console) {
+    if (mbIsNull(console, "mbConsoleVersion - ConsoleTypeC handle is NULL")) return "0.0";
+    return consoleOf(console)->getVersion();
+}
+
+void mbConsoleSilent(ConsoleTypeC console, mbBool silent) {
+    if (mbIsNull(console, "mbConsoleSilent - ConsoleTypeC handle is NULL")) return;
+    Console::enableSilent(silent != 0);
+}
+
+void mbConsoleInfo(ConsoleTypeC console, const char* text) {
+    Console::info(sourceOf(console), text);
+}
+
+void mbConsoleWarn(ConsoleTypeC console, const char* text) {
+    Console::warn(sourceOf(console), text);
+}
+
+void mbConsoleFatal(ConsoleTypeC console, const char* text) {
+    Console::fatal(sourceOf(console), text);
+}
+
+void mbConsoleNotImplemented(ConsoleTypeC console, const char* text) {
+    Console::notImplemented(sourceOf(console), text);
+}
+
+void mbConsoleTest(void) {
+    ConsoleTypeC console = mbConsoleCreate("mbConsoleTest");
+    mbConsoleInfo(console, "message");
+    mbConsoleWarn(console, "warn");
+    mbConsoleDelete(console);
+    mbConsoleDelete(nullptr);
+}
+
+void mbConsoleTestLoading(void) {}
+
+mbBool mbIsNull(const void* handle, const char* message) {
+    if (handle != nullptr) return 0;
+    mbConsoleWarn(nullptr, message);
+    return 1;
+}
+
+}  // extern "C"

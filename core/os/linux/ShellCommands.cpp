@@ -1,0 +1,7 @@
+#include "core/ShellCommands.h"
+
+namespace mirobanth::core {
+
+const char* clearScreenCommand() { return "clear"; }
+
+}  // namespace mirobanth::core

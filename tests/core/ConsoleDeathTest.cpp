@@ -1,0 +1,51 @@
+// Every path that ends the process, each run in a child of the test program.
+#include <gtest/gtest.h>
+
+#include "core/Console.h"
+#include "core/MirobanthCore.h"
+#include "core/RuntimeException.h"
+
+using mirobanth::core::Console;
+using mirobanth::core::Name;
+using mirobanth::core::RuntimeException;
+
+namespace {
+
+TEST(ConsoleDeathTest, FatalPrintsTheBannerAndExitsWithOne) {
+    EXPECT_EXIT(Console::fatal("disk full"), ::testing::ExitedWithCode(1),
+                "^FATAL ERROR, EXITING...\ndisk full\n$");
+}
+
+TEST(ConsoleDeathTest, FatalWithSourceRepeatsTheTextTagged) {
+    Name source("Tintavel");
+    EXPECT_EXIT(Console::fatal(&source, "x"), ::testing::ExitedWithCode(1),
+                "^Tintavel: x\nFATAL ERROR, EXITING...\nx\n$");
+}
+
+TEST(ConsoleDeathTest, FatalKeepsTheTextOfARuntimeException) {
+    RuntimeException problem("no memory left");
+    EXPECT_EXIT(Console::fatal("giving up", problem), ::testing::ExitedWithCode(1),
+                "^no memory left\nFATAL ERROR, EXITING...\ngiving up\n$");
+    Name source("Tintavel");
+    EXPECT_EXIT(Console::fatal(&source, "giving up", problem), ::testing::ExitedWithCode(1),
+                "^Tintavel: no memory left\nFATAL ERROR, EXITING...\ngiving up\n$");
+}
+
+TEST(ConsoleDeathTest, SilentFatalStillShowsTheBanner) {
+    Name source("Tintavel");
+    EXPECT_EXIT(
+        {
+            Console::enableSilent(true);
+            Console::fatal(&source, "x");
+        },
+        ::testing::ExitedWithCode(1), "^FATAL ERROR, EXITING...\nx\n$");
+}
+
+TEST(ConsoleDeathTest, FlatFatalUsesTheHandleOrTheStandIn) {
+    EXPECT_EXIT(mbConsoleFatal(nullptr, "stop"), ::testing::ExitedWithCode(1),
+                "^<ConsoleTypeC>: stop\nFATAL ERROR, EXITING...\nstop\n$");
+    EXPECT_EXIT(mbConsoleFatal(mbConsoleCreate("Host"), "stop"), ::testing::ExitedWithCode(1),
+                "^Host: stop\nFATAL ERROR, EXITING...\nstop\n$");
+}
+
+}  // namespace

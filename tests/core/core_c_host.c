@@ -1,0 +1,21 @@
+/* A host written in C: it must compile against the flat header alone. */
+#include <string.h>
+
+#include "core/MirobanthCore.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    mbConsoleTestLoading();
+    if (strcmp(argv[1], "test") == 0) {
+        mbConsoleTest();
+        return 0;
+    }
+    if (strcmp(argv[1], "silent-fatal") == 0) {
+        ConsoleTypeC console = mbConsoleCreate("Host");
+        mbConsoleSilent(console, 1);
+        mbConsoleInfo(console, "hidden");
+        mbConsoleWarn(console, "hidden");
+        mbConsoleFatal(console, "stopped");
+    }
+    return 2;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mirobanth::test {
+
+// The outcome of a program run to its end.
+struct ChildResult {
+    int status = -1;  // exit status, or 128 + signal number
+    std::string out;
+    std::string err;
+};
+
+// How to run a child: its arguments (the first names the program, as a path),
+// environment changes (a value of nullopt removes the variable), a working
+// folder and what it reads on standard input.
+struct ChildOptions {
+    std::vector<std::string> args;
+    std::map<std::string, std::optional<std::string>> env;
+    std::string workingDirectory;
+    std::string input;
+    int timeoutSeconds = 60;
+};
+
+// Runs the program without a shell and collects its streams and status.
+// A child that outlives its time is killed and reported with status -1.
+ChildResult runChild(const ChildOptions& options);
+// The same with arguments alone: inherited environment, folder and no input.
+ChildResult runChild(std::vector<std::string> args);
+
+// Folder of the running test program (where the build puts every binary).
+std::string binaryDirectory();
+
+// A fresh empty folder under the system's temporary folder, removed by the destructor.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::string& path() const { return folder; }
+    // Writes a file (creating its folders) and returns its full path.
+    std::string write(const std::string& relativePath, const std::string& content) const;
+
+private:
+    std::string folder;
+};
+
+}  // namespace mirobanth::test

@@ -1,0 +1,57 @@
+#include "OutputCapture.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+namespace mirobanth::test {
+
+namespace {
+
+void flushAll() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(stdout);
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+OutputCapture::OutputCapture() {
+    flushAll();
+    redirect(out);
+    redirect(err);
+}
+
+OutputCapture::~OutputCapture() {
+    if (active) stop();
+}
+
+void OutputCapture::redirect(Stream& stream) {
+    stream.file = std::tmpfile();
+    stream.saved = dup(stream.fd);
+    dup2(fileno(stream.file), stream.fd);
+}
+
+std::string OutputCapture::restore(Stream& stream) {
+    dup2(stream.saved, stream.fd);
+    close(stream.saved);
+    std::string text;
+    std::rewind(stream.file);
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stream.file)) > 0) text.append(buffer, n);
+    std::fclose(stream.file);
+    return text;
+}
+
+CapturedOutput OutputCapture::stop() {
+    flushAll();
+    active = false;
+    CapturedOutput result;
+    result.out = restore(out);
+    result.err = restore(err);
+    return result;
+}
+
+}  // namespace mirobanth::test
