@@ -1,0 +1,1 @@
+#include "application/platform/PlatformFactory.h"
