@@ -1,0 +1,42 @@
+# Shared by the quick-start scripts: install what is missing, configure, build.
+# Sourced, not run.
+
+MIROBANTH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Packages every Linux build needs.
+MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless)
+# Packages the Windows cross builds need on top.
+MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686)
+
+# ensure_packages PACKAGE...: installs the missing ones when root; otherwise
+# names them and stops, since nothing can be built without them.
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# packages_for_preset PRESET: the packages that preset's build needs.
+packages_for_preset() {
+  case "$1" in
+    mingw*) echo "${MIROBANTH_LINUX_PACKAGES[*]} ${MIROBANTH_WINDOWS_PACKAGES[*]}" ;;
+    *) echo "${MIROBANTH_LINUX_PACKAGES[*]}" ;;
+  esac
+}
+
+# build_preset PRESET: configures and builds one preset of CMakePresets.json.
+build_preset() {
+  (cd "$MIROBANTH_ROOT" && cmake --preset "$1" && cmake --build --preset "$1" --parallel "$(nproc)")
+}
