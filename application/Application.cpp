@@ -1,1 +1,207 @@
 #include "application/Application.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "application/ApplicationDelegate.h"
+#include "application/SystemEnvironment.h"
+#include "application/VendorAddresses.h"
+#include "application/platform/Platform.h"
+#include "application/platform/PlatformFactory.h"
+
+namespace mirobanth::application {
+
+using core::Console;
+
+const std::int32_t Application::NORMAL = 1;
+const std::int32_t Application::EMBEDDED = 0;
+std::string Application::NAME = "Application";
+bool Application::firstApplicationRunningInConsole = true;
+
+namespace {
+
+std::string environmentValue(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value ? value : fallback;
+}
+
+}  // namespace
+
+Application::Application(std::string name, int argc, char** argv)
+    : Application(std::move(name), argc, argv, nullptr) {}
+
+Application::Application(std::string name, int argc, char** argv, ApplicationDelegate* delegate)
+    : Name(name),
+      applicationName(name),
+      version("0.0"),
+      company("Mirobanth_SDK"),
+      website(STATIC_CONTENT_BASE_URL) {
+    init(std::move(name), argc, argv, delegate);
+}
+
+Application::Application(const Application& other) = default;
+
+Application& Application::operator=(const Application& other) = default;
+
+Application::~Application() { Console::finalizeEvent(this); }
+
+void Application::init(std::string name, int argc, char** argv, ApplicationDelegate* newDelegate) {
+    delegate = newDelegate;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    launchTime[0] = launchTime[1] = 0;
+    mode = NORMAL;
+    setName(name);
+    if (std::getenv("MIROBANTH_SILENT")) Console::enableSilent(true);
+    if (!Console::isSilent()) Console::splash(getName(), cpuId(), user(), date());
+    if (!firstApplicationRunningInConsole) runningInConsole = false;
+    processArguments(argc, argv);
+    checkSystem();
+    platform = createPlatform();
+    if (std::getenv("MIROBANTH")) {
+        Console::info(this, "Verbose mode (tracking finalizers)");
+        Console::enableVerbose(true);
+    }
+    extendSearchPath();
+    if (delegate) {
+        delegate->applicationInitEvent(this);
+    } else {
+        Console::info(this, "No delegate used");
+    }
+}
+
+// Puts the product's relative system/ folder at the end of PATH. An unset or
+// empty PATH gets no leading separator: an empty entry would put the current
+// folder on the search path.
+void Application::extendSearchPath() {
+    std::string path = environmentValue("PATH", "");
+    if (!path.empty()) path += platform->getPathSeparator();
+    path += "system/";
+    Console::info(this, "PATH=" + path);
+    systemenv::setVariable("PATH", path);
+}
+
+void Application::processArguments(int argc, char** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (Console::isSilent()) continue;
+        std::cout << getApplicationName() << ": Argument " << i << " = " << argv[i] << std::endl;
+    }
+}
+
+void Application::checkSystem() {}
+
+void Application::activate() {}
+
+const std::string& Application::getApplicationName() const { return applicationName; }
+
+std::string Application::getApplicationData(std::string key) {
+    if (key.empty()) Console::warn(this, "ERROR");
+    return "undefined";
+}
+
+const std::string& Application::getVersion() const { return version; }
+const std::string& Application::getBuild() const { return build; }
+const std::string& Application::getCompany() const { return company; }
+const std::string& Application::getWebsite() const { return website; }
+
+void Application::setCompany(std::string newCompany) {
+    firePropertyChange("company", company, newCompany);
+    company = std::move(newCompany);
+}
+
+int Application::getExitValue() {
+    if (delegate) delegate->exitValueEvent(this);
+    return exitValue;
+}
+
+void Application::setExitValue(int value) {
+    int old = exitValue;
+    exitValue = value;
+    firePropertyChange("exitValue", old, value);
+}
+
+bool Application::isRunningInConsole() const { return runningInConsole; }
+
+void Application::setRunningInConsole(bool running) {
+    bool old = runningInConsole;
+    runningInConsole = running;
+    firePropertyChange("runningInConsole", old, running);
+}
+
+bool Application::isDaemon() const { return daemon; }
+void Application::setDaemon(bool value) { daemon = value; }
+Platform* Application::getPlatform() const { return platform.get(); }
+
+void Application::attatchConsole(Console* console) {
+    if (!console) Console::warn(this, "Console is NULL");
+    Console::notImplemented("attatchConsole");
+}
+
+void Application::notImplemented(std::string what) { Console::notImplemented(what); }
+
+void Application::test() {
+    Console::warn(this, "TESTING");
+    Console::warn(this, "name=" + getName());
+    Console::warn(this, "tostring=" + toString());
+    Console::warn(this, "applicationname=" + getApplicationName());
+}
+
+void Application::firePropertyChange(std::string name, bool oldValue, bool newValue) {
+    if (oldValue == newValue) Console::warn(this, name + ": value has not changed");
+}
+
+void Application::firePropertyChange(std::string name, int oldValue, int newValue) {
+    if (oldValue == newValue) Console::warn(this, name + ": value has not changed");
+}
+
+void Application::firePropertyChange(std::string name, std::string oldValue,
+                                     std::string newValue) {
+    if (oldValue == newValue) Console::warn(this, name + ": value has not changed");
+}
+
+bool Application::isConsoleMode() { return false; }
+
+void Application::setConsoleMode(bool) { Console::notImplemented("setConsoleMode"); }
+
+bool Application::isFirstApplicationRunningInConsole() { return firstApplicationRunningInConsole; }
+
+std::string Application::cpuId() {
+    const char* architecture = std::getenv("PROCESSOR_ARCHITECTURE");
+    if (architecture) return architecture;
+    std::string machine = systemenv::machineArchitecture();
+    return machine.empty() ? "Unknown" : machine;
+}
+
+std::string Application::user() {
+    const char* name = std::getenv("USERNAME");
+    if (!name) name = std::getenv("USER");
+    return name ? name : "Unknown";
+}
+
+std::string Application::date() {
+    std::time_t now = std::time(nullptr);
+    std::string text = std::asctime(std::localtime(&now));
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+std::string Application::lowercase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool Application::getBoolean(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && std::string(value) == "true";
+}
+
+bool Application::fileExists(std::string path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    return std::ifstream(path).is_open();
+}
+
+}  // namespace mirobanth::application

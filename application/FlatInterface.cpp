@@ -1,1 +1,138 @@
+// The flat C functions of the application library. Every handle is checked
+// before use and no C++ exception leaves a function.
+#include "application/MirobanthApplication.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+
 #include "application/Application.h"
+#include "core/Console.h"
+#include "core/MirobanthCore.h"
+
+using mirobanth::application::Application;
+
+namespace {
+
+Application* applicationOf(ApplicationTypeC handle) {
+    return reinterpret_cast<Application*>(handle);
+}
+
+ApplicationTypeC handleOf(Application* application) {
+    return reinterpret_cast<ApplicationTypeC>(application);
+}
+
+bool isNull(ApplicationTypeC handle, const char* function) {
+    return mbIsNull(handle, (std::string(function) + " - ApplicationTypeC handle is NULL").c_str());
+}
+
+// The last answer of mbApplicationData per handle, kept so that the text a
+// host received stays readable until it asks again or deletes the handle.
+class DataAnswers {
+public:
+    const char* keep(ApplicationTypeC handle, std::string text) {
+        std::lock_guard<std::mutex> lock(mutex);
+        return (answers[handle] = std::move(text)).c_str();
+    }
+    void forget(ApplicationTypeC handle) {
+        std::lock_guard<std::mutex> lock(mutex);
+        answers.erase(handle);
+    }
+
+private:
+    std::mutex mutex;
+    std::map<ApplicationTypeC, std::string> answers;
+};
+
+DataAnswers& dataAnswers() {
+    static DataAnswers answers;
+    return answers;
+}
+
+ApplicationTypeC create(const char* name, int argc, char** argv) {
+    try {
+        return handleOf(new Application(name, argc, argv));
+    } catch (const std::exception& error) {
+        mirobanth::core::Console::warn(std::string("mbApplicationCreate - ") + error.what());
+    } catch (...) {
+        mirobanth::core::Console::warn("mbApplicationCreate - application not created");
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+extern "C" {
+
+ApplicationTypeC mbApplicationCreate(const char* name, const char* company, int argc,
+                                     char** argv) {
+    if (mbIsNull(name, "mbApplicationCreate - name is NULL")) return nullptr;
+    ApplicationTypeC handle = create(name, argc, argv);
+    if (handle && company) applicationOf(handle)->setCompany(company);
+    return handle;
+}
+
+ApplicationTypeC mbApplicationCreateWithName(const char* name) {
+    return mbApplicationCreate(name, nullptr, 0, nullptr);
+}
+
+ApplicationTypeC mbApplicationCreateWithNameAndCompany(const char* name, const char* company) {
+    return mbApplicationCreate(name, company, 0, nullptr);
+}
+
+ApplicationTypeC mbApplicationCreateWithWideCharacters(const wchar_t*, const wchar_t* company,
+                                                       int argc, char** argv) {
+    ApplicationTypeC handle = create("WaitingToBeSet", argc, argv);
+    if (!handle) return nullptr;
+    if (company) applicationOf(handle)->setCompany("WaitingToBeSet");
+    mbApplicationNotImplemented(handle, "mbApplicationCreateWithWideCharacters");
+    return handle;
+}
+
+void mbApplicationCheckForUpdates(ApplicationTypeC application, void*) {
+    if (isNull(application, "mbApplicationCheckForUpdates")) return;
+    mbApplicationNotImplemented(application, "mbApplicationCheckForUpdates");
+}
+
+const char* mbApplicationData(ApplicationTypeC application, const char* key) {
+    if (isNull(application, "mbApplicationData")) return "";
+    std::string answer = applicationOf(application)->getApplicationData(key ? key : "");
+    return dataAnswers().keep(application, std::move(answer));
+}
+
+const char* mbApplicationParameterName(ApplicationTypeC application) {
+    if (isNull(application, "mbApplicationParameterName")) return "";
+    return applicationOf(application)->getApplicationName().c_str();
+}
+
+const char* mbApplicationParameterVersion(ApplicationTypeC application) {
+    if (isNull(application, "mbApplicationParameterVersion")) return "";
+    return applicationOf(application)->getVersion().c_str();
+}
+
+void mbApplicationNotImplemented(ApplicationTypeC application, const char* name) {
+    if (isNull(application, "mbApplicationNotImplemented")) return;
+    applicationOf(application)->notImplemented(name ? name : "");
+}
+
+int mbApplicationExitValue(ApplicationTypeC application) {
+    if (isNull(application, "mbApplicationExitValue")) return -1;
+    return applicationOf(application)->getExitValue();
+}
+
+void mbApplicationDelete(ApplicationTypeC application) {
+    if (mbIsNull(application, "@mbApplicationDelete - ApplicationTypeC handle is NULL")) return;
+    dataAnswers().forget(application);
+    delete applicationOf(application);
+}
+
+void mbApplicationTest(void) {
+    char test[] = "test";
+    char* argv[] = {test, nullptr};
+    ApplicationTypeC application = mbApplicationCreate("mbApplicationTest", "Mirobanth", 1, argv);
+    mbApplicationExitValue(application);
+    mbApplicationDelete(application);
+    mbApplicationDelete(nullptr);
+}
+
+}  // extern "C"

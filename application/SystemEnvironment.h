@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The few process-level facilities the application object needs before it
+// has a platform object. Each operating system answers in its own file.
+namespace mirobanth::application::systemenv {
+
+// Sets an environment variable of this process (the runtime library keeps a copy).
+void setVariable(const std::string& name, const std::string& value);
+
+// The processor architecture the operating system reports, or "" when it
+// reports none.
+std::string machineArchitecture();
+
+}  // namespace mirobanth::application::systemenv

@@ -1,0 +1,19 @@
+#include "application/SystemEnvironment.h"
+
+#include <sys/utsname.h>
+
+#include <cstdlib>
+
+namespace mirobanth::application::systemenv {
+
+void setVariable(const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+}
+
+std::string machineArchitecture() {
+    utsname system{};
+    if (uname(&system) != 0) return "";
+    return system.machine;
+}
+
+}  // namespace mirobanth::application::systemenv

@@ -1,0 +1,16 @@
+#include "application/SystemEnvironment.h"
+
+#include <cstdlib>
+
+namespace mirobanth::application::systemenv {
+
+void setVariable(const std::string& name, const std::string& value) {
+    // _putenv copies its argument into the runtime library's environment.
+    _putenv((name + "=" + value).c_str());
+}
+
+// Windows names the processor in PROCESSOR_ARCHITECTURE, which the caller
+// reads first; there is nothing more to ask.
+std::string machineArchitecture() { return ""; }
+
+}  // namespace mirobanth::application::systemenv
