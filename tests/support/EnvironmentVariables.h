@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace mirobanth::test {
+
+// Sets or removes environment variables for one test and puts every one it
+// touched back as it was when the test ends.
+class EnvironmentVariables {
+public:
+    EnvironmentVariables() = default;
+    ~EnvironmentVariables() {
+        for (const auto& [name, value] : saved) apply(name, value);
+    }
+    EnvironmentVariables(const EnvironmentVariables&) = delete;
+    EnvironmentVariables& operator=(const EnvironmentVariables&) = delete;
+
+    void set(const std::string& name, const std::string& value) { change(name, value); }
+    void remove(const std::string& name) { change(name, std::nullopt); }
+
+private:
+    void change(const std::string& name, const std::optional<std::string>& value) {
+        if (!saved.count(name)) {
+            const char* old = std::getenv(name.c_str());
+            saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        }
+        apply(name, value);
+    }
+    static void apply(const std::string& name, const std::optional<std::string>& value) {
+        if (value) setenv(name.c_str(), value->c_str(), 1);
+        else unsetenv(name.c_str());
+    }
+
+    std::map<std::string, std::optional<std::string>> saved;
+};
+
+}  // namespace mirobanth::test
