@@ -1,1 +1,111 @@
 #include "application/platform/Platform.h"
+
+#include <cstdlib>
+
+#include "application/platform/DialogTexts.h"
+#include "core/Console.h"
+
+namespace mirobanth::application {
+
+using core::Console;
+
+Platform::~Platform() = default;
+
+void Platform::sleepNow(int milliseconds) {
+    if (milliseconds <= 0) Console::warn("sleepNow value <= 0");
+    Console::notImplemented("sleepNow");
+}
+
+std::string Platform::getLibrary(std::string variable, std::string suffix) {
+    // A variable defined as the empty text still counts: its value is "".
+    const char* value = std::getenv(variable.c_str());
+    if (value == nullptr) {
+        Console::warn("Environment variable not defined " + variable);
+        return "";
+    }
+    return value + suffix;
+}
+
+Network* Platform::getNetwork() { return new Network(); }
+
+void Platform::connect(std::string url) { Console::info("Connecting to " + url); }
+
+std::string Platform::download(std::string) {
+    Console::notImplemented("download");
+    return "";
+}
+
+void Platform::alert(std::string, std::string) { Console::notImplemented("alert"); }
+
+void Platform::alert(std::string) { Console::notImplemented("alert"); }
+
+bool Platform::choice(std::string) {
+    Console::notImplemented("choice");
+    return false;
+}
+
+std::string Platform::prompt(std::string, std::string) {
+    Console::notImplemented("prompt");
+    return "";
+}
+
+void Platform::status(std::string) { Console::notImplemented("status"); }
+
+void Platform::clear() { Console::clear(); }
+
+std::vector<std::string> Platform::getRuntimeLibraryCandidates(const std::string& javaHome) {
+    // The layouts a Windows Java installation has used: the old JRE inside a
+    // JDK (client VM before server), then the modular runtime.
+    return {
+        javaHome + "/jre/bin/client/jvm.dll",
+        javaHome + "/jre/bin/server/jvm.dll",
+        javaHome + "/bin/server/jvm.dll",
+        javaHome + "/bin/client/jvm.dll",
+    };
+}
+
+std::string Platform::quoteForShell(const std::string& text) {
+    // The Windows command interpreter keeps a double-quoted text together.
+    return "\"" + text + "\"";
+}
+
+std::string Platform::trim(std::string text) { return remove(text, " "); }
+
+std::string Platform::remove(std::string text, std::string pattern) {
+    // Nothing can be taken away by an empty pattern, and searching for one
+    // would match at position 0 for ever.
+    if (pattern.empty()) return text;
+    // Only one character goes per match and the search starts over, so the
+    // deletions can make or break further matches ("aabb" less "ab" is "bb").
+    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern)) {
+        text.erase(at, 1);
+    }
+    return text;
+}
+
+std::string Platform::getRelativePath(std::string, std::string) { return ""; }
+
+std::map<std::string, std::string> Platform::list(std::string text) {
+    if (text.empty()) Console::warn("list argument has length == 0");
+    return {};
+}
+
+std::string Platform::hash(std::string) {
+    Console::notImplemented("hash");
+    return "";
+}
+
+void Platform::test() {
+    Console::info("+ PLATFORM TESTING");
+    Console::info("+" + getPlatformName());
+    Console::info("+" + getRuntimeLibrary());
+    Console::info("+" + getPathSeparator());
+}
+
+void Platform::reportInstallationProblem(const std::string& detail) {
+    alert("Mirobanth Runtime", "Installation problem:\n" + detail + dialog_texts::ALERT_TEXT_TAIL);
+    // Written after the alert was answered, so the line follows what the user saw.
+    Console::warn(detail);
+}
+
+}  // namespace mirobanth::application

@@ -1,1 +1,13 @@
-#include "application/platform/Platform.h"
+#include "application/platform/PlatformMacOS.h"
+
+namespace mirobanth::application {
+
+PlatformMacOS::~PlatformMacOS() = default;
+
+std::string PlatformMacOS::getRuntimeLibrary() { return ""; }
+
+std::string PlatformMacOS::getPlatformInfo() { return "<Unknown>"; }
+
+std::string PlatformMacOS::getPlatformDetail() { return ""; }
+
+}  // namespace mirobanth::application

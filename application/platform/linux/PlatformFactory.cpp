@@ -1,1 +1,9 @@
 #include "application/platform/PlatformFactory.h"
+
+#include "application/platform/linux/PlatformLinux.h"
+
+namespace mirobanth::application {
+
+std::shared_ptr<Platform> createPlatform() { return std::make_shared<PlatformLinux>(); }
+
+}  // namespace mirobanth::application

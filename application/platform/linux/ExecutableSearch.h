@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "application/ApplicationExport.h"
+
+namespace mirobanth::application {
+
+// Looks programs up in a PATH value the way a shell would, without running one.
+class MIROBANTH_APPLICATION_API ExecutableSearch {
+public:
+    // The folders of a PATH value in order. Empty entries are left out: they
+    // would mean the working folder, where no launcher should pick up programs.
+    static std::vector<std::string> folders(const std::string& searchPath);
+    // Every runnable file called name in those folders, in PATH order.
+    static std::vector<std::string> findAll(const std::string& name, const std::string& searchPath);
+    // The first of them, or "" when there is none.
+    static std::string find(const std::string& name, const std::string& searchPath);
+};
+
+}  // namespace mirobanth::application

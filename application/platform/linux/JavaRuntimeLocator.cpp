@@ -1,0 +1,124 @@
+#include "application/platform/linux/JavaRuntimeLocator.h"
+
+#include <cctype>
+#include <filesystem>
+#include <tuple>
+#include <utility>
+
+#include "application/platform/linux/ExecutableSearch.h"
+#include "application/platform/linux/JavaRuntimeLayout.h"
+
+namespace fs = std::filesystem;
+
+namespace mirobanth::application {
+
+namespace {
+
+// One runtime folder under usr/lib/jvm, as far as choosing the newest goes.
+struct InstalledRuntime {
+    std::vector<int> version;
+    bool isLink = false;
+    std::string name;
+    std::string library;
+};
+
+// Higher version first; at the same version a real folder beats a link to
+// one (Debian links java-1.17.0-openjdk-amd64 to java-17-openjdk-amd64), and
+// the name settles the rest so that the choice never depends on listing order.
+bool isBetter(const InstalledRuntime& a, const InstalledRuntime& b) {
+    return std::make_tuple(a.version, !a.isLink, b.name) >
+           std::make_tuple(b.version, !b.isLink, a.name);
+}
+
+std::vector<int> readNumbers(const std::string& text, std::size_t at) {
+    std::vector<int> numbers;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
+        int number = 0;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
+            if (number < 100000) number = number * 10 + (text[at] - '0');
+            ++at;
+        }
+        numbers.push_back(number);
+        // "1.8.0_292": the update number after "_" is part of the version.
+        bool separatorThenDigit = at + 1 < text.size() && (text[at] == '.' || text[at] == '_') &&
+                                  std::isdigit(static_cast<unsigned char>(text[at + 1]));
+        if (!separatorThenDigit) break;
+        ++at;
+    }
+    return numbers;
+}
+
+}  // namespace
+
+JavaRuntimeLocator::JavaRuntimeLocator(std::string searchPath, std::string root)
+    : searchPath(std::move(searchPath)), root(std::move(root)) {}
+
+std::string JavaRuntimeLocator::find() const {
+    std::string library = findFromSearchPath();
+    if (library.empty()) library = findDefaultRuntime();
+    if (library.empty()) library = findNewestRuntime();
+    return library;
+}
+
+std::string JavaRuntimeLocator::findFromSearchPath() const {
+    // Every java on the path in turn: the first may be a wrapper script that
+    // belongs to no installation, and a later one the user's runtime.
+    for (const auto& program : ExecutableSearch::findAll("java", searchPath)) {
+        std::string home = homeOfJavaProgram(program);
+        std::string library = home.empty() ? "" : libraryOfHome(home);
+        if (!library.empty()) return library;
+    }
+    return "";
+}
+
+std::string JavaRuntimeLocator::findDefaultRuntime() const {
+    return libraryOfHome((fs::path(runtimesFolder()) / "default-java").string());
+}
+
+std::string JavaRuntimeLocator::findNewestRuntime() const {
+    std::error_code error;
+    fs::directory_iterator entries(runtimesFolder(), error);
+    if (error) return "";
+    InstalledRuntime newest;
+    for (const auto& entry : entries) {
+        std::string name = entry.path().filename().string();
+        if (name.empty() || name[0] == '.') continue;
+        InstalledRuntime runtime{versionOfFolderName(name), entry.is_symlink(error), name,
+                                 libraryOfHome(entry.path().string())};
+        if (runtime.library.empty()) continue;
+        if (newest.library.empty() || isBetter(runtime, newest)) newest = std::move(runtime);
+    }
+    return newest.library;
+}
+
+std::string JavaRuntimeLocator::homeOfJavaProgram(const std::string& program) {
+    std::error_code error;
+    fs::path real = fs::canonical(program, error);
+    if (error) return "";
+    // real is <home>/bin/java.
+    return real.parent_path().parent_path().string();
+}
+
+std::string JavaRuntimeLocator::libraryOfHome(const std::string& javaHome) {
+    for (const auto& candidate : linuxRuntimeLibraryCandidates(javaHome)) {
+        std::error_code error;
+        if (fs::is_regular_file(candidate, error)) return candidate;
+    }
+    return "";
+}
+
+std::vector<int> JavaRuntimeLocator::versionOfFolderName(const std::string& name) {
+    auto firstDigit = name.find_first_of("0123456789");
+    if (firstDigit == std::string::npos) return {};
+    std::vector<int> version = readNumbers(name, firstDigit);
+    // Up to Java 8 the versions were called 1.x.
+    if (version.size() > 1 && version[0] == 1) version.erase(version.begin());
+    while (version.size() > 1 && version.back() == 0) version.pop_back();
+    return version;
+}
+
+std::string JavaRuntimeLocator::runtimesFolder() const {
+    return (fs::path(root) / "usr/lib/jvm").string();
+}
+
+}  // namespace mirobanth::application

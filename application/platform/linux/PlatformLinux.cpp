@@ -1,0 +1,94 @@
+#include "application/platform/linux/PlatformLinux.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <utility>
+
+#include "application/platform/DialogTexts.h"
+#include "application/platform/linux/ConsoleDialog.h"
+#include "application/platform/linux/DialogProgram.h"
+#include "application/platform/linux/JavaRuntimeLayout.h"
+#include "application/platform/linux/JavaRuntimeLocator.h"
+#include "application/platform/linux/ProgramRunner.h"
+
+namespace mirobanth::application {
+
+namespace texts = dialog_texts;
+
+namespace {
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool hasDisplay() {
+    return !environmentValue("DISPLAY").empty() || !environmentValue("WAYLAND_DISPLAY").empty();
+}
+
+// The dialog program to show a box with, when a display can show one.
+std::optional<DialogProgram> dialogProgram() {
+    if (!hasDisplay()) return std::nullopt;
+    return DialogProgram::find(environmentValue("PATH"));
+}
+
+}  // namespace
+
+PlatformLinux::PlatformLinux(std::string systemRoot) : systemRoot(std::move(systemRoot)) {}
+
+PlatformLinux::~PlatformLinux() = default;
+
+void PlatformLinux::sleepNow(int milliseconds) {
+    // A value of 0 or less only gives up the rest of the time slice.
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::string PlatformLinux::getPlatformName() { return "Linux"; }
+
+std::string PlatformLinux::getRuntimeLibrary() {
+    std::string library = JavaRuntimeLocator(environmentValue("PATH"), systemRoot).find();
+    if (library.empty()) reportInstallationProblem(RUNTIME_NOT_FOUND);
+    return library;
+}
+
+std::string PlatformLinux::getPathSeparator() { return ":"; }
+
+std::string PlatformLinux::getPlatformInfo() { return "<Unknown>"; }
+
+std::string PlatformLinux::getPlatformDetail() { return "Unknown"; }
+
+void PlatformLinux::alert(std::string title, std::string message) {
+    std::string caption = title + texts::ALERT_CAPTION_SUFFIX;
+    if (auto program = dialogProgram()) {
+        auto arguments = program->alertArguments(caption, message + texts::ALERT_TEXT_TAIL);
+        // OK is the only answer, status 0. Anything else may mean that the box
+        // never appeared (the programs answer 1 when they cannot open the
+        // display), so the message goes to the terminal too rather than be lost.
+        if (ProgramRunner::runAndWait(arguments) == 0) return;
+    }
+    ConsoleDialog::alert(caption, message);
+}
+
+bool PlatformLinux::choice(std::string) {
+    // The question is always the fixed one, whatever the caller passed.
+    if (auto program = dialogProgram()) {
+        auto arguments = program->retryArguments(texts::CHOICE_CAPTION, texts::CHOICE_TEXT);
+        return ProgramRunner::runAndWait(arguments) == 0;
+    }
+    return ConsoleDialog::askRetry(texts::CHOICE_CAPTION, texts::CHOICE_TEXT);
+}
+
+std::vector<std::string> PlatformLinux::getRuntimeLibraryCandidates(const std::string& javaHome) {
+    return linuxRuntimeLibraryCandidates(javaHome);
+}
+
+std::string PlatformLinux::quoteForShell(const std::string& text) {
+    // Inside single quotes nothing is special but the quote itself, which is
+    // closed, given escaped, and opened again.
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace mirobanth::application
