@@ -1,1 +1,193 @@
-#include <gtest/gtest.h>
+#include "application/Application.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include "ApplicationFixture.h"
+#include "ChildProcess.h"
+#include "application/platform/Platform.h"
+
+using mirobanth::application::Application;
+using mirobanth::core::Console;
+using mirobanth::test::capture;
+using mirobanth::test::CommandLine;
+using mirobanth::test::withoutSplash;
+
+namespace {
+
+using ApplicationConstructionTest = mirobanth::test::ApplicationTest;
+
+TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegate) {
+    CommandLine line({"/opt/tintavel/Tintavel64", "-v", "My File"});
+    std::unique_ptr<Application> application;
+    auto output = capture([&] { application.reset(new Application("Tintavel", line.argc(), line.argv())); });
+
+    EXPECT_EQ(withoutSplash(output.out, "Tintavel"),
+              "Tintavel: Argument 0 = /opt/tintavel/Tintavel64\n"
+              "Tintavel: Argument 1 = -v\n"
+              "Tintavel: Argument 2 = My File\n"
+              "Tintavel: PATH=/usr/bin:system/\n"
+              "Tintavel: No delegate used\n");
+    EXPECT_EQ(output.err, "");
+    EXPECT_STREQ(std::getenv("PATH"), "/usr/bin:system/");
+    EXPECT_EQ(capture([&] { application.reset(); }).out, "Tintavel: <FINALIZE>\n");
+}
+
+TEST_F(ApplicationConstructionTest, SilentEvenWhenEmptySuppressesAllButStillExtendsPath) {
+    environment.set("MIROBANTH_SILENT", "");
+    CommandLine line({"/opt/tintavel/Tintavel64", "-v"});
+    auto output = capture([&] { Application application("Tintavel", line.argc(), line.argv()); });
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, "");
+    EXPECT_TRUE(Console::isSilent());
+    EXPECT_STREQ(std::getenv("PATH"), "/usr/bin:system/");
+}
+
+TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePath) {
+    environment.set("MIROBANTH", "1");
+    Console::enableVerbose(false);
+    CommandLine line({"prog"});
+    auto output = capture([&] { Application application("Demo", line.argc(), line.argv()); });
+    EXPECT_EQ(withoutSplash(output.out, "Demo"),
+              "Demo: Argument 0 = prog\n"
+              "Demo: Verbose mode (tracking finalizers)\n"
+              "Demo: PATH=/usr/bin:system/\n"
+              "Demo: No delegate used\n"
+              "Demo: <FINALIZE>\n");
+    EXPECT_TRUE(Console::isVerbose());
+}
+
+TEST_F(ApplicationConstructionTest, UnsetOrEmptyPathGetsNoEmptyEntry) {
+    for (bool unset : {true, false}) {
+        if (unset) environment.remove("PATH");
+        else environment.set("PATH", "");
+        auto output = capture([&] { Application application("Demo", 0, nullptr); });
+        EXPECT_EQ(withoutSplash(output.out, "Demo"),
+                  "Demo: PATH=system/\nDemo: No delegate used\nDemo: <FINALIZE>\n");
+        EXPECT_STREQ(std::getenv("PATH"), "system/");
+    }
+}
+
+TEST_F(ApplicationConstructionTest, EachApplicationExtendsPathAgain) {
+    capture([&] {
+        Application first("A", 0, nullptr);
+        Application second("B", 0, nullptr);
+    });
+    EXPECT_STREQ(std::getenv("PATH"), "/usr/bin:system/:system/");
+}
+
+TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
+    environment.remove("USERNAME");
+    environment.set("USER", "bruno");
+    environment.remove("PROCESSOR_ARCHITECTURE");
+    EXPECT_EQ(Application::user(), "bruno");
+    EXPECT_NE(Application::cpuId(), "");
+    environment.remove("USER");
+    EXPECT_EQ(Application::user(), "Unknown");
+}
+
+using ApplicationPropertiesTest = mirobanth::test::ApplicationTest;
+
+TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
+    std::unique_ptr<Application> application;
+    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    EXPECT_EQ(application->getApplicationName(), "Tintavel");
+    EXPECT_EQ(application->getVersion(), "0.0");
+    EXPECT_EQ(application->getBuild(), "");
+    EXPECT_EQ(application->getCompany(), "Mirobanth_SDK");
+    EXPECT_EQ(application->getWebsite().rfind("https://", 0), 0u);
+    EXPECT_EQ(application->getExitValue(), 1);
+    EXPECT_FALSE(application->isDaemon());
+    EXPECT_TRUE(application->isRunningInConsole());
+    EXPECT_EQ(application->getPlatform()->getPathSeparator(), ":");
+    capture([&] { application.reset(); });
+}
+
+TEST_F(ApplicationPropertiesTest, PropertyEventsWarnOnlyWhenTheValueStaysTheSame) {
+    std::unique_ptr<Application> application;
+    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    auto output = capture([&] {
+        application->setExitValue(1);
+        application->setExitValue(0);
+        application->setCompany("Mirobanth_SDK");
+        application->setCompany("Acme");
+        application->setRunningInConsole(true);
+        application->setRunningInConsole(false);
+    });
+    EXPECT_EQ(output.err,
+              "Tintavel: exitValue: value has not changed\n"
+              "Tintavel: company: value has not changed\n"
+              "Tintavel: runningInConsole: value has not changed\n");
+    EXPECT_EQ(application->getExitValue(), 0);
+    EXPECT_EQ(application->getCompany(), "Acme");
+    EXPECT_FALSE(application->isRunningInConsole());
+    capture([&] { application.reset(); });
+}
+
+TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
+    std::unique_ptr<Application> application;
+    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    std::string empty, info;
+    auto output = capture([&] {
+        empty = application->getApplicationData("");
+        info = application->getApplicationData("INFO_PLIST");
+        application->setName("Renamed");
+        application->test();
+        application->attatchConsole(nullptr);
+    });
+    EXPECT_EQ(empty, "undefined");
+    EXPECT_EQ(info, "undefined");
+    EXPECT_EQ(output.err,
+              "Tintavel: ERROR\n"
+              "Renamed: TESTING\n"
+              "Renamed: name=Renamed\n"
+              "Renamed: tostring=Renamed\n"
+              "Renamed: applicationname=Tintavel\n"
+              "Renamed: Console is NULL\n"
+              "Function not implemented: attatchConsole\n");
+    capture([&] { application.reset(); });
+}
+
+TEST_F(ApplicationPropertiesTest, CopiesShareThePlatformUntilTheLastOneGoes) {
+    std::unique_ptr<Application> original;
+    capture([&] { original.reset(new Application("Tintavel", 0, nullptr)); });
+    original->processCommandLater("queued");
+    auto copy = std::make_unique<Application>(*original);
+    EXPECT_EQ(copy->getPlatform(), original->getPlatform());
+    capture([&] { original.reset(); });
+    // Still usable after the original is gone (the sanitizer build would
+    // catch a platform released too early).
+    EXPECT_EQ(copy->getPlatform()->getPathSeparator(), ":");
+    EXPECT_EQ(copy->nextCommand(), "queued");
+    capture([&] { copy.reset(); });
+}
+
+TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {
+    mirobanth::test::EnvironmentVariables environment;
+    environment.set("MB_FLAG", "true");
+    EXPECT_TRUE(Application::getBoolean("MB_FLAG"));
+    environment.set("MB_FLAG", "TRUE");
+    EXPECT_FALSE(Application::getBoolean("MB_FLAG"));
+    environment.set("MB_FLAG", "1");
+    EXPECT_FALSE(Application::getBoolean("MB_FLAG"));
+    environment.remove("MB_FLAG");
+    EXPECT_FALSE(Application::getBoolean("MB_FLAG"));
+
+    EXPECT_EQ(Application::lowercase("TinTavel-64"), "tintavel-64");
+    std::string date = Application::date();
+    EXPECT_EQ(date.size(), 24u);
+    EXPECT_NE(date.back(), '\n');
+    EXPECT_FALSE(Application::isConsoleMode());
+    EXPECT_TRUE(Application::isFirstApplicationRunningInConsole());
+}
+
+TEST(ApplicationUtilitiesTest, FileExistsOnlyForReadableRegularFiles) {
+    mirobanth::test::TemporaryFolder folder;
+    std::string file = folder.write("tintavel.jar", "jar");
+    EXPECT_TRUE(Application::fileExists(file));
+    EXPECT_FALSE(Application::fileExists(folder.path()));
+    EXPECT_FALSE(Application::fileExists(folder.path() + "/missing.jar"));
+    EXPECT_FALSE(Application::fileExists(""));
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ConsoleSwitches.h"
+#include "EnvironmentVariables.h"
+#include "OutputCapture.h"
+
+namespace mirobanth::test {
+
+// A writable argument vector built from texts, as main() would receive it.
+class CommandLine {
+public:
+    explicit CommandLine(std::vector<std::string> args) : texts(std::move(args)) {
+        for (auto& text : texts) pointers.push_back(text.data());
+        pointers.push_back(nullptr);
+    }
+    int argc() const { return static_cast<int>(texts.size()); }
+    char** argv() { return pointers.data(); }
+
+private:
+    std::vector<std::string> texts;
+    std::vector<char*> pointers;
+};
+
+// Applications change process-wide state (console switches, PATH). The
+// fixture fixes what their start-up lines depend on and restores it all.
+class ApplicationTest : public ::testing::Test {
+protected:
+    ApplicationTest() {
+        environment.set("PROCESSOR_ARCHITECTURE", "amd64");
+        environment.set("USERNAME", "ana");
+        environment.set("PATH", "/usr/bin");
+        environment.remove("MIROBANTH_SILENT");
+        environment.remove("MIROBANTH");
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+    }
+
+    // The start-up lines of an application named name, after the splash.
+    static std::string startupLines(const std::string& name, const std::string& path) {
+        return name + ": PATH=" + path + "\n" + name + ": No delegate used\n";
+    }
+
+    EnvironmentVariables environment;
+    ConsoleSwitches switches;
+};
+
+// Splits the two splash lines off the front of out; fails the test when they
+// are not the banner for name followed by a date in asctime form.
+std::string withoutSplash(const std::string& out, const std::string& name);
+
+}  // namespace mirobanth::test

@@ -1,0 +1,107 @@
+#include "application/MirobanthApplication.h"
+
+#include "ApplicationFixture.h"
+#include "ChildProcess.h"
+#include "application/Application.h"
+
+using mirobanth::application::Application;
+using mirobanth::test::capture;
+using mirobanth::test::withoutSplash;
+
+namespace {
+
+using ApplicationFlatTest = mirobanth::test::ApplicationTest;
+
+TEST_F(ApplicationFlatTest, CreationFormsAndQueries) {
+    ApplicationTypeC plain = nullptr, acme = nullptr;
+    auto created = capture([&] {
+        plain = mbApplicationCreateWithName("Tintavel");
+        acme = mbApplicationCreateWithNameAndCompany("Acme", "Acme Corp");
+    });
+    EXPECT_EQ(created.err, "");
+    auto* application = reinterpret_cast<Application*>(plain);
+    EXPECT_EQ(application->getCompany(), "Mirobanth_SDK");
+    EXPECT_EQ(reinterpret_cast<Application*>(acme)->getCompany(), "Acme Corp");
+    EXPECT_STREQ(mbApplicationParameterName(plain), "Tintavel");
+    EXPECT_STREQ(mbApplicationParameterVersion(plain), "0.0");
+    EXPECT_EQ(mbApplicationExitValue(plain), 1);
+
+    auto deleted = capture([&] {
+        mbApplicationDelete(plain);
+        mbApplicationDelete(acme);
+    });
+    EXPECT_EQ(deleted.out, "Tintavel: <FINALIZE>\nAcme: <FINALIZE>\n");
+}
+
+TEST_F(ApplicationFlatTest, DataStaysReadableUntilTheNextCallForTheHandle) {
+    ApplicationTypeC first = nullptr, second = nullptr;
+    capture([&] {
+        first = mbApplicationCreateWithName("First");
+        second = mbApplicationCreateWithName("Second");
+    });
+    const char* a = nullptr;
+    auto output = capture([&] {
+        a = mbApplicationData(first, "");
+        mbApplicationData(second, "other");
+    });
+    EXPECT_STREQ(a, "undefined");
+    EXPECT_EQ(output.err, "First: ERROR\n");
+    capture([&] {
+        mbApplicationDelete(first);
+        mbApplicationDelete(second);
+    });
+}
+
+TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
+    ApplicationTypeC handle = nullptr;
+    auto output = capture([&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
+    EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
+              "WaitingToBeSet: PATH=/usr/bin:system/\nWaitingToBeSet: No delegate used\n");
+    EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
+    EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
+    EXPECT_EQ(reinterpret_cast<Application*>(handle)->getCompany(), "WaitingToBeSet");
+    auto updates = capture([&] { mbApplicationCheckForUpdates(handle, nullptr); });
+    EXPECT_EQ(updates.err, "Function not implemented: mbApplicationCheckForUpdates\n");
+    capture([&] { mbApplicationDelete(handle); });
+}
+
+class ApplicationCHostTest : public ::testing::Test {
+protected:
+    mirobanth::test::ChildResult runHost(const std::string& mode) {
+        mirobanth::test::ChildOptions options;
+        options.args = {mirobanth::test::binaryDirectory() + "/application_c_host", mode};
+        options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"}, {"USERNAME", "ana"},
+                       {"PATH", "/usr/bin"}, {"MIROBANTH", std::nullopt},
+                       {"MIROBANTH_SILENT", std::nullopt}, {"DISPLAY", std::nullopt},
+                       {"WAYLAND_DISPLAY", std::nullopt}};
+        return mirobanth::test::runChild(options);
+    }
+};
+
+TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
+    auto result = runHost("test");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
+              "mbApplicationTest: Argument 0 = test\n"
+              "mbApplicationTest: PATH=/usr/bin:system/\n"
+              "mbApplicationTest: No delegate used\n"
+              "mbApplicationTest: <FINALIZE>\n");
+    EXPECT_EQ(result.err, "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");
+}
+
+TEST_F(ApplicationCHostTest, NullHandlesWarnAndAnswerNeutrally) {
+    auto result = runHost("nulls");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "data=[]\nname=[]\nversion=[]\nexit=-1\ncreated=1\n");
+    EXPECT_EQ(result.err,
+              "<ConsoleTypeC>: mbApplicationData - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationParameterName - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationParameterVersion - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationExitValue - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationNotImplemented - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationCheckForUpdates - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbApplicationCreate - name is NULL\n");
+}
+
+}  // namespace
