@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/Name.h"
+#include "core/Runnable.h"
+
+namespace mirobanth::core {
+
+// The work that Library::invokeLater hands to its worker thread. It only
+// reports that it ran; the method it stands for is not executed yet.
+// Internal to the core library.
+class InvokerThread : public Runnable, public Name {
+public:
+    InvokerThread();
+
+    void run() override;
+};
+
+}  // namespace mirobanth::core

@@ -1,0 +1,94 @@
+#include "core/Library.h"
+
+#include <gtest/gtest.h>
+
+#include "ConsoleSwitches.h"
+#include "OutputCapture.h"
+#include "RaisedException.h"
+#include "core/Console.h"
+
+using mirobanth::core::Console;
+using mirobanth::core::Library;
+using mirobanth::core::Method;
+using mirobanth::core::MethodArgument;
+using mirobanth::core::Value;
+using mirobanth::test::capture;
+using mirobanth::test::raisedText;
+
+namespace {
+
+class LibraryTest : public ::testing::Test {
+protected:
+    mirobanth::test::ConsoleSwitches restoreSwitches;
+    Library library{"user32"};
+};
+
+TEST_F(LibraryTest, EmptyLibraryNameRaisesButLaterRenamingIsAccepted) {
+    EXPECT_EQ(raisedText([] { Library unnamed(""); }), "Library name has zero length");
+    EXPECT_EQ(Library().getName(), "mirobanth:default");
+
+    library.setName("");
+    EXPECT_EQ(library.name(), "");
+    EXPECT_EQ(library.call("open").getText(), "undefined");
+}
+
+TEST_F(LibraryTest, EveryCallFormRefusesAnEmptyMethodName) {
+    const char* refused = "Method name has zero length";
+    EXPECT_EQ(raisedText([&] { library.call(""); }), refused);
+    EXPECT_EQ(raisedText([&] { library.call(Method(""), {MethodArgument("x")}); }), refused);
+    EXPECT_EQ(raisedText([&] { library.callVariable(Method(""), nullptr); }), refused);
+
+    std::string deferred;
+    auto output = capture([&] { deferred = raisedText([&] { library.invokeLater(Method("")); }); });
+    EXPECT_EQ(deferred, refused);
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(LibraryTest, CallsAnswerPlaceholderValues) {
+    EXPECT_EQ(library.call("messagebox").getText(), "undefined");
+    EXPECT_EQ(library.call(Method("messagebox"), {MethodArgument("hello")}).getText(),
+              "undefined");
+
+    MethodArgument a("a"), b("b");
+    EXPECT_EQ(library.callVariable(Method("beep"), nullptr).getText(), "");
+    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, nullptr).getText(), "");
+    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, &a, &b, &a, &b, &a, &b, &a, &b,
+                                   nullptr)
+                  .getText(),
+              "");
+
+    // Dispatch without a check: even an empty name is let through.
+    EXPECT_EQ(library.callReturnAndDispatch("").getText(), "");
+}
+
+TEST_F(LibraryTest, SelfTestWritesNothing) {
+    auto output = capture([] { Library::test(); });
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(LibraryTest, InvokeLaterReportsTheWorkerInOrder) {
+    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    EXPECT_EQ(output.out,
+              "Thread.start()\n"
+              "Thread called\n"
+              "InvokerThread: run\n"
+              "Thread: <FINALIZE>\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(LibraryTest, InvokeLaterWithoutVerboseLeavesOutTheFinalizeLine) {
+    Console::enableVerbose(false);
+    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    EXPECT_EQ(output.out, "Thread.start()\nThread called\nInvokerThread: run\n");
+}
+
+TEST_F(LibraryTest, InvokeLaterIsQuietWhenSilent) {
+    Console::enableSilent(true);
+    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, "");
+}
+
+}  // namespace
