@@ -1,0 +1,7 @@
+#include "core/NetLibraryDefault.h"
+
+namespace mirobanth::core {
+
+std::string NetLibraryDefault::request(std::string) { return ""; }
+
+}  // namespace mirobanth::core

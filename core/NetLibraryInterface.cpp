@@ -1,0 +1,10 @@
+#include "core/NetLibraryInterface.h"
+
+namespace mirobanth::core {
+
+std::string NetLibraryInterface::forward(std::string text) {
+    std::string copy = text;
+    return request(copy);
+}
+
+}  // namespace mirobanth::core

@@ -1,0 +1,59 @@
+#include "core/Runtime.h"
+
+#include <gtest/gtest.h>
+
+#include "ConsoleSwitches.h"
+#include "OutputCapture.h"
+#include "core/Console.h"
+
+using mirobanth::core::Console;
+using mirobanth::core::Runtime;
+using mirobanth::test::capture;
+
+namespace {
+
+class RuntimeTest : public ::testing::Test {
+protected:
+    mirobanth::test::ConsoleSwitches restoreSwitches;
+    Runtime& runtime = Runtime::instance();
+};
+
+TEST_F(RuntimeTest, OneInstanceWithASettableValue) {
+    EXPECT_EQ(&Runtime::instance(), &runtime);
+    EXPECT_EQ(runtime.getName(), "Runtime");
+    EXPECT_EQ(runtime.getValue(), "MIROBANTH_RUNTIME");
+
+    runtime.setValue("other");
+    EXPECT_EQ(Runtime::instance().value(), "other");
+    runtime.setValue("MIROBANTH_RUNTIME");
+}
+
+TEST_F(RuntimeTest, OperationsReportThemselvesNotImplemented) {
+    int processors = 0;
+    auto output = capture([&] {
+        processors = runtime.availableProcessors();
+        runtime.exit(3);
+        runtime.gc();
+        Runtime::test();
+    });
+    EXPECT_EQ(processors, -1);
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err,
+              "Function not implemented: Runtime#availableProcessors\n"
+              "Function not implemented: Runtime#exit\n"
+              "Function not implemented: Runtime#gc\n");
+}
+
+TEST_F(RuntimeTest, SilentOperationsWriteNothing) {
+    Console::enableSilent(true);
+    int processors = 0;
+    auto output = capture([&] {
+        processors = runtime.availableProcessors();
+        runtime.exit(0);
+        runtime.gc();
+    });
+    EXPECT_EQ(processors, -1);
+    EXPECT_EQ(output.err, "");
+}
+
+}  // namespace
