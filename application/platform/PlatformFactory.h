@@ -2,12 +2,14 @@
 
 #include <memory>
 
+#include "application/ApplicationExport.h"
 #include "application/platform/Platform.h"
 
 namespace mirobanth::application {
 
 // The platform object that fits the operating system this build targets.
 // Each system's factory lives in its own source file; CMake picks one.
-std::shared_ptr<Platform> createPlatform();
+// Exported so that hosts and tests get the same object the application does.
+MIROBANTH_APPLICATION_API std::shared_ptr<Platform> createPlatform();
 
 }  // namespace mirobanth::application

@@ -40,8 +40,7 @@ void ConsoleDialog::alert(const std::string& caption, const std::string& message
     std::cerr << caption << ": " << trimTrailingWhiteSpace(message) << std::endl;
 }
 
-bool ConsoleDialog::askRetry(const std::string& caption, const std::string& question,
-                             int inputFd) {
+bool ConsoleDialog::askRetry(const std::string& caption, const std::string& question, int inputFd) {
     if (!isatty(inputFd)) return false;
     std::cerr << caption << ": " << question << " [retry/cancel] " << std::flush;
     return isRetryAnswer(readLine(inputFd));

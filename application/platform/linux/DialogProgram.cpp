@@ -51,15 +51,22 @@ std::vector<std::string> DialogProgram::retryArguments(const std::string& captio
                                                        const std::string& text) const {
     switch (programKind) {
         case Kind::Zenity:
-            return {programPath,        "--question",          "--no-markup",
-                    "--title=" + caption, "--text=" + text,    "--ok-label=Retry",
-                    "--cancel-label=Cancel", "--default-cancel"};
+            return {
+                programPath,      "--question",       "--no-markup",           "--title=" + caption,
+                "--text=" + text, "--ok-label=Retry", "--cancel-label=Cancel", "--default-cancel",
+            };
         case Kind::KDialog:
-            return {programPath, "--title",   caption,   "--warningyesno", text,
-                    "--yes-label", "Retry", "--no-label", "Cancel"};
+            // No default button is asked of kdialog: it has no option for one that
+            // we could rely on across its versions.
+            return {
+                programPath,   "--title", caption,      "--warningyesno", text,
+                "--yes-label", "Retry",   "--no-label", "Cancel",
+            };
         case Kind::XMessage:
-            return {programPath, "-title",   caption,  "-buttons", "Retry:0,Cancel:1",
-                    "-default",  "Cancel", text};
+            return {
+                programPath,        "-title",   caption,  "-buttons",
+                "Retry:0,Cancel:1", "-default", "Cancel", text,
+            };
     }
     return {};
 }
