@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace mirobanth::managed {
+
+// The parts of the VM options that depend on the system the VM runs on.
+struct JavaPlatformTexts {
+    // Separates the entries of java.class.path and java.library.path.
+    std::string pathListSeparator;
+    // The look and feel that matches the desktop, used unless a skin was asked for.
+    std::string nativeLookAndFeelClass;
+};
+
+// Both systems' texts exist in every build, so either can be tested anywhere.
+JavaPlatformTexts windowsJavaPlatformTexts();
+JavaPlatformTexts linuxJavaPlatformTexts();
+
+// The texts of the system this build targets; each system's answer lives in
+// its own source file under os/.
+JavaPlatformTexts hostJavaPlatformTexts();
+
+}  // namespace mirobanth::managed

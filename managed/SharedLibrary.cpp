@@ -1,0 +1,61 @@
+// What every system shares: the path decision and moving the handle. The
+// loading itself lives in os/<system>/SystemLibrary.cpp.
+#include "managed/SharedLibrary.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "managed/SystemLibrary.h"
+
+namespace mirobanth::managed {
+
+namespace {
+
+std::string absolutePath(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.string();
+}
+
+}  // namespace
+
+// An empty path is refused before the system sees it: asked for "", the
+// system would hand back the running program itself.
+SharedLibrary::SharedLibrary(const std::string& path) {
+    if (path.empty()) throw LibraryError("Cannot load a library from an empty path");
+    libraryPath = absolutePath(path);
+    std::string reason;
+    handle = system_library::open(libraryPath, reason);
+    if (!handle) throw LibraryError("Cannot load " + libraryPath + ": " + reason);
+}
+
+SharedLibrary::~SharedLibrary() { unload(); }
+
+SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept
+    : libraryPath(std::move(other.libraryPath)),
+      handle(std::exchange(other.handle, nullptr)),
+      kept(other.kept) {}
+
+SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
+    if (this != &other) {
+        unload();
+        libraryPath = std::move(other.libraryPath);
+        handle = std::exchange(other.handle, nullptr);
+        kept = other.kept;
+    }
+    return *this;
+}
+
+void* SharedLibrary::address(const char* name) const {
+    std::string reason = "the library was moved away";
+    void* symbol = handle ? system_library::find(handle, name, reason) : nullptr;
+    if (!symbol) throw LibraryError(std::string(name) + " not found in " + libraryPath + ": " + reason);
+    return symbol;
+}
+
+void SharedLibrary::unload() noexcept {
+    if (handle && !kept) system_library::close(handle);
+    handle = nullptr;
+}
+
+}  // namespace mirobanth::managed

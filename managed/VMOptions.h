@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "managed/JavaPlatformTexts.h"
+
+namespace mirobanth::managed {
+
+// Everything that decides the VM options: the launcher's flags and the two
+// environment overrides. Built by Managed, read by buildVMOptions.
+struct VMOptionSettings {
+    // The product's own jar: the lower-case application name and ".jar".
+    std::string applicationJar;
+    bool nativeLookAndFeel = true;
+    bool importingSubstance = false;
+    bool customLookAndFeel = false;
+    std::string lookAndFeelClass;
+    bool gemini = false;
+    bool chrome = true;
+    bool secured = false;
+    // MIROBANTH_CLASSPATH and MIROBANTH_LIBRARYPATH: complete option texts.
+    std::optional<std::string> classPathOverride;
+    std::optional<std::string> libraryPathOverride;
+};
+
+// The VM always receives eight options: a feature that is off keeps its
+// slot with a harmless "ignore" property, so the slots never move.
+constexpr int VM_OPTION_COUNT = 8;
+using VMOptionTexts = std::array<std::string, VM_OPTION_COUNT>;
+
+// Indexes of the options that the launcher reports or reuses.
+enum VMOptionIndex {
+    CLASS_PATH_OPTION = 1,
+    LIBRARY_PATH_OPTION = 2,
+    LOOK_AND_FEEL_OPTION = 4,
+};
+
+VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+
+std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+
+}  // namespace mirobanth::managed
