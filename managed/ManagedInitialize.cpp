@@ -1,0 +1,154 @@
+// Creating the Java VM: the eight options, the search for the VM library,
+// loading it and calling JNI_CreateJavaVM.
+#include <jni.h>
+
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "application/platform/Platform.h"
+#include "core/Console.h"
+#include "managed/Managed.h"
+#include "managed/SharedLibrary.h"
+
+namespace mirobanth::managed {
+
+using core::Console;
+
+namespace {
+
+typedef jint(JNICALL* CreateJavaVMFunction)(JavaVM**, void**, void*);
+
+std::optional<std::string> environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
+
+// The VM's entry point in the library at path, or null after saying why.
+CreateJavaVMFunction linkCreateJavaVM(const core::Name* source, const std::string& path) {
+    try {
+        SharedLibrary library(path);
+        // A Java VM cannot be unloaded: its threads run its code until the
+        // process ends. Neither is a library whose entry point was missing.
+        library.keepLoaded();
+        Console::info(source, "Shared library loaded");
+        try {
+            auto createJavaVM = library.function<CreateJavaVMFunction>("JNI_CreateJavaVM");
+            Console::info(source, "Shared library method JNI_CreateJavaVM linked");
+            return createJavaVM;
+        } catch (const LibraryError&) {
+            Console::info(source, "Shared library does not contain method JNI_CreateJavaVM");
+        }
+    } catch (const LibraryError&) {
+        Console::info(source, "No shared library found");
+    }
+    return nullptr;
+}
+
+// The initialisation record with the option texts it points into.
+class InitArguments {
+public:
+    explicit InitArguments(const VMOptionTexts& options) : texts(options.begin(), options.end()) {
+        for (std::string& text : texts) entries.push_back({text.data(), nullptr});
+        arguments.version = JNI_VERSION_1_4;
+        arguments.nOptions = static_cast<jint>(entries.size());
+        arguments.options = entries.data();
+        arguments.ignoreUnrecognized = JNI_FALSE;
+    }
+    InitArguments(const InitArguments&) = delete;
+    InitArguments& operator=(const InitArguments&) = delete;
+
+    JavaVMInitArgs* record() { return &arguments; }
+
+private:
+    std::vector<std::string> texts;
+    std::vector<JavaVMOption> entries;
+    JavaVMInitArgs arguments{};
+};
+
+}  // namespace
+
+JNIEnv* Managed::initialize() {
+    Console::info(this, "Dynamic hookup of JVM through shared library");
+    const VMOptionTexts options = buildVMOptions(optionSettings(), hostJavaPlatformTexts());
+    Console::info(this, options[CLASS_PATH_OPTION]);
+    Console::info(this, options[LIBRARY_PATH_OPTION]);
+    Console::info(this, secured ? "Using a security policy" : "No security policy used");
+    if (!nativeLookAndFeel && customLookAndFeel) lookAndFeelClass = options[LOOK_AND_FEEL_OPTION];
+
+    jvmLibraryPath = findVMLibrary();
+    if (jvmLibraryPath.find('"') != std::string::npos) {
+        jvmLibraryPath = getPlatform()->remove(jvmLibraryPath, "\"");
+    }
+    checkLibrary();
+    return createJavaVM(options);
+}
+
+VMOptionSettings Managed::optionSettings() const {
+    VMOptionSettings settings;
+    settings.applicationJar = lowercase(getApplicationName()) + ".jar";
+    settings.nativeLookAndFeel = nativeLookAndFeel;
+    settings.importingSubstance = isImportingSubstance();
+    settings.customLookAndFeel = customLookAndFeel;
+    settings.lookAndFeelClass = lookAndFeelClass;
+    settings.gemini = gemini;
+    settings.chrome = chrome;
+    settings.secured = secured;
+    settings.classPathOverride = environmentValue("MIROBANTH_CLASSPATH");
+    settings.libraryPathOverride = environmentValue("MIROBANTH_LIBRARYPATH");
+    return settings;
+}
+
+// JAVA_HOME wins over MIROBANTH_JVM; the platform's own lookup comes last and
+// has already told the user when it found nothing.
+std::string Managed::findVMLibrary() {
+    if (auto javaHome = environmentValue("JAVA_HOME")) {
+        Console::info(this, "JAVA_HOME is used as JRE base path");
+        std::string path = javaHomeLibrary(*javaHome);
+        Console::info(this, path);
+        return path;
+    }
+    auto override = environmentValue("MIROBANTH_JVM");
+    if (override && !override->empty()) {
+        Console::info(this, "MIROBANTH_JVM override in effect");
+        return *override;
+    }
+    Console::info(this, "JAVA_HOME and MIROBANTH_JVM not defined");
+    return getPlatform()->getRuntimeLibrary();
+}
+
+// Installations differ in where they keep the VM library; the first
+// candidate that exists wins. When none does, the most likely one is named,
+// so the messages that follow say what was expected.
+std::string Managed::javaHomeLibrary(const std::string& javaHome) {
+    std::vector<std::string> candidates = getPlatform()->getRuntimeLibraryCandidates(javaHome);
+    for (const std::string& candidate : candidates) {
+        if (fileExists(candidate)) return candidate;
+    }
+    return candidates.empty() ? std::string() : candidates.front();
+}
+
+void Managed::checkLibrary() {
+    if (fileExists(jvmLibraryPath)) {
+        Console::info(this, "Shared library found");
+        Console::info(this, jvmLibraryPath);
+    } else {
+        Console::warn(this, "File not found - " + jvmLibraryPath);
+    }
+}
+
+JNIEnv* Managed::createJavaVM(const VMOptionTexts& options) {
+    CreateJavaVMFunction createJavaVM = linkCreateJavaVM(this, jvmLibraryPath);
+    if (!createJavaVM) return nullptr;
+    InitArguments arguments(options);
+    if (createJavaVM(&javaVM, reinterpret_cast<void**>(&jniEnv), arguments.record()) < 0) {
+        javaVM = nullptr;
+        jniEnv = nullptr;
+        Console::warn(this, "Call to Java VM failed");
+        return nullptr;
+    }
+    return jniEnv;
+}
+
+}  // namespace mirobanth::managed

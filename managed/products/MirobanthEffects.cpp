@@ -1,0 +1,11 @@
+#include "managed/products/MirobanthEffects.h"
+
+#include "core/Console.h"
+
+std::string MirobanthEffects::NAME = "MirobanthFX";
+
+MirobanthEffects::MirobanthEffects(int argc, char** argv) : Managed(NAME, argc, argv) {
+    launchWithString("com/mirobanth/app/fx/MirobanthFX");
+}
+
+MirobanthEffects::~MirobanthEffects() { mirobanth::core::Console::finalizeEvent(this); }

@@ -1,0 +1,11 @@
+#include "managed/products/MirobanthLayout.h"
+
+#include "core/Console.h"
+
+std::string MirobanthLayout::NAME = "MirobanthLayout";
+
+MirobanthLayout::MirobanthLayout(int argc, char** argv) : Managed(NAME, argc, argv) {
+    launchWithString("com/mirobanth/app/layout/MirobanthLayout");
+}
+
+MirobanthLayout::~MirobanthLayout() { mirobanth::core::Console::finalizeEvent(this); }

@@ -1,0 +1,11 @@
+#include "managed/products/MirobanthMedorel.h"
+
+#include "core/Console.h"
+
+std::string MirobanthMedorel::NAME = "Medorel";
+
+MirobanthMedorel::MirobanthMedorel(int argc, char** argv) : Managed(NAME, argc, argv) {
+    launchWithString("com/mirobanth/hybrid/media/Medorel");
+}
+
+MirobanthMedorel::~MirobanthMedorel() { mirobanth::core::Console::finalizeEvent(this); }

@@ -1,0 +1,16 @@
+#include "managed/products/MirobanthRemolet.h"
+
+#include "application/platform/Platform.h"
+#include "core/Console.h"
+
+using mirobanth::core::Console;
+
+std::string MirobanthRemolet::NAME = "Remolet";
+
+// Shares Recodra's running line: both come from one template of product.
+MirobanthRemolet::MirobanthRemolet(int argc, char** argv) : Application(NAME, argc, argv) {
+    Console::info(this, "recodra is running");
+    getPlatform()->alert(getApplicationName(), "MirobanthRemolet");
+}
+
+MirobanthRemolet::~MirobanthRemolet() { Console::finalizeEvent(this); }

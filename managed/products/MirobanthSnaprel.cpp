@@ -1,0 +1,11 @@
+#include "managed/products/MirobanthSnaprel.h"
+
+#include "core/Console.h"
+
+std::string MirobanthSnaprel::NAME = "Snaprel";
+
+MirobanthSnaprel::MirobanthSnaprel(int argc, char** argv) : Managed(NAME, argc, argv) {
+    launchWithString("com/mirobanth/snaprel/Snaprel");
+}
+
+MirobanthSnaprel::~MirobanthSnaprel() { mirobanth::core::Console::finalizeEvent(this); }
