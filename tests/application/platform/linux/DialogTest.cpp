@@ -1,12 +1,17 @@
-// Alerts and the retry question of the Linux platform, with fake dialog
-// programs on the path, and without a display.
+// Alerts and the retry question of the Linux platform: through fake dialog
+// programs on the path, and on the terminal when there is no display.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
-#include "FakeDialog.h"
 #include "OutputCapture.h"
 #include "application/platform/linux/PlatformLinux.h"
 
@@ -19,150 +24,145 @@ namespace {
 const std::string ALERT_TEXT = "Class not found\n\t\t\t\t";
 const std::string RETRY_TEXT = "Resource not available\nDo you want to try again?";
 
-// Puts a file descriptor on standard input for the life of the object.
-class StandardInput {
-public:
-    explicit StandardInput(int fd) : saved(dup(0)) { dup2(fd, 0); }
-    ~StandardInput() {
-        dup2(saved, 0);
-        close(saved);
-    }
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
-private:
-    int saved;
-};
-
+// A display, standard input that is no terminal, and a path that holds only
+// the fake dialog programs. Each fake records its arguments NUL-separated
+// (they hold newlines) in <name>.args, a line per run in "runs", and exits
+// with the status it was given.
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         environment.set("DISPLAY", ":7");
         environment.remove("WAYLAND_DISPLAY");
-        environment.set("PATH", dialogs.binFolder());
+        environment.set("PATH", bin);
+        int nothing = open("/dev/null", O_RDONLY);
+        dup2(nothing, 0);
+        close(nothing);
     }
-    ~DialogTest() override { close(nullInput); }
-    std::string path(const std::string& name) { return dialogs.binFolder() + "/" + name; }
+    void TearDown() override {
+        dup2(savedInput, 0);
+        close(savedInput);
+    }
+
+    void install(const std::string& name, int status, const std::string& shell = "/bin/sh") {
+        std::string script = "#!" + shell + "\nprintf '%s\\0' \"$@\" > " + bin + "/" + name +
+                             ".args\necho run >> " + bin + "/runs\nexit " + std::to_string(status) +
+                             "\n";
+        chmod(folder.write("bin/" + name, script).c_str(), 0755);
+    }
+    Arguments arguments(const std::string& name) {
+        Arguments result;
+        std::string text = contents(bin + "/" + name + ".args");
+        for (std::size_t at = 0, end; (end = text.find('\0', at)) != std::string::npos;
+             at = end + 1)
+            result.push_back(text.substr(at, end - at));
+        return result;
+    }
 
     mirobanth::test::ConsoleSwitches restoreSwitches;
     mirobanth::test::EnvironmentVariables environment;
-    mirobanth::test::FakeDialogs dialogs;
-    mirobanth::test::TemporaryFolder emptyRoot;
-    PlatformLinux platform{emptyRoot.path()};
-    int nullInput = open("/dev/null", O_RDONLY);
-    StandardInput noTerminal{nullInput};
+    mirobanth::test::TemporaryFolder folder;
+    std::string bin = folder.path() + "/bin";
+    int savedInput = dup(0);
+    PlatformLinux platform{folder.path()};  // no Java runtime under it
 };
 
-TEST_F(DialogTest, ZenityShowsTheAlertAndTheRetryQuestion) {
-    dialogs.install("zenity", 0);
-    bool answer = false;
-    auto output = capture([&] {
-        platform.alert("Tintavel", "Class not found");
-        EXPECT_EQ(dialogs.arguments("zenity"),
-                  (Arguments{path("zenity"), "--info", "--no-markup", "--title=Tintavel Alert",
-                             "--text=" + ALERT_TEXT}));
-        answer = platform.choice("Save the file?");
-    });
-    EXPECT_TRUE(answer);
-    EXPECT_EQ(dialogs.arguments("zenity"),
-              (Arguments{path("zenity"), "--question", "--no-markup", "--title=Application",
-                         "--text=" + RETRY_TEXT, "--ok-label=Retry", "--cancel-label=Cancel",
-                         "--default-cancel"}));
-    EXPECT_EQ(output.out + output.err, "");
-
-    dialogs.install("zenity", 1);
-    EXPECT_FALSE(platform.choice(""));
-    dialogs.install("zenity", 5);
-    EXPECT_FALSE(platform.choice(""));
-}
-
-TEST_F(DialogTest, KDialogAndXMessageWhenZenityIsMissing) {
-    dialogs.install("kdialog", 0);
-    platform.alert("Tintavel", "Class not found");
-    EXPECT_EQ(dialogs.arguments("kdialog"),
-              (Arguments{path("kdialog"), "--title", "Tintavel Alert", "--msgbox", ALERT_TEXT}));
-    EXPECT_TRUE(platform.choice(""));
-    EXPECT_EQ(dialogs.arguments("kdialog"),
-              (Arguments{path("kdialog"), "--title", "Application", "--warningyesno", RETRY_TEXT,
-                         "--yes-label", "Retry", "--no-label", "Cancel"}));
-
-    mirobanth::test::FakeDialogs others;
-    others.install("xmessage", 1);
-    environment.set("PATH", others.binFolder());
-    EXPECT_FALSE(platform.choice(""));
-    EXPECT_EQ(others.arguments("xmessage"),
-              (Arguments{others.binFolder() + "/xmessage", "-title", "Application", "-buttons",
-                         "Retry:0,Cancel:1", "-default", "Cancel", RETRY_TEXT}));
-    others.install("xmessage", 0);
-    platform.alert("Tintavel", "Class not found");
-    EXPECT_EQ(others.arguments("xmessage"),
-              (Arguments{others.binFolder() + "/xmessage", "-title", "Tintavel Alert", "-buttons",
-                         "OK:0", ALERT_TEXT}));
+TEST_F(DialogTest, EachProgramGetsTheTextsOfTheMessageBoxes) {
+    struct Expected {
+        std::string name;
+        Arguments alert, retry;
+    } programs[] = {
+        {"zenity",
+         {"--info", "--no-markup", "--title=Tintavel Alert", "--text=" + ALERT_TEXT},
+         {"--question", "--no-markup", "--title=Application", "--text=" + RETRY_TEXT,
+          "--ok-label=Retry", "--cancel-label=Cancel", "--default-cancel"}},
+        {"kdialog",
+         {"--title", "Tintavel Alert", "--msgbox", ALERT_TEXT},
+         {"--title", "Application", "--warningyesno", RETRY_TEXT, "--yes-label", "Retry",
+          "--no-label", "Cancel"}},
+        {"xmessage",
+         {"-title", "Tintavel Alert", "-buttons", "OK:0", ALERT_TEXT},
+         {"-title", "Application", "-buttons", "Retry:0,Cancel:1", "-default", "Cancel",
+          RETRY_TEXT}},
+    };
+    for (const auto& program : programs) {
+        SCOPED_TRACE(program.name);
+        std::filesystem::remove_all(bin);
+        install(program.name, 0);
+        auto output = capture([&] { platform.alert("Tintavel", "Class not found"); });
+        EXPECT_EQ(arguments(program.name), program.alert);
+        EXPECT_TRUE(platform.choice("Save the file?"));
+        EXPECT_EQ(arguments(program.name), program.retry);
+        EXPECT_EQ(output.out + output.err, "");
+    }
 }
 
 TEST_F(DialogTest, ZenityComesFirstAndAWaylandDisplayCounts) {
     environment.remove("DISPLAY");
     environment.set("WAYLAND_DISPLAY", "wayland-0");
-    dialogs.install("xmessage", 0);
-    dialogs.install("kdialog", 0);
-    dialogs.install("zenity", 0);
+    install("xmessage", 0);
+    install("kdialog", 0);
+    install("zenity", 0);
     platform.alert("Tintavel", "Class not found");
-    EXPECT_EQ(dialogs.runs(), "run\n");
-    EXPECT_EQ(dialogs.arguments("zenity").at(1), "--info");
+    EXPECT_EQ(contents(bin + "/runs"), "run\n");
+    EXPECT_EQ(arguments("zenity").at(0), "--info");
 }
 
-TEST_F(DialogTest, AlertReachesTheTerminalWhenNoBoxWasShown) {
-    dialogs.install("zenity", 1);  // what zenity answers when it cannot open the display
-    auto refused = capture([&] { platform.alert("Tintavel", "Class not found"); });
-    EXPECT_EQ(refused.err, "Tintavel Alert: Class not found\n");
-
-    dialogs.install("zenity", 0, "/nonexistent/interpreter");
-    bool answer = true;
+TEST_F(DialogTest, UnansweredBoxesMeanAnAlertOnTheTerminalAndCancel) {
+    const std::string line = "Tintavel Alert: Class not found\n";
+    auto noProgram = capture([&] { platform.alert("Tintavel", "Class not found"); });
+    EXPECT_EQ(noProgram.err, line);
+    // 1 is also what the programs answer when they cannot open the display.
+    for (int status : {1, 5}) {
+        install("zenity", status);
+        auto refused = capture([&] { platform.alert("Tintavel", "Class not found"); });
+        EXPECT_EQ(refused.err, line);
+        EXPECT_FALSE(platform.choice(""));
+    }
+    EXPECT_EQ(contents(bin + "/runs"), "run\nrun\nrun\nrun\n");
+    install("zenity", 0, "/nonexistent/interpreter");
     auto unstartable = capture([&] {
+        EXPECT_FALSE(platform.choice(""));
         platform.alert("Tintavel", "Class not found");
-        answer = platform.choice("");
     });
-    EXPECT_FALSE(answer);
-    EXPECT_EQ(unstartable.err, "Tintavel Alert: Class not found\n");
-    EXPECT_EQ(dialogs.runs(), "run\n");
+    EXPECT_EQ(unstartable.err, line);
 }
 
 TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {
     environment.remove("DISPLAY");
-    dialogs.install("zenity", 0);
-    int question[2];
-    ASSERT_EQ(pipe(question), 0);
-    ASSERT_EQ(write(question[1], "retry\n", 6), 6);
-    bool answer = true;
+    install("zenity", 0);
+    int answer[2];
+    ASSERT_EQ(pipe(answer), 0);
+    ASSERT_EQ(write(answer[1], "retry\n", 6), 6);
+    dup2(answer[0], 0);
     auto output = capture([&] {
-        platform.alert("Tintavel", "Class not found");
         platform.alert("Tintavel", " Done \n\t\t\t\t");
         mirobanth::core::Console::enableSilent(true);
-        platform.alert("Tintavel", "Silent");
-        StandardInput piped(question[0]);
-        answer = platform.choice("");
+        platform.alert("Tintavel", "Class not found");
+        EXPECT_FALSE(platform.choice(""));  // a pipe is no user
     });
-    EXPECT_FALSE(answer);
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err,
-              "Tintavel Alert: Class not found\nTintavel Alert:  Done\nTintavel Alert: Silent\n");
-    EXPECT_EQ(dialogs.runs(), "");
-    // A pipe is no user: its answer was left unread.
+    EXPECT_EQ(output.err, "Tintavel Alert:  Done\nTintavel Alert: Class not found\n");
+    EXPECT_EQ(contents(bin + "/runs"), "");
     char unread[7] = {};
-    EXPECT_EQ(read(question[0], unread, 6), 6);
+    EXPECT_EQ(read(answer[0], unread, 6), 6);
     EXPECT_STREQ(unread, "retry\n");
-    close(question[0]);
-    close(question[1]);
+    close(answer[0]);
+    close(answer[1]);
 }
 
 TEST_F(DialogTest, MissingRuntimeShowsOneBoxThenTheDetail) {
-    dialogs.install("zenity", 0);
-    std::string found = "x";
-    auto output = capture([&] { found = platform.getRuntimeLibrary(); });
-    EXPECT_EQ(found, "");
-    EXPECT_EQ(dialogs.runs(), "run\n");
-    EXPECT_EQ(dialogs.arguments("zenity"),
-              (Arguments{path("zenity"), "--info", "--no-markup", "--title=Mirobanth Runtime Alert",
-                         "--text=Installation problem:\nJava Runtime Not Found - No Java installed "
-                         "?\n\t\t\t\t\n\t\t\t\t"}));
+    install("zenity", 0);
+    auto output = capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), ""); });
+    EXPECT_EQ(contents(bin + "/runs"), "run\n");
+    EXPECT_EQ(arguments("zenity").back(),
+              "--text=Installation problem:\nJava Runtime Not Found - No Java installed "
+              "?\n\t\t\t\t\n\t\t\t\t");
+    EXPECT_EQ(arguments("zenity").at(2), "--title=Mirobanth Runtime Alert");
     EXPECT_EQ(output.err, "Java Runtime Not Found - No Java installed ?\n");
 }
 

