@@ -1,0 +1,62 @@
+#include "application/platform/StateFile.h"
+
+#include <cctype>
+#include <fstream>
+#include <iostream>
+
+#include "application/Application.h"
+#include "core/Console.h"
+
+namespace mirobanth::application {
+
+using core::Console;
+
+namespace {
+
+const char* const SHARED_STATE_FILE = "../brask.state";
+
+// The key of a key=value line: everything before the first "=", or the
+// whole line. Empty lines and lines starting with "=" carry none.
+bool keyOfLine(const std::string& line, std::string& key) {
+    if (line.empty()) return false;
+    const auto separator = line.find('=');
+    if (separator == 0) return false;
+    key = line.substr(0, separator);
+    return true;
+}
+
+std::string lowercase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+void listStateKeys() {
+    std::ifstream file(SHARED_STATE_FILE);
+    if (!file.is_open()) std::cout << "file not found" << std::endl;
+    std::string line, key;
+    while (std::getline(file, line)) {
+        if (keyOfLine(line, key)) std::cout << key << std::endl;
+    }
+}
+
+std::string stateFilePath(std::string applicationName) {
+    std::string path = "..\\" + lowercase(std::move(applicationName)) + ".state";
+    Console::info(path);
+    return path;
+}
+
+PropertyTable* loadApplicationState(const Application* application) {
+    const std::string path = stateFilePath(application->getApplicationName());
+    std::ifstream file(path);
+    if (!file.is_open()) {
+        Console::info("File not found - " + path);
+        return nullptr;
+    }
+    std::string word;
+    while (file >> word) Console::info("-" + word);
+    return nullptr;
+}
+
+}  // namespace mirobanth::application

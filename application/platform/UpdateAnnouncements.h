@@ -1,0 +1,13 @@
+#pragma once
+
+#include "application/ApplicationExport.h"
+#include "core/Name.h"
+
+namespace mirobanth::application {
+
+// One-line announcements of the update check, tagged with the source's name
+// (usually the application's).
+MIROBANTH_APPLICATION_API void announceNativeUpdate(const core::Name* source);
+MIROBANTH_APPLICATION_API void announceAddress(const core::Name* source);
+
+}  // namespace mirobanth::application

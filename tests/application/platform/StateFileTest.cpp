@@ -1,0 +1,147 @@
+#include "application/platform/StateFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "../ApplicationFixture.h"
+#include "ChildProcess.h"
+#include "application/Application.h"
+#include "application/platform/State.h"
+#include "application/platform/StateEntries.h"
+#include "application/platform/StateStreams.h"
+
+namespace fs = std::filesystem;
+using mirobanth::application::Application;
+using mirobanth::core::Console;
+using mirobanth::test::capture;
+using mirobanth::test::CommandLine;
+using mirobanth::test::TemporaryFolder;
+
+namespace {
+
+// The readers name their files relative to the current folder, so each test
+// works in "<temporary>/work", with "../" being the temporary folder itself.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const TemporaryFolder& root) : previous(fs::current_path()) {
+        fs::create_directories(fs::path(root.path()) / "work");
+        fs::current_path(fs::path(root.path()) / "work");
+    }
+    ~WorkingFolder() { fs::current_path(previous); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    fs::path previous;
+};
+
+class StateFileTest : public ::testing::Test {
+protected:
+    mirobanth::test::ConsoleSwitches restoreSwitches;
+    TemporaryFolder root;
+    WorkingFolder working{root};
+};
+
+TEST_F(StateFileTest, ListsTheKeyOfEveryEntryLine) {
+    root.write("brask.state", "a=1\n\n=x\nplain\npath=/usr=bin\n");
+    auto output = capture([] { mirobanth::application::listStateKeys(); });
+    EXPECT_EQ(output.out, "a\nplain\npath\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(StateFileTest, AMissingSharedFileIsReportedOnce) {
+    auto output = capture([] { mirobanth::application::listStateKeys(); });
+    EXPECT_EQ(output.out, "file not found\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(StateFileTest, TheApplicationsPathIsLowerCasedAndAnnounced) {
+    std::string path;
+    auto output = capture([&] { path = mirobanth::application::stateFilePath("TinTavel"); });
+    EXPECT_EQ(path, "..\\tintavel.state");
+    EXPECT_EQ(output.out, "..\\tintavel.state\n");
+}
+
+class ApplicationStateTest : public mirobanth::test::ApplicationTest {
+protected:
+    ApplicationStateTest() {
+        capture([&] { application = std::make_unique<Application>("Demo", line.argc(), line.argv()); });
+    }
+    ~ApplicationStateTest() override {
+        capture([&] { application.reset(); });
+    }
+    TemporaryFolder root;
+    WorkingFolder working{root};
+    CommandLine line{{"Demo"}};
+    std::unique_ptr<Application> application;
+};
+
+TEST_F(ApplicationStateTest, EveryWordOfTheStateFileIsAnnounced) {
+    // The same text names the file for the reader and for the writer here.
+    std::ofstream("..\\demo.state") << "window=max  mode=dark\n\n  last\n";
+    const void* loaded = &root;
+    auto output = capture([&] { loaded = mirobanth::application::loadApplicationState(application.get()); });
+    EXPECT_EQ(loaded, nullptr);
+    EXPECT_EQ(output.out, "..\\demo.state\n-window=max\n-mode=dark\n-last\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
+    const void* loaded = &root;
+    auto output = capture([&] { loaded = mirobanth::application::loadApplicationState(application.get()); });
+    EXPECT_EQ(loaded, nullptr);
+    EXPECT_EQ(output.out, "..\\demo.state\nFile not found - ..\\demo.state\n");
+}
+
+class StateTextsTest : public ::testing::Test {
+protected:
+    mirobanth::test::ConsoleSwitches restoreSwitches;
+};
+
+TEST_F(StateTextsTest, StateAnnouncesItselfAndItsPair) {
+    auto plain = capture([] { mirobanth::application::State state; });
+    EXPECT_EQ(plain.out, "<STATE>\n");
+    auto pair = capture([] { mirobanth::application::State state("mode", "dark"); });
+    EXPECT_EQ(pair.out, "<STATE>\nmode dark\n");
+}
+
+TEST_F(StateTextsTest, KeysAndEntries) {
+    EXPECT_EQ(mirobanth::application::makeKey("window"), "@window");
+    EXPECT_EQ(mirobanth::application::makeEntry("k", "v"), "Unknown:k=v");
+    auto output = capture([] { mirobanth::application::storeEntry("k", "v"); });
+    EXPECT_EQ(output.err, "Function not implemented\n");
+}
+
+TEST_F(StateFileTest, StreamsThatDidNotOpenAreReportedOnTheirOwnStreams) {
+    std::ifstream missingInput("absent.state");
+    std::ofstream unopenedOutput;
+    auto output = capture([&] {
+        mirobanth::application::readPairs(missingInput);
+        mirobanth::application::writeTest(unopenedOutput);
+    });
+    EXPECT_EQ(output.err, "File not found\n");
+    EXPECT_EQ(output.out, "File not found\n");
+}
+
+TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
+    std::ofstream out("written.state");
+    std::ifstream pairs(root.write("pairs.state", "key\nvalue\nlonely\n"));
+    std::ifstream words(root.write("words.state", "one two\n three\n"));
+    auto output = capture([&] {
+        mirobanth::application::writeTest(out);
+        mirobanth::application::readPairs(pairs);
+        mirobanth::application::checkStream(words);
+        mirobanth::application::printWords(words);
+    });
+    EXPECT_EQ(output.out, "one\ntwo\nthree\n");
+    EXPECT_EQ(output.err, "");
+    EXPECT_FALSE(out.is_open());
+    EXPECT_FALSE(pairs.is_open());
+    EXPECT_FALSE(words.is_open());
+    std::ifstream written("written.state");
+    std::string content((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "test\n");
+}
+
+}  // namespace
