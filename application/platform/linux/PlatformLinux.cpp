@@ -40,7 +40,11 @@ PlatformLinux::PlatformLinux(std::string systemRoot) : systemRoot(std::move(syst
 PlatformLinux::~PlatformLinux() = default;
 
 void PlatformLinux::sleepNow(int milliseconds) {
-    // A value of 0 or less only gives up the rest of the time slice.
+    // As Sleep(0) does on Windows, 0 (and less) gives up the rest of the time slice.
+    if (milliseconds <= 0) {
+        std::this_thread::yield();
+        return;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
