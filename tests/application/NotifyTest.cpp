@@ -65,7 +65,9 @@ using AnnounceTest = mirobanth::test::ApplicationTest;
 TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
     CommandLine line({"Tintavel64"});
     std::unique_ptr<Application> application;
-    capture([&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
+    capture([&] {
+        application = std::make_unique<Application>("Tintavel", line.argc(), line.argv());
+    });
     Notify notify;
     auto fresh = capture([&] { application->announce(&notify); });
     EXPECT_EQ(fresh.out, "Tintavel: Ignored: Notify\n");

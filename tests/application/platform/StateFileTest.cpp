@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "../ApplicationFixture.h"
 #include "ChildProcess.h"
@@ -66,10 +67,15 @@ TEST_F(StateFileTest, TheApplicationsPathIsLowerCasedAndAnnounced) {
 class ApplicationStateTest : public mirobanth::test::ApplicationTest {
 protected:
     ApplicationStateTest() {
-        capture([&] { application = std::make_unique<Application>("Demo", line.argc(), line.argv()); });
+        capture([&] {
+            application = std::make_unique<Application>("Demo", line.argc(), line.argv());
+        });
     }
     ~ApplicationStateTest() override {
         capture([&] { application.reset(); });
+    }
+    const void* load() const {
+        return mirobanth::application::loadApplicationState(application.get());
     }
     TemporaryFolder root;
     WorkingFolder working{root};
@@ -80,16 +86,16 @@ protected:
 TEST_F(ApplicationStateTest, EveryWordOfTheStateFileIsAnnounced) {
     // The same text names the file for the reader and for the writer here.
     std::ofstream("..\\demo.state") << "window=max  mode=dark\n\n  last\n";
-    const void* loaded = &root;
-    auto output = capture([&] { loaded = mirobanth::application::loadApplicationState(application.get()); });
+    const void* loaded = this;
+    auto output = capture([&] { loaded = load(); });
     EXPECT_EQ(loaded, nullptr);
     EXPECT_EQ(output.out, "..\\demo.state\n-window=max\n-mode=dark\n-last\n");
     EXPECT_EQ(output.err, "");
 }
 
 TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
-    const void* loaded = &root;
-    auto output = capture([&] { loaded = mirobanth::application::loadApplicationState(application.get()); });
+    const void* loaded = this;
+    auto output = capture([&] { loaded = load(); });
     EXPECT_EQ(loaded, nullptr);
     EXPECT_EQ(output.out, "..\\demo.state\nFile not found - ..\\demo.state\n");
 }
@@ -140,8 +146,9 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     EXPECT_FALSE(pairs.is_open());
     EXPECT_FALSE(words.is_open());
     std::ifstream written("written.state");
-    std::string content((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "test\n");
+    std::stringstream content;
+    content << written.rdbuf();
+    EXPECT_EQ(content.str(), "test\n");
 }
 
 }  // namespace

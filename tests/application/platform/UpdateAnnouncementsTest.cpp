@@ -17,7 +17,9 @@ using UpdateAnnouncementsTest = mirobanth::test::ApplicationTest;
 TEST_F(UpdateAnnouncementsTest, LinesAreTaggedWithTheApplicationsName) {
     CommandLine line({"Tintavel64"});
     std::unique_ptr<Application> application;
-    capture([&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
+    capture([&] {
+        application = std::make_unique<Application>("Tintavel", line.argc(), line.argv());
+    });
     auto output = capture([&] {
         mirobanth::application::announceNativeUpdate(application.get());
         mirobanth::application::announceAddress(application.get());
