@@ -54,8 +54,4 @@ void Thread::countToOneHundred() {
     for (int i = 1; i <= 100; ++i) std::cout << i << std::endl;
 }
 
-std::string Thread::getThreadName() const { return threadName; }
-
-Runnable* Thread::getTarget() const { return target; }
-
 }  // namespace mirobanth::core

@@ -24,9 +24,6 @@ public:
     void start();
     void run() override;
 
-    std::string getThreadName() const;
-    Runnable* getTarget() const;
-
 private:
     static int entry(Thread* thread);
     void countToOneHundred();

@@ -41,18 +41,6 @@ TEST_F(ArgumentsTest, EntriesPointAtTheCallersTextsAndEndWithNull) {
     EXPECT_EQ(arguments.getEntries()[2], nullptr);
 }
 
-TEST_F(ArgumentsTest, CreationIsQuietWhenSilentAndTheEndIsAlwaysQuiet) {
-    Console::enableSilent(true);
-    Arguments* arguments = nullptr;
-    auto creation = capture([&] { arguments = new Arguments(); });
-    EXPECT_EQ(creation.out, "");
-
-    Console::enableSilent(false);
-    auto ending = capture([&] { delete arguments; });
-    EXPECT_EQ(ending.out, "");
-    EXPECT_EQ(ending.err, "");
-}
-
 TEST_F(ArgumentsTest, ListIsNotImplemented) {
     Console::enableSilent(true);
     Arguments arguments;

@@ -67,24 +67,6 @@ protected:
     mirobanth::test::ConsoleSwitches restoreSwitches;
 };
 
-TEST_F(ThreadTest, ConstructorsNameTheThreadAndKeepTheTarget) {
-    Console::enableVerbose(false);  // the four threads end without a word
-    SlowTarget target;
-    Thread plain;
-    Thread named("worker");
-    Thread aimed(&target);
-    Thread both("worker", &target);
-    EXPECT_EQ(plain.getName(), "Thread");
-    EXPECT_EQ(plain.getThreadName(), "Thread");
-    EXPECT_EQ(plain.getTarget(), nullptr);
-    EXPECT_EQ(named.getName(), "Thread");
-    EXPECT_EQ(named.getThreadName(), "worker");
-    EXPECT_EQ(aimed.getThreadName(), "Thread");
-    EXPECT_EQ(aimed.getTarget(), &target);
-    EXPECT_EQ(both.getThreadName(), "worker");
-    EXPECT_EQ(both.getTarget(), &target);
-}
-
 TEST_F(ThreadTest, StartRunsTheTargetOnAnotherThreadAndWaitsForIt) {
     SlowTarget target;
     Thread thread("worker", &target);
