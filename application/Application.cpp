@@ -9,7 +9,7 @@
 
 #include "application/ApplicationDelegate.h"
 #include "application/SystemEnvironment.h"
-#include "application/VendorAddresses.h"
+#include "core/VendorAddresses.h"
 #include "application/platform/Platform.h"
 #include "application/platform/PlatformFactory.h"
 
@@ -39,7 +39,7 @@ Application::Application(std::string name, int argc, char** argv, ApplicationDel
       applicationName(name),
       version("0.0"),
       company("Mirobanth_SDK"),
-      website(STATIC_CONTENT_BASE_URL) {
+      website(core::STATIC_CONTENT_BASE_URL) {
     init(std::move(name), argc, argv, delegate);
 }
 
