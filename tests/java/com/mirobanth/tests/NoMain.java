@@ -1,0 +1,8 @@
+package com.mirobanth.tests;
+
+/** A class without any main method. */
+public final class NoMain {
+    private NoMain() {}
+
+    public static void helper() {}
+}

@@ -1,0 +1,178 @@
+// The flat C functions, in process against the stub VM and through the C host.
+#include "managed/MirobanthManaged.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ManagedTestSupport.h"
+#include "OutputCapture.h"
+#include "application/MirobanthApplication.h"
+
+using mirobanth::test::binaryDirectory;
+using mirobanth::test::capture;
+using mirobanth::test::CapturedOutput;
+using mirobanth::test::ChildOptions;
+using mirobanth::test::ChildResult;
+using mirobanth::test::CommandLine;
+using mirobanth::test::linesAfter;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class ManagedFlatTest : public ::testing::Test {
+protected:
+    mirobanth::test::StubVMEnvironment environment;
+};
+
+TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
+    int value = 0;
+    CapturedOutput output = capture([&] {
+        mbManagedLaunch(nullptr, "com/example/Main");
+        value = mbManagedExitValue(nullptr);
+        mbManagedDelete(nullptr);
+    });
+    EXPECT_EQ(value, -1);
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err,
+              "<ConsoleTypeC>: mbManagedLaunch - ManagedTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
+              "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
+    EXPECT_EQ(environment.record(), Lines{});
+}
+
+TEST_F(ManagedFlatTest, NullTextsAreRefused) {
+    ManagedTypeC handle = reinterpret_cast<ManagedTypeC>(1);
+    CapturedOutput output = capture([&] { handle = mbManagedCreate(nullptr, "Mirobanth", 0, nullptr); });
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_EQ(output.err, "<ConsoleTypeC>: mbManagedCreate - name is NULL\n");
+    output = capture([&] { handle = mbManagedCreate("Tintavel", nullptr, 0, nullptr); });
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_EQ(output.err, "<ConsoleTypeC>: mbManagedCreate - company is NULL\n");
+}
+
+TEST_F(ManagedFlatTest, CreateReadsSwitchesAndSetsTheCompany) {
+    CommandLine arguments({"program", "-Xpolicy", "x"});
+    ManagedTypeC handle = nullptr;
+    CapturedOutput created = capture([&] { handle = mbManagedCreate("Tintavel", "Mirobanth_SDK", arguments.argc(), arguments.argv()); });
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(created.err, "Tintavel: company: value has not changed\n");
+    auto application = reinterpret_cast<ApplicationTypeC>(handle);
+    EXPECT_STREQ(mbApplicationParameterName(application), "Tintavel");
+    EXPECT_EQ(mbManagedExitValue(handle), 1);
+
+    CapturedOutput launched = capture([&] { mbManagedLaunch(handle, "com/example/Main"); });
+    EXPECT_EQ(mbManagedExitValue(handle), 0);
+    Lines options = environment.options();
+    ASSERT_EQ(options.size(), 8u);
+    EXPECT_EQ(options[6], "-Djava.security.manager");
+    EXPECT_EQ(linesAfter(environment.calls(), "NewObjectArray 1 java/lang/String").front(), "NewString 0078");
+
+    CapturedOutput deleted = capture([&] { mbManagedDelete(handle); });
+    EXPECT_EQ(deleted.out, "Tintavel: <FINALIZE>\nTintavel: <FINALIZE>\n");
+}
+
+TEST_F(ManagedFlatTest, OtherCompaniesAreSetQuietly) {
+    ManagedTypeC handle = nullptr;
+    CapturedOutput created = capture([&] { handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr); });
+    EXPECT_EQ(created.err, "");
+    capture([&] { mbManagedDelete(handle); });
+}
+
+TEST_F(ManagedFlatTest, WideCharacterCreationIsAPlaceholder) {
+    ManagedTypeC handle = nullptr;
+    CapturedOutput created = capture([&] { handle = mbManagedCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
+    ASSERT_NE(handle, nullptr);
+    EXPECT_STREQ(mbApplicationParameterName(reinterpret_cast<ApplicationTypeC>(handle)), "WaitingToBeSet");
+    EXPECT_EQ(created.err, "Function not implemented: mbManagedCreateWithWideCharacters\n");
+    capture([&] { mbManagedDelete(handle); });
+}
+
+TEST_F(ManagedFlatTest, NullClassNameOnlyWarns) {
+    ManagedTypeC handle = nullptr;
+    capture([&] { handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr); });
+    CapturedOutput output = capture([&] { mbManagedLaunch(handle, nullptr); });
+    EXPECT_EQ(output.err, "<ConsoleTypeC>: mbManagedLaunch - class name is NULL\n");
+    EXPECT_EQ(environment.record(), Lines{});
+    capture([&] { mbManagedDelete(handle); });
+}
+
+class ManagedCHostTest : public ::testing::Test {
+protected:
+    ChildResult host(Lines arguments) {
+        options.args = {binaryDirectory() + "/managed_c_host"};
+        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
+        options.workingDirectory = binaryDirectory();
+        return mirobanth::test::runChild(options);
+    }
+    ChildOptions options{{}, mirobanth::test::cleanLauncherEnvironment(), "", "", 60};
+};
+
+TEST_F(ManagedCHostTest, NullHandlesFromC) {
+    ChildResult result = host({"null"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "exit value -1\ncreate refused\n");
+    EXPECT_EQ(result.err,
+              "<ConsoleTypeC>: mbManagedLaunch - ManagedTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
+              "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n"
+              "<ConsoleTypeC>: mbManagedCreate - name is NULL\n");
+}
+
+TEST_F(ManagedCHostTest, WideCreationFromC) {
+    ChildResult result = host({"wide"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("name WaitingToBeSet\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
+    options.env["JAVA_HOME"] = mirobanth::test::realJavaHome();
+    ChildResult result = host({"test"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(linesAfter(result.out, "mbManagedTest: Shared library method JNI_CreateJavaVM linked"),
+              (Lines{
+                  "mbManagedTest: com.mirobanth.sample.SampleApp",
+                  "mbManagedTest: NO ALERT",
+                  "mbManagedTest: <FINALIZE>",
+                  "mbManagedTest: <FINALIZE>",
+              }));
+    Lines errors = mirobanth::test::lines(result.err);
+    ASSERT_GE(errors.size(), 3u);
+    EXPECT_EQ(errors.front(), "Exception in thread \"main\" java.lang.NoClassDefFoundError: com.mirobanth.sample.SampleApp");
+    EXPECT_EQ(Lines(errors.end() - 3, errors.end()),
+              (Lines{
+                  "mbManagedTest: Class not found - com.mirobanth.sample.SampleApp",
+                  "mbManagedTest Alert: Class not found",
+                  "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL",
+              }));
+}
+
+// Every way the VM library can be unusable: its message, the launch2
+// warning, the alert and the exit status 1.
+TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
+    mirobanth::test::TemporaryFolder folder;
+    std::string missing = folder.path() + "/libjvm.so";
+    std::string text = folder.write("text/libjvm.so", "plain text\n");
+    struct Case {
+        std::string library;
+        std::string message;
+        std::string warning;
+    };
+    for (const Case& unusable : {
+             Case{missing, "JavaTests: No shared library found", "JavaTests: File not found - " + missing + "\n"},
+             Case{text, "JavaTests: No shared library found", ""},
+             Case{mirobanth::test::noEntryLibraryPath(),
+                  "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
+         }) {
+        options.env["MIROBANTH_JVM"] = unusable.library;
+        ChildResult result = host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});
+        EXPECT_EQ(result.status, 1) << unusable.library;
+        Lines out = mirobanth::test::lines(result.out);
+        EXPECT_NE(std::find(out.begin(), out.end(), unusable.message), out.end()) << result.out;
+        EXPECT_EQ(result.err, unusable.warning +
+                                  "JavaTests: Unable to initialize a virtual machine (launch2)\n"
+                                  "JavaTests Alert: Java VM failed to initialize\n");
+    }
+}
+
+}  // namespace

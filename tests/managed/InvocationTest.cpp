@@ -1,0 +1,227 @@
+// Calling main through the stub VM: the argument strings, the exit value, the
+// failure paths and the end of the VM, seen in the stub's record.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ManagedTestSupport.h"
+#include "OutputCapture.h"
+#include "managed/Managed.h"
+
+using mirobanth::managed::Managed;
+using mirobanth::test::capture;
+using mirobanth::test::CapturedOutput;
+using mirobanth::test::CommandLine;
+using mirobanth::test::hexUnits;
+using mirobanth::test::linesAfter;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";
+
+class InvocationTest : public ::testing::Test {
+protected:
+    void make(std::initializer_list<std::string> texts) {
+        CommandLine arguments(texts);
+        capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+    }
+    CapturedOutput launch(const char* className = "com/example/Main") {
+        return capture([&] { managed->launch(className); });
+    }
+    void TearDown() override {
+        capture([&] { managed.reset(); });
+    }
+
+    mirobanth::test::StubVMEnvironment environment;
+    std::unique_ptr<Managed> managed;
+};
+
+TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
+    make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", "\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80", "\xFF"});
+    launch();
+    EXPECT_EQ(environment.calls(),
+              (Lines{
+                  "FindClass com/example/Main",
+                  MAIN_LOOKUP,
+                  "FindClass java/lang/String",
+                  "NewObjectArray 6 java/lang/String",
+                  "NewString " + hexUnits(u"My File"),
+                  "SetObjectArrayElement 0",
+                  "NewString ",
+                  "SetObjectArrayElement 1",
+                  "NewString " + hexUnits(u"say \"hi\""),
+                  "SetObjectArrayElement 2",
+                  "NewString " + hexUnits(u"C:\\dir\\"),
+                  "SetObjectArrayElement 3",
+                  "NewString 00E9 65E5 D83D DE00",
+                  "SetObjectArrayElement 4",
+                  "NewString FFFD",
+                  "SetObjectArrayElement 5",
+                  "CallStaticVoidMethod com/example/Main main array",
+                  "DetachCurrentThread",
+                  "DestroyJavaVM",
+              }));
+}
+
+TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
+    make({"program", "-Xpolicy"});
+    launch();
+    EXPECT_EQ(environment.calls(),
+              (Lines{
+                  "FindClass com/example/Main",
+                  MAIN_LOOKUP,
+                  "FindClass java/lang/String",
+                  "NewObjectArray 0 java/lang/String",
+                  "CallStaticVoidMethod com/example/Main main array",
+                  "DetachCurrentThread",
+                  "DestroyJavaVM",
+              }));
+}
+
+TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(output.err, "");
+    EXPECT_EQ(managed->getExitValue(), 0);
+    EXPECT_EQ(managed->getMainClass(), "com/example/Main");
+    EXPECT_FALSE(managed->isLaunchFailed());
+}
+
+TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
+    environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library method JNI_CreateJavaVM linked"),
+              (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
+    EXPECT_EQ(output.err,
+              "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"
+              "Tintavel: Class not found - com/example/Main\n"
+              "Tintavel Alert: Class not found\n");
+    EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", "ExceptionDescribe"}));
+    EXPECT_TRUE(managed->isLaunchFailed());
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
+    make({"program"});
+    capture([&] { managed->setRunningInConsole(false); });
+    CapturedOutput output = launch("com.mirobanth.sample.SampleApp");
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"), Lines{"Tintavel: ALERT"});
+    EXPECT_NE(output.err.find("Tintavel: Class not found - com.mirobanth.sample.SampleApp\n"
+                              "Tintavel Alert: Class not found\n"),
+              std::string::npos);
+}
+
+TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
+    environment.set("MIROBANTH_STUBVM_MISSING_METHODS", "main");
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(output.err,
+              "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
+              "Tintavel: Class does not have a main() method\n"
+              "Tintavel Alert: Class does not have a main() method\n");
+    EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
+    EXPECT_TRUE(managed->isLaunchFailed());
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
+    environment.set("MIROBANTH_STUBVM_THROW", "1");
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(output.err, "Tintavel: Static method call failed\n");
+    EXPECT_EQ(linesAfter(environment.calls(), "CallStaticVoidMethod com/example/Main main array"),
+              (Lines{
+                  "ExceptionClear",
+                  "FindClass java/lang/Thread",
+                  "GetStaticMethodID java/lang/Thread currentThread ()Ljava/lang/Thread;",
+                  "CallStaticObjectMethod java/lang/Thread currentThread",
+                  "GetMethodID java/lang/Thread getUncaughtExceptionHandler "
+                  "()Ljava/lang/Thread$UncaughtExceptionHandler;",
+                  "CallObjectMethod thread main getUncaughtExceptionHandler",
+                  "FindClass java/lang/Thread$UncaughtExceptionHandler",
+                  "GetMethodID java/lang/Thread$UncaughtExceptionHandler uncaughtException "
+                  "(Ljava/lang/Thread;Ljava/lang/Throwable;)V",
+                  "CallVoidMethod handler of thread main uncaughtException thread main "
+                  "java.lang.IllegalStateException: thrown by main",
+                  "ExceptionClear",
+                  "DetachCurrentThread",
+                  "DestroyJavaVM",
+              }));
+    EXPECT_FALSE(managed->isLaunchFailed());
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+TEST_F(InvocationTest, WithoutAReachableHandlerTheVMDescribesTheException) {
+    environment.set("MIROBANTH_STUBVM_THROW", "1");
+    environment.set("MIROBANTH_STUBVM_MISSING", "java/lang/Thread");
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(output.err,
+              "Exception in thread \"main\" java.lang.IllegalStateException: thrown by main\n"
+              "Tintavel: Static method call failed\n");
+    Lines calls = environment.calls();
+    Lines tail(calls.end() - 7, calls.end());
+    EXPECT_EQ(tail, (Lines{
+                        "FindClass java/lang/Thread",
+                        "ExceptionClear",
+                        "Throw java.lang.IllegalStateException: thrown by main",
+                        "ExceptionDescribe",
+                        "ExceptionClear",
+                        "DetachCurrentThread",
+                        "DestroyJavaVM",
+                    }));
+}
+
+TEST_F(InvocationTest, LaunchWithStringReplacesTheMainClass) {
+    make({"program"});
+    capture([&] { managed->launchWithString("com/example/Main"); });
+    EXPECT_EQ(managed->getMainClass(), "com/example/Main");
+    EXPECT_EQ(environment.calls().front(), "FindClass com/example/Main");
+}
+
+TEST_F(InvocationTest, LaunchWithoutANameRunsTheDerivedMainClass) {
+    make({"program"});
+    capture([&] { managed->launch(); });
+    EXPECT_EQ(environment.calls().front(), "FindClass com/mirobanth/tintavel/Tintavel");
+}
+
+TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
+    CommandLine arguments({"program", "x"});
+    int value = -1;
+    capture([&] { value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv()); });
+    EXPECT_EQ(value, 0);
+    environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
+    capture([&] { value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv()); });
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {
+    environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
+    make({"program"});
+    launch();
+    CapturedOutput found = capture([&] { managed->checkForUpdates(nullptr); });
+    EXPECT_EQ(found.out, "Tintavel: Checking for updates\nTintavel: Class ok\nTintavel: Method ok\n");
+    EXPECT_EQ(found.err, "");
+
+    environment.set("MIROBANTH_STUBVM_MISSING_METHODS", "update");
+    CapturedOutput noMethod = capture([&] { managed->checkForUpdates(nullptr); });
+    EXPECT_EQ(noMethod.out, "Tintavel: Checking for updates\nTintavel: Class ok\n");
+    EXPECT_EQ(noMethod.err, "Exception in thread \"main\" java.lang.NoSuchMethodError: update\n");
+
+    environment.set("MIROBANTH_STUBVM_MISSING", "com/mirobanth/ds/Updater");
+    CapturedOutput noClass = capture([&] { managed->checkForUpdates(nullptr); });
+    EXPECT_EQ(noClass.out, "Tintavel: Checking for updates\nTintavel: Class not found\n");
+    EXPECT_EQ(noClass.err, "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/mirobanth/ds/Updater\n");
+}
+
+TEST_F(InvocationTest, UpdateProbeAfterTheVMHasEnded) {
+    make({"program"});
+    launch();
+    CapturedOutput output = capture([&] { managed->checkForUpdates(nullptr); });
+    EXPECT_EQ(output.out, "Tintavel: Checking for updates\n");
+    EXPECT_EQ(output.err, "JNI not initialized.\n");
+}
+
+}  // namespace

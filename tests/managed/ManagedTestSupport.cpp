@@ -1,0 +1,97 @@
+#include "ManagedTestSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace mirobanth::test {
+
+namespace {
+
+const char* const LAUNCHER_VARIABLES[] = {
+    "JAVA_HOME", "MIROBANTH_JVM", "MIROBANTH_CLASSPATH", "MIROBANTH_LIBRARYPATH",
+    "MIROBANTH_SILENT", "MIROBANTH", "DISPLAY", "WAYLAND_DISPLAY",
+    "MIROBANTH_STUBVM_RECORD", "MIROBANTH_STUBVM_REFUSE", "MIROBANTH_STUBVM_MISSING",
+    "MIROBANTH_STUBVM_MISSING_METHODS", "MIROBANTH_STUBVM_THROW",
+};
+
+}  // namespace
+
+std::string stubVMPath() { return binaryDirectory() + "/" + MIROBANTH_STUBVM_FILE; }
+
+std::string noEntryLibraryPath() { return binaryDirectory() + "/" + MIROBANTH_NOENTRY_FILE; }
+
+std::string realJavaHome() { return MIROBANTH_TEST_JAVA_HOME; }
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) result.push_back(line);
+    return result;
+}
+
+std::vector<std::string> linesAfter(const std::string& text, const std::string& marker) {
+    return linesAfter(lines(text), marker);
+}
+
+std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker) {
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == marker) return std::vector<std::string>(all.begin() + i + 1, all.end());
+    }
+    return {"<no line " + marker + ">"};
+}
+
+std::string hexUnits(const std::u16string& text) {
+    std::string result;
+    for (char16_t unit : text) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit));
+        if (!result.empty()) result += ' ';
+        result += hex;
+    }
+    return result;
+}
+
+std::map<std::string, std::optional<std::string>> cleanLauncherEnvironment() {
+    std::map<std::string, std::optional<std::string>> environment;
+    for (const char* name : LAUNCHER_VARIABLES) environment[name] = std::nullopt;
+    return environment;
+}
+
+StubVMEnvironment::StubVMEnvironment() {
+    const char* path = std::getenv("PATH");
+    variables.set("PATH", path ? path : "");
+    for (const auto& [name, value] : cleanLauncherEnvironment()) variables.remove(name);
+    recordFile = temporary.path() + "/stubvm.record";
+    variables.set("MIROBANTH_STUBVM_RECORD", recordFile);
+    variables.set("MIROBANTH_JVM", stubVMPath());
+}
+
+std::vector<std::string> StubVMEnvironment::record() const {
+    std::ifstream file(recordFile, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return lines(content.str());
+}
+
+std::vector<std::string> StubVMEnvironment::options() const {
+    std::vector<std::string> result;
+    for (const std::string& line : record()) {
+        if (line.rfind("option ", 0) == 0) result.push_back(line.substr(7));
+    }
+    return result;
+}
+
+std::vector<std::string> StubVMEnvironment::calls() const {
+    std::vector<std::string> result;
+    for (const std::string& line : record()) {
+        if (line.rfind("option ", 0) != 0 && line.rfind("JNI_CreateJavaVM ", 0) != 0) {
+            result.push_back(line);
+        }
+    }
+    return result;
+}
+
+}  // namespace mirobanth::test

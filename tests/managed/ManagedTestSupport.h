@@ -1,0 +1,81 @@
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "ConsoleSwitches.h"
+#include "EnvironmentVariables.h"
+
+namespace mirobanth::test {
+
+// An argument vector that owns its texts; the first names the program.
+class CommandLine {
+public:
+    CommandLine(std::initializer_list<std::string> arguments) : texts(arguments) {
+        for (std::string& text : texts) pointers.push_back(text.data());
+        pointers.push_back(nullptr);
+    }
+    CommandLine(const CommandLine&) = delete;
+    CommandLine& operator=(const CommandLine&) = delete;
+    int argc() const { return static_cast<int>(texts.size()); }
+    char** argv() { return pointers.data(); }
+
+private:
+    std::vector<std::string> texts;
+    std::vector<char*> pointers;
+};
+
+// Libraries built beside the test programs.
+std::string stubVMPath();
+std::string noEntryLibraryPath();
+// The Java runtime the real-VM tests use.
+std::string realJavaHome();
+
+// The text split into lines (without their line ends).
+std::vector<std::string> lines(const std::string& text);
+// The lines that come after the first line equal to marker.
+std::vector<std::string> linesAfter(const std::string& text, const std::string& marker);
+std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker);
+
+// UTF-16 units as the stub VM records them: four hex digits each, blank-separated.
+std::string hexUnits(const std::u16string& text);
+
+// The environment variables the launcher reads, all removed, and no display,
+// so that no dialog can wait for an answer: the base of every child's
+// environment.
+std::map<std::string, std::optional<std::string>> cleanLauncherEnvironment();
+
+// One in-process launch against the stub VM: MIROBANTH_JVM names the stub,
+// every other variable the launcher reads is removed, the stub records into
+// a fresh file. Everything is put back when the test ends (PATH included,
+// which every application object extends).
+class StubVMEnvironment {
+public:
+    StubVMEnvironment();
+    StubVMEnvironment(const StubVMEnvironment&) = delete;
+    StubVMEnvironment& operator=(const StubVMEnvironment&) = delete;
+
+    void set(const std::string& name, const std::string& value) { variables.set(name, value); }
+    void remove(const std::string& name) { variables.remove(name); }
+
+    // Everything the stub recorded, one call a line.
+    std::vector<std::string> record() const;
+    // The option texts the VM received, in order.
+    std::vector<std::string> options() const;
+    // The recorded calls after the VM's creation.
+    std::vector<std::string> calls() const;
+
+    const TemporaryFolder& folder() const { return temporary; }
+
+private:
+    ConsoleSwitches switches;
+    EnvironmentVariables variables;
+    TemporaryFolder temporary;
+    std::string recordFile;
+};
+
+}  // namespace mirobanth::test

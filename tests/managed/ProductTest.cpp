@@ -1,0 +1,191 @@
+// The product classes against the stub VM: each launches its own main class
+// from its constructor.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ManagedTestSupport.h"
+#include "OutputCapture.h"
+#include "managed/products/MirobanthEffects.h"
+#include "managed/products/MirobanthHybrimain.h"
+#include "managed/products/MirobanthLayout.h"
+#include "managed/products/MirobanthMedorel.h"
+#include "managed/products/MirobanthRecodra.h"
+#include "managed/products/MirobanthRemolet.h"
+#include "managed/products/MirobanthSnaprel.h"
+#include "managed/products/MirobanthTintavel.h"
+#include "managed/products/MirobanthWarmlet.h"
+
+using mirobanth::application::Application;
+using mirobanth::test::capture;
+using mirobanth::test::CapturedOutput;
+using mirobanth::test::CommandLine;
+using mirobanth::test::linesAfter;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class ProductTest : public ::testing::Test {
+protected:
+    // Constructs the product (which launches it) and destroys it again;
+    // returns the application name it had.
+    template <typename Product>
+    std::string run(std::initializer_list<std::string> texts) {
+        CommandLine arguments(texts);
+        std::string name;
+        construction = capture([&] {
+            auto product = std::make_unique<Product>(arguments.argc(), arguments.argv());
+            name = product->getApplicationName();
+            exitValue = product->getExitValue();
+        });
+        return name;
+    }
+    std::string firstClassLookedUp() const {
+        Lines calls = environment.calls();
+        return calls.empty() ? "<none>" : calls.front();
+    }
+
+    mirobanth::test::StubVMEnvironment environment;
+    CapturedOutput construction;
+    int exitValue = -1;
+};
+
+TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
+    EXPECT_EQ(run<MirobanthTintavel>({"program"}), "Tintavel");
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                                         "-Djava.library.path=.:system/",
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                                         "-Dmirobanth.ignore=just",
+                                         "-Dmirobanth.ignore1",
+                                         "-Dmirobanth.ignore2",
+                                     }));
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
+    EXPECT_EQ(exitValue, 0);
+    EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+              (Lines{
+                  "Tintavel: Dynamic hookup of JVM through shared library",
+                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                  "Tintavel: -Djava.library.path=.:system/",
+                  "Tintavel: No security policy used",
+                  "Tintavel: MIROBANTH_JVM override in effect",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + mirobanth::test::stubVMPath(),
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/mirobanth/tintavel/Tintavel",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
+}
+
+TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
+    EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
+    EXPECT_EQ(environment.options().at(1), "-Djava.class.path=.:mirobanth-runtime.jar:snaprel.jar");
+}
+
+TEST_F(ProductTest, EffectsRunsMirobanthFX) {
+    EXPECT_EQ(run<MirobanthEffects>({"program"}), "MirobanthFX");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/fx/MirobanthFX");
+}
+
+TEST_F(ProductTest, LayoutRunsMirobanthLayout) {
+    EXPECT_EQ(run<MirobanthLayout>({"program"}), "MirobanthLayout");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/layout/MirobanthLayout");
+}
+
+TEST_F(ProductTest, MedorelRunsTheMediaProgram) {
+    EXPECT_EQ(run<MirobanthMedorel>({"program"}), "Medorel");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/media/Medorel");
+}
+
+TEST_F(ProductTest, WarmletRunsWarmlet) {
+    EXPECT_EQ(run<MirobanthWarmlet>({"program"}), "Warmlet");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/warmlet/Warmlet");
+}
+
+TEST_F(ProductTest, HybrimainRunsItsProgramWithoutTheApplicationSwitch) {
+    EXPECT_EQ(run<MirobanthHybrimain>({"program", "myapp.xml"}), "Hybrimain");
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
+}
+
+TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
+    run<MirobanthHybrimain>({"program", "-app", "com.example.App", "myapp.xml"});
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/ds/runtime/DSR");
+    Lines calls = environment.calls();
+    EXPECT_EQ(linesAfter(calls, "NewObjectArray 3 java/lang/String"),
+              (Lines{
+                  "NewString " + mirobanth::test::hexUnits(u"-app"),
+                  "SetObjectArrayElement 0",
+                  "NewString " + mirobanth::test::hexUnits(u"com.example.App"),
+                  "SetObjectArrayElement 1",
+                  "NewString " + mirobanth::test::hexUnits(u"myapp.xml"),
+                  "SetObjectArrayElement 2",
+                  "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
+                  "DetachCurrentThread",
+                  "DestroyJavaVM",
+              }));
+}
+
+TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
+    std::unique_ptr<MirobanthHybrimain> product;
+    CapturedOutput output = capture([&] { product = std::make_unique<MirobanthHybrimain>(0, nullptr); });
+    EXPECT_EQ(mirobanth::test::lines(output.out).back(), "Usage: Hybrimain [-app com.ExampleApp] myapp.xml");
+    EXPECT_EQ(environment.record(), Lines{});
+    EXPECT_FALSE(product->isAutoResolvingClass());
+    capture([&] { product.reset(); });
+}
+
+TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
+    CommandLine arguments({"echo"});
+    int value = 0;
+    CapturedOutput output = capture([&] {
+        value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
+    });
+    EXPECT_EQ(value, 1);
+    EXPECT_EQ(output.out, "No arguments, attempting to load app/application.xml\napp/application.xml\n");
+    EXPECT_EQ(environment.record(), Lines{});
+}
+
+TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
+    CommandLine arguments({"program", "myapp.xml"});
+    int value = -1;
+    CapturedOutput output = capture([&] {
+        value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
+    });
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
+    EXPECT_EQ(mirobanth::test::lines(output.out).back(), "Hybrimain: <FINALIZE>");
+}
+
+TEST_F(ProductTest, RecodraShowsItsArgumentsAndRunsNoJava) {
+    EXPECT_EQ(run<MirobanthRecodra>({"program", "x"}), "Recodra");
+    EXPECT_EQ(linesAfter(construction.out, "Recodra: No delegate used"),
+              (Lines{"Recodra: recodra is running", "Recodra: <FINALIZE>", "Recodra: <FINALIZE>"}));
+    EXPECT_EQ(construction.err, "Recodra Alert: Arguments: program x\n");
+    EXPECT_EQ(environment.record(), Lines{});
+    EXPECT_EQ(exitValue, 1);
+}
+
+TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
+    EXPECT_EQ(run<MirobanthRemolet>({"program"}), "Remolet");
+    EXPECT_EQ(linesAfter(construction.out, "Remolet: No delegate used").front(), "Remolet: recodra is running");
+    EXPECT_EQ(construction.err, "Remolet Alert: MirobanthRemolet\n");
+    EXPECT_EQ(environment.record(), Lines{});
+}
+
+TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
+    CommandLine arguments({"program"});
+    int value = -1;
+    capture([&] { value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv())); });
+    EXPECT_EQ(value, 0);
+    environment.set("MIROBANTH_STUBVM_THROW", "1");
+    capture([&] { value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv())); });
+    EXPECT_EQ(value, 1);
+}
+
+}  // namespace

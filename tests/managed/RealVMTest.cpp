@@ -1,0 +1,252 @@
+// The launcher against Debian's OpenJDK: each test starts a host program that
+// creates one real Java VM in its own process and runs a Java test program
+// from javatests.jar.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ManagedTestSupport.h"
+
+using mirobanth::test::binaryDirectory;
+using mirobanth::test::ChildOptions;
+using mirobanth::test::ChildResult;
+using mirobanth::test::lines;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Whether every expected line occurs in text, in this order (other lines may
+// come between them).
+::testing::AssertionResult containsInOrder(const std::string& text, const Lines& expected) {
+    Lines actual = lines(text);
+    auto position = actual.begin();
+    for (const std::string& line : expected) {
+        position = std::find(position, actual.end(), line);
+        if (position == actual.end()) {
+            return ::testing::AssertionFailure() << "missing (in order): \"" << line << "\" in\n" << text;
+        }
+        ++position;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool hasLineStartingWith(const std::string& text, const std::string& start) {
+    for (const std::string& line : lines(text)) {
+        if (line.rfind(start, 0) == 0) return true;
+    }
+    return false;
+}
+
+class RealVMTest : public ::testing::Test {
+protected:
+    // Runs one host in the folder of javatests.jar, which a launcher object
+    // named JavaTests has on its default class path.
+    ChildResult host(const std::string& program, Lines arguments) {
+        options.args = {binaryDirectory() + "/" + program};
+        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
+        options.workingDirectory = binaryDirectory();
+        return mirobanth::test::runChild(options);
+    }
+    ChildResult launch(const std::string& className, Lines arguments = {}) {
+        Lines all = {"launch", "JavaTests", className};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        return host("managed_c_host", all);
+    }
+
+    void SetUp() override {
+        options.env = mirobanth::test::cleanLauncherEnvironment();
+        options.env["JAVA_HOME"] = mirobanth::test::realJavaHome();
+        options.env["MIROBANTH_SILENT"] = std::nullopt;
+        options.timeoutSeconds = 60;
+    }
+
+    ChildOptions options;
+};
+
+TEST_F(RealVMTest, ArgumentsArriveExactly) {
+    ChildResult result = launch("com/mirobanth/tests/ArgumentReport",
+                                {"My File", "", "say \"hi\"", "C:\\dir\\ end", "\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80",
+                                 "  ", "-xnative"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {
+                                                "count=7",
+                                                "[0] length=7 <My File>",
+                                                "[1] length=0 <>",
+                                                "[2] length=8 <say \"hi\">",
+                                                "[3] length=11 <C:\\dir\\ end>",
+                                                "[4] length=5 <\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80>",
+                                                "[5] length=2 <  >",
+                                                "[6] length=8 <-xnative>",
+                                            }));
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(RealVMTest, SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters) {
+    ChildResult result = launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", "a\xFF" "b", "-Xlaf=x"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"count=1", "[0] length=3 <a\xEF\xBF\xBD" "b>"}));
+}
+
+TEST_F(RealVMTest, NoArgumentsGiveAnEmptyArray) {
+    ChildResult result = launch("com/mirobanth/tests/ArgumentReport");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}));
+}
+
+TEST_F(RealVMTest, NormalReturnExitsWithZero) {
+    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"returning", "JavaTests: <FINALIZE>"}));
+}
+
+TEST_F(RealVMTest, SystemExitEndsTheProcessWithItsStatus) {
+    for (const char* status : {"7", "0", "1", "255"}) {
+        ChildResult result = launch("com/mirobanth/tests/ExitWith", {"exit", status});
+        EXPECT_EQ(result.status, std::stoi(status)) << result.err;
+        EXPECT_TRUE(containsInOrder(result.out, {std::string("exiting with ") + status}));
+        // The VM ended the process: the launcher object was never destroyed.
+        EXPECT_FALSE(hasLineStartingWith(result.out, "JavaTests: <FINALIZE>"));
+    }
+}
+
+TEST_F(RealVMTest, ThrowingMainIsDescribedAndExitsWithOne) {
+    ChildResult result = launch("com/mirobanth/tests/ThrowingMain");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.err, {
+                                                "Exception in thread \"main\" java.lang.IllegalStateException: "
+                                                "thrown by main",
+                                                "JavaTests: Static method call failed",
+                                            }));
+    EXPECT_TRUE(hasLineStartingWith(result.err, "\tat com.mirobanth.tests.ThrowingMain.main("));
+}
+
+TEST_F(RealVMTest, TheMainThreadsOwnHandlerSeesTheException) {
+    ChildResult result = launch("com/mirobanth/tests/HandledThrow");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.out, {"handler: main: handled elsewhere", "JavaTests: <FINALIZE>"}));
+    EXPECT_EQ(result.err, "JavaTests: Static method call failed\n");
+}
+
+TEST_F(RealVMTest, MissingClass) {
+    ChildResult result = launch("com/mirobanth/tests/Missing");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/Missing", "JavaTests: NO ALERT"}));
+    EXPECT_TRUE(containsInOrder(result.err, {
+                                                "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                                "com/mirobanth/tests/Missing",
+                                                "JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                                "JavaTests Alert: Class not found",
+                                            }));
+}
+
+TEST_F(RealVMTest, DottedClassNameIsNotFound) {
+    ChildResult result = launch("com.mirobanth.tests.ExitWith", {"return"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.err, {"JavaTests: Class not found - com.mirobanth.tests.ExitWith",
+                                             "JavaTests Alert: Class not found"}));
+}
+
+TEST_F(RealVMTest, ClassWithoutMain) {
+    ChildResult result = launch("com/mirobanth/tests/NoMain");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.err, {
+                                                "Exception in thread \"main\" java.lang.NoSuchMethodError: "
+                                                "static Lcom/mirobanth/tests/NoMain;.main([Ljava/lang/String;)V",
+                                                "JavaTests: Class does not have a main() method",
+                                                "JavaTests Alert: Class does not have a main() method",
+                                            }));
+}
+
+TEST_F(RealVMTest, MainWithTheWrongSignature) {
+    ChildResult result = launch("com/mirobanth/tests/WrongMain");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(containsInOrder(result.err, {
+                                                "Exception in thread \"main\" java.lang.NoSuchMethodError: "
+                                                "static Lcom/mirobanth/tests/WrongMain;.main([Ljava/lang/String;)V",
+                                                "JavaTests: Class does not have a main() method",
+                                                "JavaTests Alert: Class does not have a main() method",
+                                            }));
+    EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
+}
+
+TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
+    ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"main returns", "worker finished", "JavaTests: <FINALIZE>"}));
+}
+
+TEST_F(RealVMTest, AThreadJoiningTheMainThreadDoesNotHang) {
+    options.timeoutSeconds = 30;
+    ChildResult result = launch("com/mirobanth/tests/JoinsMain");
+    EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}));
+}
+
+TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
+    options.env["JAVA_HOME"] = std::nullopt;
+    options.env["MIROBANTH_JVM"] = mirobanth::test::realJavaHome() + "/lib/server/libjvm.so";
+    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: MIROBANTH_JVM override in effect", "returning"}));
+}
+
+TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
+    options.env["JAVA_HOME"] = std::nullopt;
+    options.env["MIROBANTH_JVM"] = "";
+    options.env["PATH"] = mirobanth::test::realJavaHome() + "/bin:/usr/bin:/bin";
+    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {
+                                                "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
+                                                "JavaTests: Shared library found",
+                                                "JavaTests: " + mirobanth::test::realJavaHome() +
+                                                    "/lib/server/libjvm.so",
+                                                "returning",
+                                            }));
+}
+
+TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
+    ChildResult result = launch("com/mirobanth/tests/PropertyReport",
+                                {"-Xgemini", "-Xnochrome", "mirobanth.nx", "java.class.path", "java.library.path",
+                                 "mirobanth.override", "swing.defaultlaf", "mirobanth.chrome", "mirobanth.ignore1",
+                                 "mirobanth.ignore2"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {
+                                                "mirobanth.nx=true",
+                                                "java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:"
+                                                "javatests.jar",
+                                                "java.library.path=.:system/",
+                                                "mirobanth.override=true",
+                                                "swing.defaultlaf=org.jvnet.substance.api.skin."
+                                                "SubstanceGeminiLookAndFeel",
+                                                "mirobanth.chrome=false",
+                                                "mirobanth.ignore1=",
+                                                "mirobanth.ignore2=",
+                                            }));
+}
+
+TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
+    ChildResult result = host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
+                                             "JavaTests: Class ok", "JavaTests: Method ok"}));
+}
+
+TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
+    options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
+    ChildResult result = host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
+    EXPECT_TRUE(containsInOrder(result.err, {
+                                                "JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                                "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                                "com/mirobanth/ds/Updater",
+                                            }));
+}
+
+TEST_F(RealVMTest, JavaReturnsTheExitValue) {
+    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"}).status, 0);
+    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status, 1);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "managed/SharedLibrary.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "ChildProcess.h"
+#include "ManagedTestSupport.h"
+
+using mirobanth::managed::LibraryError;
+using mirobanth::managed::SharedLibrary;
+using mirobanth::test::binaryDirectory;
+using mirobanth::test::TemporaryFolder;
+
+namespace {
+
+std::string failureOf(const std::string& path) {
+    try {
+        SharedLibrary library(path);
+    } catch (const LibraryError& error) {
+        return error.what();
+    }
+    return "loaded";
+}
+
+TEST(SharedLibraryTest, LooksUpATypedFunction) {
+    SharedLibrary library(mirobanth::test::noEntryLibraryPath());
+    auto answer = library.function<int (*)()>("mirobanthNoVirtualMachineHere");
+    EXPECT_EQ(answer(), 42);
+    EXPECT_EQ(library.path(), mirobanth::test::noEntryLibraryPath());
+}
+
+TEST(SharedLibraryTest, AMissingFunctionNamesTheSymbolAndThePath) {
+    SharedLibrary library(mirobanth::test::noEntryLibraryPath());
+    try {
+        library.function<void (*)()>("JNI_CreateJavaVM");
+        FAIL() << "the lookup should fail";
+    } catch (const LibraryError& error) {
+        std::string text = error.what();
+        EXPECT_EQ(text.rfind("JNI_CreateJavaVM not found in " + mirobanth::test::noEntryLibraryPath(), 0), 0u)
+            << text;
+    }
+}
+
+TEST(SharedLibraryTest, RefusesAnEmptyPathInsteadOfLoadingTheProgramItself) {
+    EXPECT_EQ(failureOf(""), "Cannot load a library from an empty path");
+}
+
+TEST(SharedLibraryTest, FailuresNameTheFullPath) {
+    TemporaryFolder folder;
+    std::string text = folder.write("libjvm.so", "not a library\n");
+    EXPECT_EQ(failureOf(text).rfind("Cannot load " + text + ": ", 0), 0u) << failureOf(text);
+    std::string missing = folder.path() + "/missing.so";
+    EXPECT_EQ(failureOf(missing).rfind("Cannot load " + missing + ": ", 0), 0u);
+}
+
+// A bare name would send the system searching its library path; the
+// library is looked for in the current folder only.
+TEST(SharedLibraryTest, ARelativePathIsResolvedAgainstTheCurrentFolder) {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(binaryDirectory().c_str()), 0);
+    std::string fileName = MIROBANTH_NOENTRY_FILE;
+    std::string loadedFrom;
+    try {
+        SharedLibrary library(fileName);
+        loadedFrom = library.path();
+    } catch (const LibraryError& error) {
+        loadedFrom = error.what();
+    }
+    std::string missing = failureOf("libc.so.6");
+    ASSERT_EQ(chdir(previous), 0);
+    EXPECT_EQ(loadedFrom, binaryDirectory() + "/" + fileName);
+    EXPECT_EQ(missing.rfind("Cannot load " + binaryDirectory() + "/libc.so.6: ", 0), 0u) << missing;
+}
+
+TEST(SharedLibraryTest, MovingHandsTheLibraryOver) {
+    SharedLibrary first(mirobanth::test::noEntryLibraryPath());
+    SharedLibrary second = std::move(first);
+    EXPECT_EQ(second.function<int (*)()>("mirobanthNoVirtualMachineHere")(), 42);
+    EXPECT_THROW(first.function<int (*)()>("mirobanthNoVirtualMachineHere"), LibraryError);
+}
+
+}  // namespace

@@ -1,0 +1,248 @@
+// Creating the VM against the stub VM library: the exact option record, the
+// search for the library and every way loading it can fail.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "ManagedTestSupport.h"
+#include "OutputCapture.h"
+#include "managed/Managed.h"
+
+using mirobanth::managed::Managed;
+using mirobanth::test::capture;
+using mirobanth::test::CapturedOutput;
+using mirobanth::test::CommandLine;
+using mirobanth::test::linesAfter;
+using mirobanth::test::stubVMPath;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class VMCreationTest : public ::testing::Test {
+protected:
+    // A Managed named Tintavel from the command line, launched with a class
+    // the stub knows; returns what the launch wrote.
+    CapturedOutput launch(std::initializer_list<std::string> texts) {
+        CommandLine arguments(texts);
+        capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+        return capture([&] { managed->launch("com/example/Main"); });
+    }
+    void TearDown() override {
+        capture([&] { managed.reset(); });
+    }
+
+    // A Java home folder holding a copy of the stub as its VM library.
+    std::string javaHomeWithLibraryAt(const std::string& relativePath) {
+        std::string home = environment.folder().path() + "/jdk";
+        std::filesystem::create_directories(std::filesystem::path(home + "/" + relativePath).parent_path());
+        std::filesystem::copy_file(stubVMPath(), home + "/" + relativePath);
+        return home;
+    }
+
+    mirobanth::test::StubVMEnvironment environment;
+    std::unique_ptr<Managed> managed;
+};
+
+TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(environment.record().front(), "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+                                         "-Djava.library.path=.:system/",
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                                         "-Dmirobanth.ignore=just",
+                                         "-Dmirobanth.ignore1",
+                                         "-Dmirobanth.ignore2",
+                                     }));
+    EXPECT_EQ(mirobanth::test::lines(output.out),
+              (Lines{
+                  "Tintavel: Dynamic hookup of JVM through shared library",
+                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+                  "Tintavel: -Djava.library.path=.:system/",
+                  "Tintavel: No security policy used",
+                  "Tintavel: MIROBANTH_JVM override in effect",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + stubVMPath(),
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/example/Main",
+              }));
+    EXPECT_EQ(output.err, "");
+    EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
+}
+
+TEST_F(VMCreationTest, GeminiWithoutChrome) {
+    launch({"program", "-Xgemini", "-Xnochrome"});
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                                         "-Djava.library.path=.:system/",
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
+                                         "-Dmirobanth.chrome=false",
+                                         "-Dmirobanth.ignore1",
+                                         "-Dmirobanth.ignore2",
+                                     }));
+}
+
+TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
+    launch({"program", "-Xgemini", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"});
+    Lines options = environment.options();
+    ASSERT_EQ(options.size(), 8u);
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
+    EXPECT_EQ(managed->getLookAndFeelClass(), "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+}
+
+TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
+    launch({"program", "-Xlaf="});
+    EXPECT_EQ(environment.options().at(4), "-Dswing.defaultlaf=");
+}
+
+TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
+    CapturedOutput output = launch({"program", "-Xpolicy"});
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+                                         "-Djava.library.path=.:system/",
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                                         "-Dmirobanth.ignore=just",
+                                         "-Djava.security.manager",
+                                         "-Djava.security.policy=system/VM.policy",
+                                     }));
+    EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
+}
+
+TEST_F(VMCreationTest, EnvironmentReplacesClassPathAndLibraryPath) {
+    environment.set("MIROBANTH_CLASSPATH", "a.jar;b.jar");
+    environment.set("MIROBANTH_LIBRARYPATH", "-Djava.library.path=/opt/native");
+    CapturedOutput output = launch({"program"});
+    Lines options = environment.options();
+    ASSERT_EQ(options.size(), 8u);
+    EXPECT_EQ(options[1], "a.jar;b.jar");
+    EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
+    Lines printed = mirobanth::test::lines(output.out);
+    EXPECT_EQ(printed.at(1), "Tintavel: a.jar;b.jar");
+    EXPECT_EQ(printed.at(2), "Tintavel: -Djava.library.path=/opt/native");
+}
+
+TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
+    std::string home = javaHomeWithLibraryAt("lib/server/libjvm.so");
+    environment.set("JAVA_HOME", home);
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
+              (Lines{
+                  "Tintavel: JAVA_HOME is used as JRE base path",
+                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/example/Main",
+              }));
+    EXPECT_EQ(environment.options().size(), 8u);
+}
+
+TEST_F(VMCreationTest, JavaHomeFindsTheJdk8Layout) {
+    std::string home = javaHomeWithLibraryAt("jre/lib/amd64/server/libjvm.so");
+    environment.set("JAVA_HOME", home);
+    launch({"program"});
+    EXPECT_EQ(managed->getJvmLibraryPath(), home + "/jre/lib/amd64/server/libjvm.so");
+    EXPECT_EQ(environment.options().size(), 8u);
+}
+
+TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
+    std::string home = environment.folder().path() + "/empty-jdk";
+    environment.set("JAVA_HOME", home);
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
+              (Lines{
+                  "Tintavel: JAVA_HOME is used as JRE base path",
+                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: No shared library found",
+              }));
+    EXPECT_EQ(output.err,
+              "Tintavel: File not found - " + home + "/lib/server/libjvm.so\n"
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+TEST_F(VMCreationTest, QuotesAroundTheLibraryPathAreDropped) {
+    environment.set("MIROBANTH_JVM", "\"" + stubVMPath() + "\"");
+    launch({"program"});
+    EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
+    EXPECT_EQ(environment.options().size(), 8u);
+}
+
+TEST_F(VMCreationTest, MissingLibraryFile) {
+    std::string missing = environment.folder().path() + "/libjvm.so";
+    environment.set("MIROBANTH_JVM", missing);
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
+              Lines{"Tintavel: No shared library found"});
+    EXPECT_EQ(output.err,
+              "Tintavel: File not found - " + missing + "\n"
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+TEST_F(VMCreationTest, FileThatIsNotALibrary) {
+    std::string text = environment.folder().write("libjvm.so", "plain text\n");
+    environment.set("MIROBANTH_JVM", text);
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
+              (Lines{"Tintavel: Shared library found", "Tintavel: " + text, "Tintavel: No shared library found"}));
+    EXPECT_EQ(output.err,
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
+    environment.set("MIROBANTH_JVM", mirobanth::test::noEntryLibraryPath());
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
+              Lines{"Tintavel: Shared library does not contain method JNI_CreateJavaVM"});
+    EXPECT_EQ(output.err,
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+TEST_F(VMCreationTest, VMThatRefusesToStart) {
+    environment.set("MIROBANTH_STUBVM_REFUSE", "1");
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
+              Lines{"Tintavel: Shared library method JNI_CreateJavaVM linked"});
+    EXPECT_EQ(output.err,
+              "Tintavel: Call to Java VM failed\n"
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(environment.calls(), Lines{});
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
+    environment.set("MIROBANTH_STUBVM_REFUSE", "1");
+    CommandLine arguments({"program"});
+    capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+    CapturedOutput output = capture([&] { managed->launch(); });
+    EXPECT_EQ(output.err,
+              "Tintavel: Call to Java VM failed\n"
+              "Tintavel: Unable to initialize a virtual machine (launch1)\n"
+              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
+    environment.set("MIROBANTH_STUBVM_REFUSE", "1");
+    CommandLine arguments({"program"});
+    capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+    CapturedOutput output = capture([&] { managed->launchWithString("com/example/Other"); });
+    EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
+    EXPECT_NE(output.err.find("Tintavel: Unable to initialize a virtual machine (launch2)\n"), std::string::npos);
+}
+
+}  // namespace

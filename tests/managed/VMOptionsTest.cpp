@@ -1,0 +1,114 @@
+// The eight VM options as texts, for both systems' spellings.
+#include "managed/VMOptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace mirobanth::managed;
+
+namespace {
+
+VMOptionSettings tintavelDefaults() {
+    VMOptionSettings settings;
+    settings.applicationJar = "tintavel.jar";
+    return settings;
+}
+
+VMOptionTexts linuxOptions(const VMOptionSettings& settings) {
+    return buildVMOptions(settings, linuxJavaPlatformTexts());
+}
+
+TEST(VMOptionsTest, DefaultFlagsOnWindows) {
+    VMOptionTexts expected = {
+        "-Dmirobanth.nx=true",
+        "-Djava.class.path=.;mirobanth-runtime.jar;tintavel.jar",
+        "-Djava.library.path=.;system/",
+        "-Dmirobanth.override=true",
+        "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
+        "-Dmirobanth.ignore=just",
+        "-Dmirobanth.ignore1",
+        "-Dmirobanth.ignore2",
+    };
+    EXPECT_EQ(buildVMOptions(tintavelDefaults(), windowsJavaPlatformTexts()), expected);
+}
+
+TEST(VMOptionsTest, DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel) {
+    VMOptionTexts expected = {
+        "-Dmirobanth.nx=true",
+        "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+        "-Djava.library.path=.:system/",
+        "-Dmirobanth.override=true",
+        "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+        "-Dmirobanth.ignore=just",
+        "-Dmirobanth.ignore1",
+        "-Dmirobanth.ignore2",
+    };
+    EXPECT_EQ(linuxOptions(tintavelDefaults()), expected);
+}
+
+TEST(VMOptionsTest, ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.importingSubstance = true;
+    EXPECT_EQ(classPathOption(settings, windowsJavaPlatformTexts()),
+              "-Djava.class.path=.;mirobanth-runtime.jar;ext/substance.jar;tintavel.jar");
+    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+}
+
+TEST(VMOptionsTest, GeminiWithoutChromeUsesTheSkinAndSaysSo) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.nativeLookAndFeel = false;
+    settings.gemini = true;
+    settings.chrome = false;
+    VMOptionTexts options = linuxOptions(settings);
+    EXPECT_EQ(options[1], "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    EXPECT_EQ(options[5], "-Dmirobanth.chrome=false");
+}
+
+TEST(VMOptionsTest, GraphiteIsTheSkinWhenNoOtherIsNamed) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.nativeLookAndFeel = false;
+    VMOptionTexts options = linuxOptions(settings);
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel");
+    EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
+}
+
+TEST(VMOptionsTest, CustomLookAndFeelWinsOverGeminiAndMayBeEmpty) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.nativeLookAndFeel = false;
+    settings.gemini = true;
+    settings.customLookAndFeel = true;
+    settings.lookAndFeelClass = "javax.swing.plaf.metal.MetalLookAndFeel";
+    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    settings.lookAndFeelClass = "";
+    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=");
+}
+
+TEST(VMOptionsTest, NativeLookAndFeelWinsOverAnEarlierCustomOne) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.customLookAndFeel = true;
+    settings.lookAndFeelClass = "some.Laf";
+    VMOptionTexts options = buildVMOptions(settings, windowsJavaPlatformTexts());
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel");
+    EXPECT_EQ(options[5], "-Dmirobanth.ignore=just");
+}
+
+TEST(VMOptionsTest, PolicyFillsTheLastTwoSlots) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.secured = true;
+    VMOptionTexts options = linuxOptions(settings);
+    EXPECT_EQ(options[6], "-Djava.security.manager");
+    EXPECT_EQ(options[7], "-Djava.security.policy=system/VM.policy");
+}
+
+TEST(VMOptionsTest, EnvironmentOverridesReplaceTheWholeOptionUnchanged) {
+    VMOptionSettings settings = tintavelDefaults();
+    settings.classPathOverride = "a.jar;b.jar";
+    settings.libraryPathOverride = "-Djava.library.path=/opt/native";
+    VMOptionTexts options = linuxOptions(settings);
+    EXPECT_EQ(options[1], "a.jar;b.jar");
+    EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
+    settings.classPathOverride = "";
+    EXPECT_EQ(linuxOptions(settings)[1], "");
+}
+
+}  // namespace
