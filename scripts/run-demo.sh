@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the linux preset, assembles the sample
+# product folder and starts Tintavel there with this script's arguments:
+#   scripts/run-demo.sh [ARGUMENT...]      e.g. scripts/run-demo.sh "My File" -Xpolicy
+# Exits with the launcher's exit status (0 when the Java program ended normally).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+# shellcheck disable=SC2046
+ensure_packages $(packages_for_preset linux)
+build_preset linux >&2
+
+# The build assembles the product folder (target TintavelProduct): the two
+# launchers with their libraries beside them, the runtime and product jars,
+# ext/ for the optional look-and-feel jar and system/VM.policy.
+product="$MIROBANTH_ROOT/build/linux/product"
+(cd "$MIROBANTH_ROOT" && cmake --build --preset linux --target TintavelProduct >&2)
+for part in Tintavel64 Tintavel64-Console libMirobanthCore.so libMirobanthApplication.so \
+            libMirobanthManaged.so mirobanth-runtime.jar tintavel.jar ext system/VM.policy; do
+  if [ ! -e "$product/$part" ]; then
+    echo "The product folder lacks $part: $product" >&2
+    exit 1
+  fi
+done
+
+echo "Starting $product/Tintavel64-Console" >&2
+cd "$product"
+exec ./Tintavel64-Console "$@"
