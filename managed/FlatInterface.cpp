@@ -1,7 +1,5 @@
 // The flat C functions of the managed library. Every handle is checked
 // before use and no C++ exception leaves a function.
-#include "managed/MirobanthManaged.h"
-
 #include <exception>
 #include <string>
 
@@ -9,6 +7,7 @@
 #include "core/Console.h"
 #include "core/MirobanthCore.h"
 #include "managed/Managed.h"
+#include "managed/MirobanthManaged.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;
@@ -64,8 +63,8 @@ ManagedTypeC mbManagedCreate(const char* name, const char* company, int argc, ch
 
 ManagedTypeC mbManagedCreateWithWideCharacters(const wchar_t*, const wchar_t*, int argc,
                                                char** argv) {
-    ManagedTypeC handle = create("mbManagedCreateWithWideCharacters", "WaitingToBeSet",
-                                 "WaitingToBeSet", argc, argv);
+    ManagedTypeC handle =
+        create("mbManagedCreateWithWideCharacters", "WaitingToBeSet", "WaitingToBeSet", argc, argv);
     if (handle) {
         mbApplicationNotImplemented(reinterpret_cast<ApplicationTypeC>(handle),
                                     "mbManagedCreateWithWideCharacters");

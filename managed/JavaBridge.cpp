@@ -59,7 +59,8 @@ jobjectArray newStringArray(JNIEnv* env, const std::vector<std::string>& texts) 
     return array;
 }
 
-bool callMain(JNIEnv* env, jclass mainType, jmethodID main, const std::vector<std::string>& arguments) {
+bool callMain(JNIEnv* env, jclass mainType, jmethodID main,
+              const std::vector<std::string>& arguments) {
     jobjectArray array = newStringArray(env, arguments);
     if (array) env->CallStaticVoidMethod(mainType, main, array);
     if (!env->ExceptionOccurred()) return true;

@@ -20,7 +20,8 @@ jobjectArray newStringArray(JNIEnv* env, const std::vector<std::string>& texts);
 // Calls the static main(String[]) with the arguments on this thread. True
 // when it returned with no exception pending; otherwise the exception went
 // to the thread's uncaught-exception handler and is cleared.
-bool callMain(JNIEnv* env, jclass mainType, jmethodID main, const std::vector<std::string>& arguments);
+bool callMain(JNIEnv* env, jclass mainType, jmethodID main,
+              const std::vector<std::string>& arguments);
 
 // Gives the pending exception to the current thread's uncaught-exception
 // handler, as the VM does for any other thread whose run method threw, and

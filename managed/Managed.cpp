@@ -20,8 +20,7 @@ const char* const LOOK_AND_FEEL_SWITCH = "-Xlaf=";
 
 }  // namespace
 
-Managed::Managed(std::string name, int argc, char** argv)
-    : Application(name, argc, argv) {
+Managed::Managed(std::string name, int argc, char** argv) : Application(name, argc, argv) {
     setName(name);
     launchFailed = false;
     jarName = lowercase(name) + ".jar";

@@ -49,7 +49,8 @@ SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
 void* SharedLibrary::address(const char* name) const {
     std::string reason = "the library was moved away";
     void* symbol = handle ? system_library::find(handle, name, reason) : nullptr;
-    if (!symbol) throw LibraryError(std::string(name) + " not found in " + libraryPath + ": " + reason);
+    if (!symbol)
+        throw LibraryError(std::string(name) + " not found in " + libraryPath + ": " + reason);
     return symbol;
 }
 

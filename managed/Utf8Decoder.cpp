@@ -8,26 +8,37 @@ namespace {
 
 constexpr char16_t REPLACEMENT_CHARACTER = 0xFFFD;
 
-// What a lead byte promises: the sequence length, the bits it contributes
-// and the range of the byte after it. The narrowed second-byte ranges are
-// what rule out overlong forms, surrogates and values above U+10FFFF.
-struct LeadByte {
-    int length;
-    char32_t bits;
+// What a lead byte promises: the sequence length, the mask of the bits it
+// contributes and the range of the byte after it. The narrowed second-byte
+// ranges are what rule out overlong forms, surrogates and values above
+// U+10FFFF.
+struct LeadBytes {
+    unsigned char first;
+    unsigned char last;
+    std::size_t length;
+    unsigned char mask;
     unsigned char secondLow;
     unsigned char secondHigh;
 };
 
-bool describeLead(unsigned char byte, LeadByte& lead) {
-    if (byte >= 0xC2 && byte <= 0xDF) lead = {2, byte & 0x1Fu, 0x80, 0xBF};
-    else if (byte == 0xE0) lead = {3, 0x0, 0xA0, 0xBF};
-    else if (byte == 0xED) lead = {3, 0xD, 0x80, 0x9F};
-    else if (byte >= 0xE1 && byte <= 0xEF) lead = {3, byte & 0x0Fu, 0x80, 0xBF};
-    else if (byte == 0xF0) lead = {4, 0x0, 0x90, 0xBF};
-    else if (byte >= 0xF1 && byte <= 0xF3) lead = {4, byte & 0x07u, 0x80, 0xBF};
-    else if (byte == 0xF4) lead = {4, 0x4, 0x80, 0x8F};
-    else return false;
-    return true;
+// clang-format off
+constexpr LeadBytes LEAD_BYTES[] = {
+    {0xC2, 0xDF, 2, 0x1F, 0x80, 0xBF},
+    {0xE0, 0xE0, 3, 0x0F, 0xA0, 0xBF},  // no overlong forms
+    {0xE1, 0xEC, 3, 0x0F, 0x80, 0xBF},
+    {0xED, 0xED, 3, 0x0F, 0x80, 0x9F},  // no surrogates
+    {0xEE, 0xEF, 3, 0x0F, 0x80, 0xBF},
+    {0xF0, 0xF0, 4, 0x07, 0x90, 0xBF},  // no overlong forms
+    {0xF1, 0xF3, 4, 0x07, 0x80, 0xBF},
+    {0xF4, 0xF4, 4, 0x07, 0x80, 0x8F},  // nothing above U+10FFFF
+};
+// clang-format on
+
+const LeadBytes* leadOf(unsigned char byte) {
+    for (const LeadBytes& lead : LEAD_BYTES) {
+        if (byte >= lead.first && byte <= lead.last) return &lead;
+    }
+    return nullptr;
 }
 
 void appendCodePoint(std::u16string& out, char32_t codePoint) {
@@ -44,22 +55,21 @@ void appendCodePoint(std::u16string& out, char32_t codePoint) {
 // used. A sequence that breaks off uses the bytes that were still valid.
 std::size_t decodeSequence(const std::string& text, std::size_t start, std::u16string& out) {
     const auto byte = [&](std::size_t index) { return static_cast<unsigned char>(text[index]); };
-    LeadByte lead;
-    if (!describeLead(byte(start), lead)) {
+    const LeadBytes* lead = leadOf(byte(start));
+    if (!lead) {
         out.push_back(REPLACEMENT_CHARACTER);
         return 1;
     }
-    char32_t codePoint = lead.bits;
+    char32_t codePoint = byte(start) & lead->mask;
     std::size_t used = 1;
-    for (; used < static_cast<std::size_t>(lead.length); ++used) {
-        if (start + used >= text.size()) break;
+    for (; used < lead->length && start + used < text.size(); ++used) {
         unsigned char next = byte(start + used);
-        unsigned char low = used == 1 ? lead.secondLow : 0x80;
-        unsigned char high = used == 1 ? lead.secondHigh : 0xBF;
+        unsigned char low = used == 1 ? lead->secondLow : 0x80;
+        unsigned char high = used == 1 ? lead->secondHigh : 0xBF;
         if (next < low || next > high) break;
         codePoint = (codePoint << 6) | (next & 0x3Fu);
     }
-    if (used < static_cast<std::size_t>(lead.length)) {
+    if (used < lead->length) {
         out.push_back(REPLACEMENT_CHARACTER);
     } else {
         appendCodePoint(out, codePoint);

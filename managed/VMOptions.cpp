@@ -6,7 +6,8 @@ namespace {
 
 const char* const LOOK_AND_FEEL_PROPERTY = "-Dswing.defaultlaf=";
 const char* const GEMINI_SKIN = "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel";
-const char* const RAVEN_GRAPHITE_SKIN = "org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel";
+const char* const RAVEN_GRAPHITE_SKIN =
+    "org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel";
 
 // With the native look and feel the skin's own switches mean nothing, so
 // option 5 carries a placeholder instead of mirobanth.chrome.
@@ -37,7 +38,8 @@ std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatfo
 std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
     if (settings.nativeLookAndFeel) return LOOK_AND_FEEL_PROPERTY + platform.nativeLookAndFeelClass;
     if (settings.customLookAndFeel) return LOOK_AND_FEEL_PROPERTY + settings.lookAndFeelClass;
-    return LOOK_AND_FEEL_PROPERTY + std::string(settings.gemini ? GEMINI_SKIN : RAVEN_GRAPHITE_SKIN);
+    return LOOK_AND_FEEL_PROPERTY +
+           std::string(settings.gemini ? GEMINI_SKIN : RAVEN_GRAPHITE_SKIN);
 }
 
 VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {

@@ -5,8 +5,8 @@
 #include "managed/Managed.h"
 #include "managed/products/ProductExport.h"
 
-// Starts the MirobanthFX product: its constructor runs the Java program com/mirobanth/app/fx/MirobanthFX
-// to its end.
+// Starts the MirobanthFX product: its constructor runs the Java program
+// com/mirobanth/app/fx/MirobanthFX to its end.
 class MIROBANTH_PRODUCT_API MirobanthEffects : public mirobanth::managed::Managed {
 public:
     MirobanthEffects(int argc, char** argv);

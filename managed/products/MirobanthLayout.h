@@ -5,8 +5,8 @@
 #include "managed/Managed.h"
 #include "managed/products/ProductExport.h"
 
-// Starts the MirobanthLayout product: its constructor runs the Java program com/mirobanth/app/layout/MirobanthLayout
-// to its end.
+// Starts the MirobanthLayout product: its constructor runs the Java program
+// com/mirobanth/app/layout/MirobanthLayout to its end.
 class MIROBANTH_PRODUCT_API MirobanthLayout : public mirobanth::managed::Managed {
 public:
     MirobanthLayout(int argc, char** argv);

@@ -5,8 +5,8 @@
 #include "managed/Managed.h"
 #include "managed/products/ProductExport.h"
 
-// Starts the Medorel product: its constructor runs the Java program com/mirobanth/hybrid/media/Medorel
-// to its end.
+// Starts the Medorel product: its constructor runs the Java program
+// com/mirobanth/hybrid/media/Medorel to its end.
 class MIROBANTH_PRODUCT_API MirobanthMedorel : public mirobanth::managed::Managed {
 public:
     MirobanthMedorel(int argc, char** argv);

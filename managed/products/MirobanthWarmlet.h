@@ -5,8 +5,8 @@
 #include "managed/Managed.h"
 #include "managed/products/ProductExport.h"
 
-// Starts the Warmlet product: its constructor runs the Java program com/mirobanth/app/warmlet/Warmlet
-// to its end.
+// Starts the Warmlet product: its constructor runs the Java program
+// com/mirobanth/app/warmlet/Warmlet to its end.
 class MIROBANTH_PRODUCT_API MirobanthWarmlet : public mirobanth::managed::Managed {
 public:
     MirobanthWarmlet(int argc, char** argv);

@@ -1,6 +1,4 @@
 // The flat C functions, in process against the stub VM and through the C host.
-#include "managed/MirobanthManaged.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "application/MirobanthApplication.h"
+#include "managed/MirobanthManaged.h"
 
 using mirobanth::test::binaryDirectory;
 using mirobanth::test::capture;
@@ -43,7 +42,8 @@ TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
 
 TEST_F(ManagedFlatTest, NullTextsAreRefused) {
     ManagedTypeC handle = reinterpret_cast<ManagedTypeC>(1);
-    CapturedOutput output = capture([&] { handle = mbManagedCreate(nullptr, "Mirobanth", 0, nullptr); });
+    CapturedOutput output =
+        capture([&] { handle = mbManagedCreate(nullptr, "Mirobanth", 0, nullptr); });
     EXPECT_EQ(handle, nullptr);
     EXPECT_EQ(output.err, "<ConsoleTypeC>: mbManagedCreate - name is NULL\n");
     output = capture([&] { handle = mbManagedCreate("Tintavel", nullptr, 0, nullptr); });
@@ -54,7 +54,9 @@ TEST_F(ManagedFlatTest, NullTextsAreRefused) {
 TEST_F(ManagedFlatTest, CreateReadsSwitchesAndSetsTheCompany) {
     CommandLine arguments({"program", "-Xpolicy", "x"});
     ManagedTypeC handle = nullptr;
-    CapturedOutput created = capture([&] { handle = mbManagedCreate("Tintavel", "Mirobanth_SDK", arguments.argc(), arguments.argv()); });
+    CapturedOutput created = capture([&] {
+        handle = mbManagedCreate("Tintavel", "Mirobanth_SDK", arguments.argc(), arguments.argv());
+    });
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(created.err, "Tintavel: company: value has not changed\n");
     auto application = reinterpret_cast<ApplicationTypeC>(handle);
@@ -66,7 +68,8 @@ TEST_F(ManagedFlatTest, CreateReadsSwitchesAndSetsTheCompany) {
     Lines options = environment.options();
     ASSERT_EQ(options.size(), 8u);
     EXPECT_EQ(options[6], "-Djava.security.manager");
-    EXPECT_EQ(linesAfter(environment.calls(), "NewObjectArray 1 java/lang/String").front(), "NewString 0078");
+    EXPECT_EQ(linesAfter(environment.calls(), "NewObjectArray 1 java/lang/String").front(),
+              "NewString 0078");
 
     CapturedOutput deleted = capture([&] { mbManagedDelete(handle); });
     EXPECT_EQ(deleted.out, "Tintavel: <FINALIZE>\nTintavel: <FINALIZE>\n");
@@ -74,16 +77,19 @@ TEST_F(ManagedFlatTest, CreateReadsSwitchesAndSetsTheCompany) {
 
 TEST_F(ManagedFlatTest, OtherCompaniesAreSetQuietly) {
     ManagedTypeC handle = nullptr;
-    CapturedOutput created = capture([&] { handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr); });
+    CapturedOutput created =
+        capture([&] { handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr); });
     EXPECT_EQ(created.err, "");
     capture([&] { mbManagedDelete(handle); });
 }
 
 TEST_F(ManagedFlatTest, WideCharacterCreationIsAPlaceholder) {
     ManagedTypeC handle = nullptr;
-    CapturedOutput created = capture([&] { handle = mbManagedCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
+    CapturedOutput created = capture(
+        [&] { handle = mbManagedCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     ASSERT_NE(handle, nullptr);
-    EXPECT_STREQ(mbApplicationParameterName(reinterpret_cast<ApplicationTypeC>(handle)), "WaitingToBeSet");
+    EXPECT_STREQ(mbApplicationParameterName(reinterpret_cast<ApplicationTypeC>(handle)),
+                 "WaitingToBeSet");
     EXPECT_EQ(created.err, "Function not implemented: mbManagedCreateWithWideCharacters\n");
     capture([&] { mbManagedDelete(handle); });
 }
@@ -129,16 +135,19 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
     options.env["JAVA_HOME"] = mirobanth::test::realJavaHome();
     ChildResult result = host({"test"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(linesAfter(result.out, "mbManagedTest: Shared library method JNI_CreateJavaVM linked"),
-              (Lines{
-                  "mbManagedTest: com.mirobanth.sample.SampleApp",
-                  "mbManagedTest: NO ALERT",
-                  "mbManagedTest: <FINALIZE>",
-                  "mbManagedTest: <FINALIZE>",
-              }));
+    EXPECT_EQ(
+        linesAfter(result.out, "mbManagedTest: Shared library method JNI_CreateJavaVM linked"),
+        (Lines{
+            "mbManagedTest: com.mirobanth.sample.SampleApp",
+            "mbManagedTest: NO ALERT",
+            "mbManagedTest: <FINALIZE>",
+            "mbManagedTest: <FINALIZE>",
+        }));
     Lines errors = mirobanth::test::lines(result.err);
     ASSERT_GE(errors.size(), 3u);
-    EXPECT_EQ(errors.front(), "Exception in thread \"main\" java.lang.NoClassDefFoundError: com.mirobanth.sample.SampleApp");
+    EXPECT_EQ(errors.front(),
+              "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+              "com.mirobanth.sample.SampleApp");
     EXPECT_EQ(Lines(errors.end() - 3, errors.end()),
               (Lines{
                   "mbManagedTest: Class not found - com.mirobanth.sample.SampleApp",
@@ -159,13 +168,15 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
         std::string warning;
     };
     for (const Case& unusable : {
-             Case{missing, "JavaTests: No shared library found", "JavaTests: File not found - " + missing + "\n"},
+             Case{missing, "JavaTests: No shared library found",
+                  "JavaTests: File not found - " + missing + "\n"},
              Case{text, "JavaTests: No shared library found", ""},
              Case{mirobanth::test::noEntryLibraryPath(),
                   "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
          }) {
         options.env["MIROBANTH_JVM"] = unusable.library;
-        ChildResult result = host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});
+        ChildResult result =
+            host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});
         EXPECT_EQ(result.status, 1) << unusable.library;
         Lines out = mirobanth::test::lines(result.out);
         EXPECT_NE(std::find(out.begin(), out.end(), unusable.message), out.end()) << result.out;

@@ -24,7 +24,9 @@ class InvocationTest : public ::testing::Test {
 protected:
     void make(std::initializer_list<std::string> texts) {
         CommandLine arguments(texts);
-        capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+        capture([&] {
+            managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
+        });
     }
     CapturedOutput launch(const char* className = "com/example/Main") {
         return capture([&] { managed->launch(className); });
@@ -38,45 +40,44 @@ protected:
 };
 
 TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
-    make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", "\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80", "\xFF"});
+    make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", mirobanth::test::WORLD_TEXT,
+          mirobanth::test::INVALID_BYTE});
     launch();
-    EXPECT_EQ(environment.calls(),
-              (Lines{
-                  "FindClass com/example/Main",
-                  MAIN_LOOKUP,
-                  "FindClass java/lang/String",
-                  "NewObjectArray 6 java/lang/String",
-                  "NewString " + hexUnits(u"My File"),
-                  "SetObjectArrayElement 0",
-                  "NewString ",
-                  "SetObjectArrayElement 1",
-                  "NewString " + hexUnits(u"say \"hi\""),
-                  "SetObjectArrayElement 2",
-                  "NewString " + hexUnits(u"C:\\dir\\"),
-                  "SetObjectArrayElement 3",
-                  "NewString 00E9 65E5 D83D DE00",
-                  "SetObjectArrayElement 4",
-                  "NewString FFFD",
-                  "SetObjectArrayElement 5",
-                  "CallStaticVoidMethod com/example/Main main array",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+    EXPECT_EQ(environment.calls(), (Lines{
+                                       "FindClass com/example/Main",
+                                       MAIN_LOOKUP,
+                                       "FindClass java/lang/String",
+                                       "NewObjectArray 6 java/lang/String",
+                                       "NewString " + hexUnits(u"My File"),
+                                       "SetObjectArrayElement 0",
+                                       "NewString ",
+                                       "SetObjectArrayElement 1",
+                                       "NewString " + hexUnits(u"say \"hi\""),
+                                       "SetObjectArrayElement 2",
+                                       "NewString " + hexUnits(u"C:\\dir\\"),
+                                       "SetObjectArrayElement 3",
+                                       "NewString 00E9 65E5 672C D83D DE00",
+                                       "SetObjectArrayElement 4",
+                                       "NewString FFFD",
+                                       "SetObjectArrayElement 5",
+                                       "CallStaticVoidMethod com/example/Main main array",
+                                       "DetachCurrentThread",
+                                       "DestroyJavaVM",
+                                   }));
 }
 
 TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
     make({"program", "-Xpolicy"});
     launch();
-    EXPECT_EQ(environment.calls(),
-              (Lines{
-                  "FindClass com/example/Main",
-                  MAIN_LOOKUP,
-                  "FindClass java/lang/String",
-                  "NewObjectArray 0 java/lang/String",
-                  "CallStaticVoidMethod com/example/Main main array",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+    EXPECT_EQ(environment.calls(), (Lines{
+                                       "FindClass com/example/Main",
+                                       MAIN_LOOKUP,
+                                       "FindClass java/lang/String",
+                                       "NewObjectArray 0 java/lang/String",
+                                       "CallStaticVoidMethod com/example/Main main array",
+                                       "DetachCurrentThread",
+                                       "DestroyJavaVM",
+                                   }));
 }
 
 TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
@@ -107,7 +108,8 @@ TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
     make({"program"});
     capture([&] { managed->setRunningInConsole(false); });
     CapturedOutput output = launch("com.mirobanth.sample.SampleApp");
-    EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"), Lines{"Tintavel: ALERT"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"),
+              Lines{"Tintavel: ALERT"});
     EXPECT_NE(output.err.find("Tintavel: Class not found - com.mirobanth.sample.SampleApp\n"
                               "Tintavel Alert: Class not found\n"),
               std::string::npos);
@@ -121,7 +123,8 @@ TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
               "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
               "Tintavel: Class does not have a main() method\n"
               "Tintavel Alert: Class does not have a main() method\n");
-    EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
+    EXPECT_EQ(environment.calls(),
+              (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -190,10 +193,14 @@ TEST_F(InvocationTest, LaunchWithoutANameRunsTheDerivedMainClass) {
 TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
     CommandLine arguments({"program", "x"});
     int value = -1;
-    capture([&] { value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv()); });
+    capture([&] {
+        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
+    });
     EXPECT_EQ(value, 0);
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    capture([&] { value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv()); });
+    capture([&] {
+        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
+    });
     EXPECT_EQ(value, 1);
 }
 
@@ -202,7 +209,8 @@ TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {
     make({"program"});
     launch();
     CapturedOutput found = capture([&] { managed->checkForUpdates(nullptr); });
-    EXPECT_EQ(found.out, "Tintavel: Checking for updates\nTintavel: Class ok\nTintavel: Method ok\n");
+    EXPECT_EQ(found.out,
+              "Tintavel: Checking for updates\nTintavel: Class ok\nTintavel: Method ok\n");
     EXPECT_EQ(found.err, "");
 
     environment.set("MIROBANTH_STUBVM_MISSING_METHODS", "update");
@@ -213,7 +221,9 @@ TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {
     environment.set("MIROBANTH_STUBVM_MISSING", "com/mirobanth/ds/Updater");
     CapturedOutput noClass = capture([&] { managed->checkForUpdates(nullptr); });
     EXPECT_EQ(noClass.out, "Tintavel: Checking for updates\nTintavel: Class not found\n");
-    EXPECT_EQ(noClass.err, "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/mirobanth/ds/Updater\n");
+    EXPECT_EQ(
+        noClass.err,
+        "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/mirobanth/ds/Updater\n");
 }
 
 TEST_F(InvocationTest, UpdateProbeAfterTheVMHasEnded) {

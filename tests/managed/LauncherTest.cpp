@@ -56,55 +56,61 @@ TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
     Lines out = lines(result.out);
     ASSERT_EQ(out.size(), 34u) << result.out;
     // The two texts that change from run to run: the date and the Java version.
-    EXPECT_TRUE(std::regex_match(out[1], std::regex("\\w{3} \\w{3} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}"))) << out[1];
-    EXPECT_TRUE(std::regex_match(out[20], std::regex("Java 17\\.\\S* \\(.*\\) on Linux amd64"))) << out[20];
+    EXPECT_TRUE(
+        std::regex_match(out[1], std::regex("\\w{3} \\w{3} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}")))
+        << out[1];
+    EXPECT_TRUE(std::regex_match(out[20], std::regex("Java 17\\.\\S* \\(.*\\) on Linux amd64")))
+        << out[20];
     out[1] = "<date>";
     out[20] = "<java>";
     const std::string libjvm = javaHome + "/lib/server/libjvm.so";
-    EXPECT_EQ(out, (Lines{
-                       "Mirobanth Tintavel running on x86_64 in userspace <tester>",
-                       "<date>",
-                       "Tintavel: Argument 0 = " + product.path() + "/Tintavel64-Console",
-                       "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:system/",
-                       "Tintavel: No delegate used",
-                       "Tintavel: Auto resolving class names are turned off",
-                       "Tintavel: Tintavel",
-                       "Tintavel: tintavel.jar",
-                       "Tintavel: com/mirobanth/tintavel/Tintavel",
-                       "Tintavel: Dynamic hookup of JVM through shared library",
-                       "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                       "Tintavel: -Djava.library.path=.:system/",
-                       "Tintavel: No security policy used",
-                       "Tintavel: JAVA_HOME and MIROBANTH_JVM not defined",
-                       "Tintavel: Shared library found",
-                       "Tintavel: " + libjvm,
-                       "Tintavel: Shared library loaded",
-                       "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                       "Tintavel: com/mirobanth/tintavel/Tintavel",
-                       "Tintavel launch report",
-                       "<java>",
-                       "Arguments: 0",
-                       "Launcher properties:",
-                       "  mirobanth.nx=true",
-                       "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                       "  java.library.path=.:system/",
-                       "  mirobanth.override=true",
-                       "  swing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
-                       "  mirobanth.ignore=just",
-                       "  mirobanth.ignore1=",
-                       "  mirobanth.ignore2=",
-                       "Tintavel: <FINALIZE>",
-                       "Tintavel: <FINALIZE>",
-                       "Tintavel: <FINALIZE>",
-                   }));
+    EXPECT_EQ(
+        out,
+        (Lines{
+            "Mirobanth Tintavel running on x86_64 in userspace <tester>",
+            "<date>",
+            "Tintavel: Argument 0 = " + product.path() + "/Tintavel64-Console",
+            "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:system/",
+            "Tintavel: No delegate used",
+            "Tintavel: Auto resolving class names are turned off",
+            "Tintavel: Tintavel",
+            "Tintavel: tintavel.jar",
+            "Tintavel: com/mirobanth/tintavel/Tintavel",
+            "Tintavel: Dynamic hookup of JVM through shared library",
+            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+            "Tintavel: -Djava.library.path=.:system/",
+            "Tintavel: No security policy used",
+            "Tintavel: JAVA_HOME and MIROBANTH_JVM not defined",
+            "Tintavel: Shared library found",
+            "Tintavel: " + libjvm,
+            "Tintavel: Shared library loaded",
+            "Tintavel: Shared library method JNI_CreateJavaVM linked",
+            "Tintavel: com/mirobanth/tintavel/Tintavel",
+            "Tintavel launch report",
+            "<java>",
+            "Arguments: 0",
+            "Launcher properties:",
+            "  mirobanth.nx=true",
+            "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+            "  java.library.path=.:system/",
+            "  mirobanth.override=true",
+            "  swing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+            "  mirobanth.ignore=just",
+            "  mirobanth.ignore1=",
+            "  mirobanth.ignore2=",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+        }));
 }
 
 TEST_F(LauncherTest, ArgumentsReachTheProductIntact) {
     ChildResult result = start("Tintavel64-Console", {"My File", "", "say \"hi\"", "back\\slash",
-                                                      "\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80"});
+                                                      mirobanth::test::WORLD_TEXT});
     EXPECT_EQ(result.status, 0) << result.err;
-    Lines expected = {"Arguments: 5", "  [0] My File", "  [1] ", "  [2] say \"hi\"", "  [3] back\\slash",
-                      "  [4] \xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80"};
+    Lines expected = {
+        "Arguments: 5",     "  [0] My File",     "  [1] ",
+        "  [2] say \"hi\"", "  [3] back\\slash", "  [4] " + mirobanth::test::WORLD_TEXT};
     Lines shown = afterVMCreation(result);
     ASSERT_GE(shown.size(), 9u);
     EXPECT_EQ(Lines(shown.begin() + 3, shown.begin() + 9), expected);
@@ -126,20 +132,21 @@ TEST_F(LauncherTest, PolicyAndSkinSwitchesReachTheVM) {
     EXPECT_EQ(result.status, 0) << result.err;
     Lines shown = afterVMCreation(result);
     Lines properties(std::find(shown.begin(), shown.end(), "Launcher properties:"), shown.end());
-    EXPECT_EQ(properties, (Lines{
-                              "Launcher properties:",
-                              "  mirobanth.nx=true",
-                              "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                              "  java.library.path=.:system/",
-                              "  mirobanth.override=true",
-                              "  swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
-                              "  mirobanth.chrome=false",
-                              "  java.security.manager=",
-                              "  java.security.policy=system/VM.policy",
-                              "Tintavel: <FINALIZE>",
-                              "Tintavel: <FINALIZE>",
-                              "Tintavel: <FINALIZE>",
-                          }));
+    EXPECT_EQ(properties,
+              (Lines{
+                  "Launcher properties:",
+                  "  mirobanth.nx=true",
+                  "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                  "  java.library.path=.:system/",
+                  "  mirobanth.override=true",
+                  "  swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
+                  "  mirobanth.chrome=false",
+                  "  java.security.manager=",
+                  "  java.security.policy=system/VM.policy",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
 }
 
 TEST_F(LauncherTest, GraphicalVariantBehavesTheSame) {
@@ -154,13 +161,14 @@ TEST_F(LauncherTest, MissingProductJar) {
     std::filesystem::remove(product.path() + "/tintavel.jar");
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(afterVMCreation(result), (Lines{"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel: NO ALERT",
-                                              "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>",
-                                              "Tintavel: <FINALIZE>"}));
+    EXPECT_EQ(afterVMCreation(result),
+              (Lines{"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel: NO ALERT",
+                     "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"}));
     Lines errors = lines(result.err);
     ASSERT_GE(errors.size(), 2u);
     EXPECT_EQ(Lines(errors.end() - 2, errors.end()),
-              (Lines{"Tintavel: Class not found - com/mirobanth/tintavel/Tintavel", "Tintavel Alert: Class not found"}));
+              (Lines{"Tintavel: Class not found - com/mirobanth/tintavel/Tintavel",
+                     "Tintavel Alert: Class not found"}));
 }
 
 TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
@@ -168,23 +176,24 @@ TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
     const std::string expected = product.path() + "/no-java/lib/server/libjvm.so";
-    EXPECT_EQ(linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              (Lines{
-                                  "Tintavel: Dynamic hookup of JVM through shared library",
-                                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                                  "Tintavel: -Djava.library.path=.:system/",
-                                  "Tintavel: No security policy used",
-                                  "Tintavel: JAVA_HOME is used as JRE base path",
-                                  "Tintavel: " + expected,
-                                  "Tintavel: No shared library found",
-                                  "Tintavel: <FINALIZE>",
-                                  "Tintavel: <FINALIZE>",
-                                  "Tintavel: <FINALIZE>",
-                              }));
-    EXPECT_EQ(result.err,
-              "Tintavel: File not found - " + expected + "\n"
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(
+        linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+        (Lines{
+            "Tintavel: Dynamic hookup of JVM through shared library",
+            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+            "Tintavel: -Djava.library.path=.:system/",
+            "Tintavel: No security policy used",
+            "Tintavel: JAVA_HOME is used as JRE base path",
+            "Tintavel: " + expected,
+            "Tintavel: No shared library found",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+        }));
+    EXPECT_EQ(result.err, "Tintavel: File not found - " + expected +
+                              "\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
 }
 
 // The executable's own copy of the product class imports Substance too.
@@ -200,7 +209,8 @@ TEST_F(LauncherTest, ExecutableCopyOfTheProductAgainstTheStubVM) {
         if (line.rfind("option ", 0) == 0) vmOptions.push_back(line.substr(7));
     }
     ASSERT_EQ(vmOptions.size(), 8u);
-    EXPECT_EQ(vmOptions[1], "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
+    EXPECT_EQ(vmOptions[1],
+              "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
 }
 
 }  // namespace

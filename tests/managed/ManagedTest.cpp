@@ -1,7 +1,5 @@
 // The managed object without a VM: construction, launcher switches, flags and
 // their property events, the argument set and the shared instance.
-#include "managed/Managed.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +7,7 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "core/Console.h"
+#include "managed/Managed.h"
 
 using mirobanth::core::Console;
 using mirobanth::managed::Managed;
@@ -23,7 +22,8 @@ protected:
     std::unique_ptr<Managed> make(std::string name, std::initializer_list<std::string> texts) {
         CommandLine arguments(texts);
         std::unique_ptr<Managed> managed;
-        output = capture([&] { managed = std::make_unique<Managed>(name, arguments.argc(), arguments.argv()); });
+        output = capture(
+            [&] { managed = std::make_unique<Managed>(name, arguments.argc(), arguments.argv()); });
         return managed;
     }
     std::unique_ptr<Managed> make(std::initializer_list<std::string> texts) {
@@ -90,7 +90,8 @@ TEST_F(ManagedTest, SwitchesSetFlagsAndStayAwayFromTheJavaProgram) {
 }
 
 TEST_F(ManagedTest, LaterSwitchesOverrideEarlierOnes) {
-    auto managed = make({"program", "-Xgemini", "-Xnative", "-Xpolicy", "-Xinsecure", "-Xnochrome", "-Xchrome"});
+    auto managed = make(
+        {"program", "-Xgemini", "-Xnative", "-Xpolicy", "-Xinsecure", "-Xnochrome", "-Xchrome"});
     EXPECT_TRUE(managed->isNativeLookAndFeel());
     EXPECT_TRUE(managed->isGemini());
     EXPECT_FALSE(managed->isSecured());
@@ -120,13 +121,16 @@ TEST_F(ManagedTest, LookAndFeelSwitchTakesTheRestOfTheArgument) {
 }
 
 TEST_F(ManagedTest, NearMissesAreOrdinaryArguments) {
-    auto managed = make({"-Xnative", "-Xlaf", "-xnative", "-Xpolicy ", "My File", "", "\xF0\x9F\x98\x80"});
+    auto managed = make(
+        {"-Xnative", "-Xlaf", "-xnative", "-Xpolicy ", "My File", "", mirobanth::test::WORLD_TEXT});
     EXPECT_TRUE(managed->isNativeLookAndFeel());
     EXPECT_FALSE(managed->isSecured());
     EXPECT_FALSE(managed->isCustomLookAndFeel());
     EXPECT_EQ(managed->getPassThroughArguments(),
-              (std::vector<std::string>{"-Xlaf", "-xnative", "-Xpolicy ", "My File", "", "\xF0\x9F\x98\x80"}));
-    EXPECT_EQ(managed->getArgumentLine(), "-Xlaf -xnative -Xpolicy  My File  \xF0\x9F\x98\x80 ");
+              (std::vector<std::string>{"-Xlaf", "-xnative", "-Xpolicy ", "My File", "",
+                                        mirobanth::test::WORLD_TEXT}));
+    EXPECT_EQ(managed->getArgumentLine(),
+              "-Xlaf -xnative -Xpolicy  My File  " + mirobanth::test::WORLD_TEXT + " ");
     capture([&] { managed.reset(); });
 }
 

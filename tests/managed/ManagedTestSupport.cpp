@@ -10,10 +10,19 @@ namespace mirobanth::test {
 namespace {
 
 const char* const LAUNCHER_VARIABLES[] = {
-    "JAVA_HOME", "MIROBANTH_JVM", "MIROBANTH_CLASSPATH", "MIROBANTH_LIBRARYPATH",
-    "MIROBANTH_SILENT", "MIROBANTH", "DISPLAY", "WAYLAND_DISPLAY",
-    "MIROBANTH_STUBVM_RECORD", "MIROBANTH_STUBVM_REFUSE", "MIROBANTH_STUBVM_MISSING",
-    "MIROBANTH_STUBVM_MISSING_METHODS", "MIROBANTH_STUBVM_THROW",
+    "JAVA_HOME",
+    "MIROBANTH_JVM",
+    "MIROBANTH_CLASSPATH",
+    "MIROBANTH_LIBRARYPATH",
+    "MIROBANTH_SILENT",
+    "MIROBANTH",
+    "DISPLAY",
+    "WAYLAND_DISPLAY",
+    "MIROBANTH_STUBVM_RECORD",
+    "MIROBANTH_STUBVM_REFUSE",
+    "MIROBANTH_STUBVM_MISSING",
+    "MIROBANTH_STUBVM_MISSING_METHODS",
+    "MIROBANTH_STUBVM_THROW",
 };
 
 }  // namespace
@@ -36,7 +45,8 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
     return linesAfter(lines(text), marker);
 }
 
-std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker) {
+std::vector<std::string> linesAfter(const std::vector<std::string>& all,
+                                    const std::string& marker) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i] == marker) return std::vector<std::string>(all.begin() + i + 1, all.end());
     }

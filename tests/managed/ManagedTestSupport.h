@@ -29,6 +29,14 @@ private:
     std::vector<char*> pointers;
 };
 
+// Text from beyond ASCII, as UTF-8: an accented letter, two CJK characters
+// and an emoji from outside the Basic Multilingual Plane ("é日本😀").
+inline const std::string WORLD_TEXT = "\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80";
+// A byte that is never valid UTF-8, and what a Java string makes of it
+// (U+FFFD, as UTF-8).
+inline const std::string INVALID_BYTE = "\xFF";
+inline const std::string REPLACEMENT = "\xEF\xBF\xBD";
+
 // Libraries built beside the test programs.
 std::string stubVMPath();
 std::string noEntryLibraryPath();

@@ -52,34 +52,36 @@ protected:
 
 TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(run<MirobanthTintavel>({"program"}), "Tintavel");
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                                         "-Djava.library.path=.:system/",
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
-                                         "-Dmirobanth.ignore=just",
-                                         "-Dmirobanth.ignore1",
-                                         "-Dmirobanth.ignore2",
-                                     }));
+    EXPECT_EQ(environment.options(),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                  "-Djava.library.path=.:system/",
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dmirobanth.ignore=just",
+                  "-Dmirobanth.ignore1",
+                  "-Dmirobanth.ignore2",
+              }));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
-    EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              (Lines{
-                  "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "Tintavel: -Djava.library.path=.:system/",
-                  "Tintavel: No security policy used",
-                  "Tintavel: MIROBANTH_JVM override in effect",
-                  "Tintavel: Shared library found",
-                  "Tintavel: " + mirobanth::test::stubVMPath(),
-                  "Tintavel: Shared library loaded",
-                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                  "Tintavel: com/mirobanth/tintavel/Tintavel",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-              }));
+    EXPECT_EQ(
+        linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+        (Lines{
+            "Tintavel: Dynamic hookup of JVM through shared library",
+            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+            "Tintavel: -Djava.library.path=.:system/",
+            "Tintavel: No security policy used",
+            "Tintavel: MIROBANTH_JVM override in effect",
+            "Tintavel: Shared library found",
+            "Tintavel: " + mirobanth::test::stubVMPath(),
+            "Tintavel: Shared library loaded",
+            "Tintavel: Shared library method JNI_CreateJavaVM linked",
+            "Tintavel: com/mirobanth/tintavel/Tintavel",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+        }));
 }
 
 TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
@@ -133,8 +135,10 @@ TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
 
 TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
     std::unique_ptr<MirobanthHybrimain> product;
-    CapturedOutput output = capture([&] { product = std::make_unique<MirobanthHybrimain>(0, nullptr); });
-    EXPECT_EQ(mirobanth::test::lines(output.out).back(), "Usage: Hybrimain [-app com.ExampleApp] myapp.xml");
+    CapturedOutput output =
+        capture([&] { product = std::make_unique<MirobanthHybrimain>(0, nullptr); });
+    EXPECT_EQ(mirobanth::test::lines(output.out).back(),
+              "Usage: Hybrimain [-app com.ExampleApp] myapp.xml");
     EXPECT_EQ(environment.record(), Lines{});
     EXPECT_FALSE(product->isAutoResolvingClass());
     capture([&] { product.reset(); });
@@ -147,7 +151,8 @@ TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
         value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(output.out, "No arguments, attempting to load app/application.xml\napp/application.xml\n");
+    EXPECT_EQ(output.out,
+              "No arguments, attempting to load app/application.xml\napp/application.xml\n");
     EXPECT_EQ(environment.record(), Lines{});
 }
 
@@ -173,7 +178,8 @@ TEST_F(ProductTest, RecodraShowsItsArgumentsAndRunsNoJava) {
 
 TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
     EXPECT_EQ(run<MirobanthRemolet>({"program"}), "Remolet");
-    EXPECT_EQ(linesAfter(construction.out, "Remolet: No delegate used").front(), "Remolet: recodra is running");
+    EXPECT_EQ(linesAfter(construction.out, "Remolet: No delegate used").front(),
+              "Remolet: recodra is running");
     EXPECT_EQ(construction.err, "Remolet Alert: MirobanthRemolet\n");
     EXPECT_EQ(environment.record(), Lines{});
 }
@@ -181,10 +187,14 @@ TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
 TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
     CommandLine arguments({"program"});
     int value = -1;
-    capture([&] { value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv())); });
+    capture([&] {
+        value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
+    });
     EXPECT_EQ(value, 0);
     environment.set("MIROBANTH_STUBVM_THROW", "1");
-    capture([&] { value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv())); });
+    capture([&] {
+        value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
+    });
     EXPECT_EQ(value, 1);
 }
 

@@ -23,7 +23,8 @@ namespace {
     for (const std::string& line : expected) {
         position = std::find(position, actual.end(), line);
         if (position == actual.end()) {
-            return ::testing::AssertionFailure() << "missing (in order): \"" << line << "\" in\n" << text;
+            return ::testing::AssertionFailure() << "missing (in order): \"" << line << "\" in\n"
+                                                 << text;
         }
         ++position;
     }
@@ -65,32 +66,37 @@ protected:
 
 TEST_F(RealVMTest, ArgumentsArriveExactly) {
     ChildResult result = launch("com/mirobanth/tests/ArgumentReport",
-                                {"My File", "", "say \"hi\"", "C:\\dir\\ end", "\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80",
-                                 "  ", "-xnative"});
+                                {"My File", "", "say \"hi\"", "C:\\dir\\ end",
+                                 mirobanth::test::WORLD_TEXT, "  ", "-xnative"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {
-                                                "count=7",
-                                                "[0] length=7 <My File>",
-                                                "[1] length=0 <>",
-                                                "[2] length=8 <say \"hi\">",
-                                                "[3] length=11 <C:\\dir\\ end>",
-                                                "[4] length=5 <\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80>",
-                                                "[5] length=2 <  >",
-                                                "[6] length=8 <-xnative>",
-                                            }));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {
+                                        "count=7",
+                                        "[0] length=7 <My File>",
+                                        "[1] length=0 <>",
+                                        "[2] length=8 <say \"hi\">",
+                                        "[3] length=11 <C:\\dir\\ end>",
+                                        "[4] length=5 <" + mirobanth::test::WORLD_TEXT + ">",
+                                        "[5] length=2 <  >",
+                                        "[6] length=8 <-xnative>",
+                                    }));
     EXPECT_EQ(result.err, "");
 }
 
 TEST_F(RealVMTest, SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters) {
-    ChildResult result = launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", "a\xFF" "b", "-Xlaf=x"});
+    const std::string invalid = "a" + mirobanth::test::INVALID_BYTE + "b";
+    ChildResult result =
+        launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", invalid, "-Xlaf=x"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"count=1", "[0] length=3 <a\xEF\xBF\xBD" "b>"}));
+    EXPECT_TRUE(containsInOrder(
+        result.out, {"count=1", "[0] length=3 <a" + mirobanth::test::REPLACEMENT + "b>"}));
 }
 
 TEST_F(RealVMTest, NoArgumentsGiveAnEmptyArray) {
     ChildResult result = launch("com/mirobanth/tests/ArgumentReport");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}));
 }
 
 TEST_F(RealVMTest, NormalReturnExitsWithZero) {
@@ -112,74 +118,83 @@ TEST_F(RealVMTest, SystemExitEndsTheProcessWithItsStatus) {
 TEST_F(RealVMTest, ThrowingMainIsDescribedAndExitsWithOne) {
     ChildResult result = launch("com/mirobanth/tests/ThrowingMain");
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.err, {
-                                                "Exception in thread \"main\" java.lang.IllegalStateException: "
-                                                "thrown by main",
-                                                "JavaTests: Static method call failed",
-                                            }));
+    EXPECT_TRUE(containsInOrder(result.err,
+                                {
+                                    "Exception in thread \"main\" java.lang.IllegalStateException: "
+                                    "thrown by main",
+                                    "JavaTests: Static method call failed",
+                                }));
     EXPECT_TRUE(hasLineStartingWith(result.err, "\tat com.mirobanth.tests.ThrowingMain.main("));
 }
 
 TEST_F(RealVMTest, TheMainThreadsOwnHandlerSeesTheException) {
     ChildResult result = launch("com/mirobanth/tests/HandledThrow");
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.out, {"handler: main: handled elsewhere", "JavaTests: <FINALIZE>"}));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {"handler: main: handled elsewhere", "JavaTests: <FINALIZE>"}));
     EXPECT_EQ(result.err, "JavaTests: Static method call failed\n");
 }
 
 TEST_F(RealVMTest, MissingClass) {
     ChildResult result = launch("com/mirobanth/tests/Missing");
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/Missing", "JavaTests: NO ALERT"}));
-    EXPECT_TRUE(containsInOrder(result.err, {
-                                                "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                                "com/mirobanth/tests/Missing",
-                                                "JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                                "JavaTests Alert: Class not found",
-                                            }));
+    EXPECT_TRUE(containsInOrder(result.out,
+                                {"JavaTests: com/mirobanth/tests/Missing", "JavaTests: NO ALERT"}));
+    EXPECT_TRUE(containsInOrder(result.err,
+                                {
+                                    "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                    "com/mirobanth/tests/Missing",
+                                    "JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                    "JavaTests Alert: Class not found",
+                                }));
 }
 
 TEST_F(RealVMTest, DottedClassNameIsNotFound) {
     ChildResult result = launch("com.mirobanth.tests.ExitWith", {"return"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.err, {"JavaTests: Class not found - com.mirobanth.tests.ExitWith",
-                                             "JavaTests Alert: Class not found"}));
+    EXPECT_TRUE(
+        containsInOrder(result.err, {"JavaTests: Class not found - com.mirobanth.tests.ExitWith",
+                                     "JavaTests Alert: Class not found"}));
 }
 
 TEST_F(RealVMTest, ClassWithoutMain) {
     ChildResult result = launch("com/mirobanth/tests/NoMain");
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.err, {
-                                                "Exception in thread \"main\" java.lang.NoSuchMethodError: "
-                                                "static Lcom/mirobanth/tests/NoMain;.main([Ljava/lang/String;)V",
-                                                "JavaTests: Class does not have a main() method",
-                                                "JavaTests Alert: Class does not have a main() method",
-                                            }));
+    EXPECT_TRUE(containsInOrder(
+        result.err, {
+                        "Exception in thread \"main\" java.lang.NoSuchMethodError: "
+                        "static Lcom/mirobanth/tests/NoMain;.main([Ljava/lang/String;)V",
+                        "JavaTests: Class does not have a main() method",
+                        "JavaTests Alert: Class does not have a main() method",
+                    }));
 }
 
 TEST_F(RealVMTest, MainWithTheWrongSignature) {
     ChildResult result = launch("com/mirobanth/tests/WrongMain");
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(containsInOrder(result.err, {
-                                                "Exception in thread \"main\" java.lang.NoSuchMethodError: "
-                                                "static Lcom/mirobanth/tests/WrongMain;.main([Ljava/lang/String;)V",
-                                                "JavaTests: Class does not have a main() method",
-                                                "JavaTests Alert: Class does not have a main() method",
-                                            }));
+    EXPECT_TRUE(containsInOrder(
+        result.err, {
+                        "Exception in thread \"main\" java.lang.NoSuchMethodError: "
+                        "static Lcom/mirobanth/tests/WrongMain;.main([Ljava/lang/String;)V",
+                        "JavaTests: Class does not have a main() method",
+                        "JavaTests Alert: Class does not have a main() method",
+                    }));
     EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
 }
 
 TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
     ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"main returns", "worker finished", "JavaTests: <FINALIZE>"}));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {"main returns", "worker finished", "JavaTests: <FINALIZE>"}));
 }
 
 TEST_F(RealVMTest, AThreadJoiningTheMainThreadDoesNotHang) {
     options.timeoutSeconds = 30;
     ChildResult result = launch("com/mirobanth/tests/JoinsMain");
     EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}));
+    EXPECT_TRUE(containsInOrder(result.out,
+                                {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}));
 }
 
 TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
@@ -187,7 +202,8 @@ TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
     options.env["MIROBANTH_JVM"] = mirobanth::test::realJavaHome() + "/lib/server/libjvm.so";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: MIROBANTH_JVM override in effect", "returning"}));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {"JavaTests: MIROBANTH_JVM override in effect", "returning"}));
 }
 
 TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
@@ -196,57 +212,67 @@ TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
     options.env["PATH"] = mirobanth::test::realJavaHome() + "/bin:/usr/bin:/bin";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {
-                                                "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
-                                                "JavaTests: Shared library found",
-                                                "JavaTests: " + mirobanth::test::realJavaHome() +
-                                                    "/lib/server/libjvm.so",
-                                                "returning",
-                                            }));
+    EXPECT_TRUE(containsInOrder(
+        result.out, {
+                        "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
+                        "JavaTests: Shared library found",
+                        "JavaTests: " + mirobanth::test::realJavaHome() + "/lib/server/libjvm.so",
+                        "returning",
+                    }));
 }
 
 TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
     ChildResult result = launch("com/mirobanth/tests/PropertyReport",
-                                {"-Xgemini", "-Xnochrome", "mirobanth.nx", "java.class.path", "java.library.path",
-                                 "mirobanth.override", "swing.defaultlaf", "mirobanth.chrome", "mirobanth.ignore1",
-                                 "mirobanth.ignore2"});
+                                {"-Xgemini", "-Xnochrome", "mirobanth.nx", "java.class.path",
+                                 "java.library.path", "mirobanth.override", "swing.defaultlaf",
+                                 "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {
-                                                "mirobanth.nx=true",
-                                                "java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:"
-                                                "javatests.jar",
-                                                "java.library.path=.:system/",
-                                                "mirobanth.override=true",
-                                                "swing.defaultlaf=org.jvnet.substance.api.skin."
-                                                "SubstanceGeminiLookAndFeel",
-                                                "mirobanth.chrome=false",
-                                                "mirobanth.ignore1=",
-                                                "mirobanth.ignore2=",
-                                            }));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {
+                                        "mirobanth.nx=true",
+                                        "java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:"
+                                        "javatests.jar",
+                                        "java.library.path=.:system/",
+                                        "mirobanth.override=true",
+                                        "swing.defaultlaf=org.jvnet.substance.api.skin."
+                                        "SubstanceGeminiLookAndFeel",
+                                        "mirobanth.chrome=false",
+                                        "mirobanth.ignore1=",
+                                        "mirobanth.ignore2=",
+                                    }));
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
-    ChildResult result = host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result =
+        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
-                                             "JavaTests: Class ok", "JavaTests: Method ok"}));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
+                                     "JavaTests: Class ok", "JavaTests: Method ok"}));
 }
 
 TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
     options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
-    ChildResult result = host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result =
+        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
-    EXPECT_TRUE(containsInOrder(result.err, {
-                                                "JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                                "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                                "com/mirobanth/ds/Updater",
-                                            }));
+    EXPECT_TRUE(containsInOrder(result.out,
+                                {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
+    EXPECT_TRUE(containsInOrder(result.err,
+                                {
+                                    "JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                    "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                    "com/mirobanth/ds/Updater",
+                                }));
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {
-    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"}).status, 0);
-    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status, 1);
+    EXPECT_EQ(
+        host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"})
+            .status,
+        0);
+    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status,
+              1);
 }
 
 }  // namespace

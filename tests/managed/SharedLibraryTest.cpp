@@ -1,10 +1,9 @@
-#include "managed/SharedLibrary.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "ChildProcess.h"
 #include "ManagedTestSupport.h"
+#include "managed/SharedLibrary.h"
 
 using mirobanth::managed::LibraryError;
 using mirobanth::managed::SharedLibrary;
@@ -36,7 +35,9 @@ TEST(SharedLibraryTest, AMissingFunctionNamesTheSymbolAndThePath) {
         FAIL() << "the lookup should fail";
     } catch (const LibraryError& error) {
         std::string text = error.what();
-        EXPECT_EQ(text.rfind("JNI_CreateJavaVM not found in " + mirobanth::test::noEntryLibraryPath(), 0), 0u)
+        EXPECT_EQ(
+            text.rfind("JNI_CreateJavaVM not found in " + mirobanth::test::noEntryLibraryPath(), 0),
+            0u)
             << text;
     }
 }

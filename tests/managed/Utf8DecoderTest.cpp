@@ -1,6 +1,6 @@
-#include "managed/Utf8Decoder.h"
-
 #include <gtest/gtest.h>
+
+#include "managed/Utf8Decoder.h"
 
 using mirobanth::managed::decodeUtf8;
 

@@ -25,7 +25,9 @@ protected:
     // the stub knows; returns what the launch wrote.
     CapturedOutput launch(std::initializer_list<std::string> texts) {
         CommandLine arguments(texts);
-        capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+        capture([&] {
+            managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
+        });
         return capture([&] { managed->launch("com/example/Main"); });
     }
     void TearDown() override {
@@ -35,7 +37,8 @@ protected:
     // A Java home folder holding a copy of the stub as its VM library.
     std::string javaHomeWithLibraryAt(const std::string& relativePath) {
         std::string home = environment.folder().path() + "/jdk";
-        std::filesystem::create_directories(std::filesystem::path(home + "/" + relativePath).parent_path());
+        std::filesystem::create_directories(
+            std::filesystem::path(home + "/" + relativePath).parent_path());
         std::filesystem::copy_file(stubVMPath(), home + "/" + relativePath);
         return home;
     }
@@ -46,17 +49,19 @@ protected:
 
 TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     CapturedOutput output = launch({"program"});
-    EXPECT_EQ(environment.record().front(), "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                                         "-Djava.library.path=.:system/",
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
-                                         "-Dmirobanth.ignore=just",
-                                         "-Dmirobanth.ignore1",
-                                         "-Dmirobanth.ignore2",
-                                     }));
+    EXPECT_EQ(environment.record().front(),
+              "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
+    EXPECT_EQ(environment.options(),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+                  "-Djava.library.path=.:system/",
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dmirobanth.ignore=just",
+                  "-Dmirobanth.ignore1",
+                  "-Dmirobanth.ignore2",
+              }));
     EXPECT_EQ(mirobanth::test::lines(output.out),
               (Lines{
                   "Tintavel: Dynamic hookup of JVM through shared library",
@@ -76,16 +81,17 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
 
 TEST_F(VMCreationTest, GeminiWithoutChrome) {
     launch({"program", "-Xgemini", "-Xnochrome"});
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                                         "-Djava.library.path=.:system/",
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
-                                         "-Dmirobanth.chrome=false",
-                                         "-Dmirobanth.ignore1",
-                                         "-Dmirobanth.ignore2",
-                                     }));
+    EXPECT_EQ(environment.options(),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
+                  "-Djava.library.path=.:system/",
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
+                  "-Dmirobanth.chrome=false",
+                  "-Dmirobanth.ignore1",
+                  "-Dmirobanth.ignore2",
+              }));
 }
 
 TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
@@ -94,7 +100,8 @@ TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
     ASSERT_EQ(options.size(), 8u);
     EXPECT_EQ(options[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
-    EXPECT_EQ(managed->getLookAndFeelClass(), "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    EXPECT_EQ(managed->getLookAndFeelClass(),
+              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
 }
 
 TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
@@ -104,16 +111,17 @@ TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
 
 TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     CapturedOutput output = launch({"program", "-Xpolicy"});
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                                         "-Djava.library.path=.:system/",
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
-                                         "-Dmirobanth.ignore=just",
-                                         "-Djava.security.manager",
-                                         "-Djava.security.policy=system/VM.policy",
-                                     }));
+    EXPECT_EQ(environment.options(),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
+                  "-Djava.library.path=.:system/",
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dmirobanth.ignore=just",
+                  "-Djava.security.manager",
+                  "-Djava.security.policy=system/VM.policy",
+              }));
     EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
 }
 
@@ -165,10 +173,10 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
                   "Tintavel: " + home + "/lib/server/libjvm.so",
                   "Tintavel: No shared library found",
               }));
-    EXPECT_EQ(output.err,
-              "Tintavel: File not found - " + home + "/lib/server/libjvm.so\n"
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + home +
+                              "/lib/server/libjvm.so\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
@@ -185,10 +193,10 @@ TEST_F(VMCreationTest, MissingLibraryFile) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               Lines{"Tintavel: No shared library found"});
-    EXPECT_EQ(output.err,
-              "Tintavel: File not found - " + missing + "\n"
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing +
+                              "\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
 }
 
 TEST_F(VMCreationTest, FileThatIsNotALibrary) {
@@ -196,7 +204,8 @@ TEST_F(VMCreationTest, FileThatIsNotALibrary) {
     environment.set("MIROBANTH_JVM", text);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
-              (Lines{"Tintavel: Shared library found", "Tintavel: " + text, "Tintavel: No shared library found"}));
+              (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
+                     "Tintavel: No shared library found"}));
     EXPECT_EQ(output.err,
               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
               "Tintavel Alert: Java VM failed to initialize\n");
@@ -228,7 +237,9 @@ TEST_F(VMCreationTest, VMThatRefusesToStart) {
 TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
     environment.set("MIROBANTH_STUBVM_REFUSE", "1");
     CommandLine arguments({"program"});
-    capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+    capture([&] {
+        managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
+    });
     CapturedOutput output = capture([&] { managed->launch(); });
     EXPECT_EQ(output.err,
               "Tintavel: Call to Java VM failed\n"
@@ -239,10 +250,13 @@ TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
 TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
     environment.set("MIROBANTH_STUBVM_REFUSE", "1");
     CommandLine arguments({"program"});
-    capture([&] { managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv()); });
+    capture([&] {
+        managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
+    });
     CapturedOutput output = capture([&] { managed->launchWithString("com/example/Other"); });
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
-    EXPECT_NE(output.err.find("Tintavel: Unable to initialize a virtual machine (launch2)\n"), std::string::npos);
+    EXPECT_NE(output.err.find("Tintavel: Unable to initialize a virtual machine (launch2)\n"),
+              std::string::npos);
 }
 
 }  // namespace

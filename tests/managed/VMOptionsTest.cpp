@@ -1,7 +1,7 @@
 // The eight VM options as texts, for both systems' spellings.
-#include "managed/VMOptions.h"
-
 #include <gtest/gtest.h>
+
+#include "managed/VMOptions.h"
 
 using namespace mirobanth::managed;
 
@@ -50,7 +50,8 @@ TEST(VMOptionsTest, ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel) {
     settings.importingSubstance = true;
     EXPECT_EQ(classPathOption(settings, windowsJavaPlatformTexts()),
               "-Djava.class.path=.;mirobanth-runtime.jar;ext/substance.jar;tintavel.jar");
-    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+    EXPECT_EQ(linuxOptions(settings)[4],
+              "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
 }
 
 TEST(VMOptionsTest, GeminiWithoutChromeUsesTheSkinAndSaysSo) {
@@ -59,8 +60,10 @@ TEST(VMOptionsTest, GeminiWithoutChromeUsesTheSkinAndSaysSo) {
     settings.gemini = true;
     settings.chrome = false;
     VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[1], "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    EXPECT_EQ(options[1],
+              "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
+    EXPECT_EQ(options[4],
+              "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=false");
 }
 
@@ -68,7 +71,8 @@ TEST(VMOptionsTest, GraphiteIsTheSkinWhenNoOtherIsNamed) {
     VMOptionSettings settings = tintavelDefaults();
     settings.nativeLookAndFeel = false;
     VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel");
+    EXPECT_EQ(options[4],
+              "-Dswing.defaultlaf=org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
 }
 
@@ -78,7 +82,8 @@ TEST(VMOptionsTest, CustomLookAndFeelWinsOverGeminiAndMayBeEmpty) {
     settings.gemini = true;
     settings.customLookAndFeel = true;
     settings.lookAndFeelClass = "javax.swing.plaf.metal.MetalLookAndFeel";
-    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    EXPECT_EQ(linuxOptions(settings)[4],
+              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
     settings.lookAndFeelClass = "";
     EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=");
 }

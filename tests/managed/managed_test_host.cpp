@@ -24,7 +24,8 @@ std::vector<char*> commandLine(int argc, char** argv, int first) {
 
 int java(int argc, char** argv) {
     std::vector<char*> arguments = commandLine(argc, argv, 4);
-    return Managed::java(argv[2], argv[3], static_cast<int>(arguments.size()) - 1, arguments.data());
+    return Managed::java(argv[2], argv[3], static_cast<int>(arguments.size()) - 1,
+                         arguments.data());
 }
 
 int updates(char** argv) {

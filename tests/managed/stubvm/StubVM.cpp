@@ -58,7 +58,8 @@ void raise(const std::string& description) { pending = handle<jthrowable>(descri
 
 jclass JNICALL FindClass(JNIEnv*, const char* name) {
     record("FindClass " + std::string(name));
-    if (std::string(name).find('.') != std::string::npos || isListed("MIROBANTH_STUBVM_MISSING", name)) {
+    if (std::string(name).find('.') != std::string::npos ||
+        isListed("MIROBANTH_STUBVM_MISSING", name)) {
         raise("java.lang.NoClassDefFoundError: " + std::string(name));
         return nullptr;
     }
@@ -105,7 +106,8 @@ void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass type, jmethodID method, va_li
     jobject argument = va_arg(arguments, jobject);
     record("CallStaticVoidMethod " + describe(type) + " " + describe(method) + " " +
            (argument ? describe(argument) : "null"));
-    if (std::getenv("MIROBANTH_STUBVM_THROW")) raise("java.lang.IllegalStateException: thrown by main");
+    if (std::getenv("MIROBANTH_STUBVM_THROW"))
+        raise("java.lang.IllegalStateException: thrown by main");
 }
 
 // jni.h's C++ wrappers reach the variadic calls through their va_list forms.
@@ -133,7 +135,8 @@ jboolean JNICALL ExceptionCheck(JNIEnv*) { return pending ? JNI_TRUE : JNI_FALSE
 // A real VM prints the exception and its stack on standard error.
 void JNICALL ExceptionDescribe(JNIEnv*) {
     record("ExceptionDescribe");
-    if (pending) std::fprintf(stderr, "Exception in thread \"main\" %s\n", describe(pending).c_str());
+    if (pending)
+        std::fprintf(stderr, "Exception in thread \"main\" %s\n", describe(pending).c_str());
     std::fflush(stderr);
     pending = nullptr;
 }
@@ -192,7 +195,8 @@ JNIInvokeInterface_ makeInvokeInterface() {
 
 void recordInitArguments(const JavaVMInitArgs* arguments) {
     char version[16];
-    std::snprintf(version, sizeof version, "0x%08lx", static_cast<unsigned long>(arguments->version));
+    std::snprintf(version, sizeof version, "0x%08lx",
+                  static_cast<unsigned long>(arguments->version));
     record(std::string("JNI_CreateJavaVM version=") + version +
            " options=" + std::to_string(arguments->nOptions) +
            " ignoreUnrecognized=" + std::to_string(arguments->ignoreUnrecognized));
