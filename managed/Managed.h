@@ -35,7 +35,9 @@ public:
     Managed& operator=(const Managed& other);
     ~Managed() override;
 
-    // Launcher flags. The six setters with a property name raise its change event.
+    // Launcher flags. The setters of the native look and feel, graphite,
+    // gemini, chrome, secured and shared raise the flag's property change
+    // event, also when the value stays the same.
     virtual bool isImportingSubstance() const;
     void setImportingSubstance(bool importing);
     bool isNativeLookAndFeel() const;

@@ -27,23 +27,26 @@ std::optional<std::string> environmentValue(const char* name) {
 
 // The VM's entry point in the library at path, or null after saying why.
 CreateJavaVMFunction linkCreateJavaVM(const core::Name* source, const std::string& path) {
+    std::optional<SharedLibrary> library;
     try {
-        SharedLibrary library(path);
-        // A Java VM cannot be unloaded: its threads run its code until the
-        // process ends. Neither is a library whose entry point was missing.
-        library.keepLoaded();
-        Console::info(source, "Shared library loaded");
-        try {
-            auto createJavaVM = library.function<CreateJavaVMFunction>("JNI_CreateJavaVM");
-            Console::info(source, "Shared library method JNI_CreateJavaVM linked");
-            return createJavaVM;
-        } catch (const LibraryError&) {
-            Console::info(source, "Shared library does not contain method JNI_CreateJavaVM");
-        }
+        library.emplace(path);
     } catch (const LibraryError&) {
         Console::info(source, "No shared library found");
+        return nullptr;
     }
-    return nullptr;
+    // The library stays loaded for the rest of the process, also when it
+    // turns out not to be a VM: a Java VM cannot be unloaded, its threads run
+    // its code until the process ends.
+    library->keepLoaded();
+    Console::info(source, "Shared library loaded");
+    try {
+        auto createJavaVM = library->function<CreateJavaVMFunction>("JNI_CreateJavaVM");
+        Console::info(source, "Shared library method JNI_CreateJavaVM linked");
+        return createJavaVM;
+    } catch (const LibraryError&) {
+        Console::info(source, "Shared library does not contain method JNI_CreateJavaVM");
+        return nullptr;
+    }
 }
 
 // The initialisation record with the option texts it points into.
