@@ -1,7 +1,5 @@
 #include "managed/products/MirobanthHybrimain.h"
 
-#include <cstdlib>
-
 #include "core/Console.h"
 
 using mirobanth::core::Console;
@@ -33,12 +31,12 @@ MirobanthHybrimain::~MirobanthHybrimain() { Console::finalizeEvent(this); }
 
 bool MirobanthHybrimain::isAutoResolvingClass() const { return false; }
 
+// The program runs itself again on the default application file; relaunch
+// quotes its path, so a program installed under a folder with blanks still runs.
 int MirobanthHybrimain::relaunchIfWithoutArguments(int argc, char** argv) {
     if (argc == 1) {
         Console::info("No arguments, attempting to load app/application.xml");
-        std::string command = std::string(argv[0]) + " app/application.xml";
-        [[maybe_unused]] int ignored = std::system(command.c_str());
-        return 1;
+        return relaunch(argc, argv, " app/application.xml");
     }
     return Application::launch(new MirobanthHybrimain(argc, argv));
 }

@@ -1,9 +1,11 @@
 // The product classes against the stub VM: each launches its own main class
 // from its constructor.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 
+#include "ChildProcess.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "managed/products/MirobanthEffects.h"
@@ -154,6 +156,18 @@ TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
     EXPECT_EQ(output.out,
               "No arguments, attempting to load app/application.xml\napp/application.xml\n");
     EXPECT_EQ(environment.record(), Lines{});
+}
+
+TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
+    mirobanth::test::TemporaryFolder folder;
+    std::string program = folder.write("my tools/hybrimain", "#!/bin/sh\necho \"ran $1\"\n");
+    chmod(program.c_str(), 0755);
+    CommandLine arguments({program});
+    CapturedOutput output = capture([&] {
+        MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
+    });
+    EXPECT_EQ(output.out,
+              "No arguments, attempting to load app/application.xml\nran app/application.xml\n");
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
