@@ -5,26 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 
 namespace mirobanth::test {
-
-// A writable argument vector built from texts, as main() would receive it.
-class CommandLine {
-public:
-    explicit CommandLine(std::vector<std::string> args) : texts(std::move(args)) {
-        for (auto& text : texts) pointers.push_back(text.data());
-        pointers.push_back(nullptr);
-    }
-    int argc() const { return static_cast<int>(texts.size()); }
-    char** argv() { return pointers.data(); }
-
-private:
-    std::vector<std::string> texts;
-    std::vector<char*> pointers;
-};
 
 // Applications change process-wide state (console switches, PATH). The
 // fixture fixes what their start-up lines depend on and restores it all.

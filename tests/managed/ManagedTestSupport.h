@@ -1,33 +1,16 @@
 #pragma once
 
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ChildProcess.h"
+#include "CommandLine.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 
 namespace mirobanth::test {
-
-// An argument vector that owns its texts; the first names the program.
-class CommandLine {
-public:
-    CommandLine(std::initializer_list<std::string> arguments) : texts(arguments) {
-        for (std::string& text : texts) pointers.push_back(text.data());
-        pointers.push_back(nullptr);
-    }
-    CommandLine(const CommandLine&) = delete;
-    CommandLine& operator=(const CommandLine&) = delete;
-    int argc() const { return static_cast<int>(texts.size()); }
-    char** argv() { return pointers.data(); }
-
-private:
-    std::vector<std::string> texts;
-    std::vector<char*> pointers;
-};
 
 // Text from beyond ASCII, as UTF-8: an accented letter, two CJK characters
 // and an emoji from outside the Basic Multilingual Plane ("é日本😀").
