@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "ApplicationFixture.h"
+#include "ChildProcess.h"
 #include "application/Application.h"
 
 using mirobanth::application::Application;
@@ -95,6 +96,24 @@ TEST_F(ApplicationCommandsTest, LineEventsAreNotProcessed) {
     auto output = capture([&] { application->standardInputLineEvent(nullptr); });
     EXPECT_EQ(output.err,
               "ASSERT_FAILURE_0\nFunction not implemented: Tintavel#standardInputLineEvent\n");
+}
+
+// The same conversation through a real pipe on a program's standard input.
+TEST(ApplicationCommandLoopTest, ReadsAPipeUntilItsEnd) {
+    mirobanth::test::ChildOptions options;
+    options.args = {mirobanth::test::binaryDirectory() + "/command_loop_host"};
+    options.env = {{"MIROBANTH_SILENT", std::nullopt}, {"MIROBANTH", std::nullopt}};
+    options.input = "help\n\nsize\n";
+    auto result = mirobanth::test::runChild(options);
+    EXPECT_EQ(result.status, 0);
+    std::string conversation = result.out.substr(result.out.find("Tintavel: No delegate used\n") + 27);
+    EXPECT_EQ(conversation,
+              "Tintavel: Tintavel: Commands: create,user,list,size,clear,exit,help\n"
+              "Tintavel: "
+              "Tintavel: Tintavel: Unknown command \"size\"\n"
+              "Tintavel: Tintavel: Bye\n"
+              "Tintavel: <FINALIZE>\n");
+    EXPECT_EQ(result.err, "");
 }
 
 }  // namespace
