@@ -9,9 +9,9 @@
 
 #include "application/ApplicationDelegate.h"
 #include "application/SystemEnvironment.h"
-#include "core/VendorAddresses.h"
 #include "application/platform/Platform.h"
 #include "application/platform/PlatformFactory.h"
+#include "core/VendorAddresses.h"
 
 namespace mirobanth::application {
 
@@ -157,8 +157,7 @@ void Application::firePropertyChange(std::string name, int oldValue, int newValu
     if (oldValue == newValue) Console::warn(this, name + ": value has not changed");
 }
 
-void Application::firePropertyChange(std::string name, std::string oldValue,
-                                     std::string newValue) {
+void Application::firePropertyChange(std::string name, std::string oldValue, std::string newValue) {
     if (oldValue == newValue) Console::warn(this, name + ": value has not changed");
 }
 

@@ -4,13 +4,13 @@
 #define MIROBANTH_APPLICATION_EXPORT_H
 
 #if defined(_WIN32)
-#  if defined(MIROBANTH_APPLICATION_BUILD)
-#    define MIROBANTH_APPLICATION_API __declspec(dllexport)
-#  else
-#    define MIROBANTH_APPLICATION_API __declspec(dllimport)
-#  endif
+#    if defined(MIROBANTH_APPLICATION_BUILD)
+#        define MIROBANTH_APPLICATION_API __declspec(dllexport)
+#    else
+#        define MIROBANTH_APPLICATION_API __declspec(dllimport)
+#    endif
 #else
-#  define MIROBANTH_APPLICATION_API __attribute__((visibility("default")))
+#    define MIROBANTH_APPLICATION_API __attribute__((visibility("default")))
 #endif
 
 #endif

@@ -32,9 +32,7 @@ void Application::addApplication(Application* application) {
     Console::info(application->getName() + " not added");
 }
 
-int Application::removeApplication(Application* application) {
-    return application->getExitValue();
-}
+int Application::removeApplication(Application* application) { return application->getExitValue(); }
 
 void Application::createApplication(std::string name) {
     // The object lives until the process ends; keeping it reachable tells

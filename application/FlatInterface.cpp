@@ -1,12 +1,11 @@
 // The flat C functions of the application library. Every handle is checked
 // before use and no C++ exception leaves a function.
-#include "application/MirobanthApplication.h"
-
 #include <map>
 #include <mutex>
 #include <string>
 
 #include "application/Application.h"
+#include "application/MirobanthApplication.h"
 #include "core/Console.h"
 #include "core/MirobanthCore.h"
 
@@ -64,8 +63,7 @@ ApplicationTypeC create(const char* name, int argc, char** argv) {
 
 extern "C" {
 
-ApplicationTypeC mbApplicationCreate(const char* name, const char* company, int argc,
-                                     char** argv) {
+ApplicationTypeC mbApplicationCreate(const char* name, const char* company, int argc, char** argv) {
     if (mbIsNull(name, "mbApplicationCreate - name is NULL")) return nullptr;
     ApplicationTypeC handle = create(name, argc, argv);
     if (handle && company) applicationOf(handle)->setCompany(company);

@@ -22,15 +22,16 @@ typedef struct mbApplicationHandle* ApplicationTypeC;
    when argc is 0); the construction prints the start-up lines. A company
    that is not null replaces the default "Mirobanth_SDK". Returns null when
    name is null. */
-MIROBANTH_APPLICATION_API ApplicationTypeC mbApplicationCreate(const char* name, const char* company,
-                                                               int argc, char** argv);
+MIROBANTH_APPLICATION_API ApplicationTypeC mbApplicationCreate(const char* name,
+                                                               const char* company, int argc,
+                                                               char** argv);
 
 /* mbApplicationCreate(name, NULL, 0, NULL). */
 MIROBANTH_APPLICATION_API ApplicationTypeC mbApplicationCreateWithName(const char* name);
 
 /* mbApplicationCreate(name, company, 0, NULL). */
-MIROBANTH_APPLICATION_API ApplicationTypeC mbApplicationCreateWithNameAndCompany(const char* name,
-                                                                                 const char* company);
+MIROBANTH_APPLICATION_API ApplicationTypeC
+mbApplicationCreateWithNameAndCompany(const char* name, const char* company);
 
 /* Wide texts are not read yet: creates an application named "WaitingToBeSet"
    (its company too, when company is not null) and reports

@@ -57,9 +57,7 @@ void Console::warn(const Name* source, const std::string& text) {
 
 void Console::notImplemented() { warn("Function not implemented"); }
 
-void Console::notImplemented(const std::string& text) {
-    warn("Function not implemented: " + text);
-}
+void Console::notImplemented(const std::string& text) { warn("Function not implemented: " + text); }
 
 void Console::notImplemented(const Name* source, const std::string& text) {
     if (silent) return;
@@ -78,8 +76,8 @@ void Console::finalizeEvent(const Name* source) {
 }
 
 void Console::splash(std::string name, std::string host, std::string user, std::string stamp) {
-    std::cout << "Mirobanth " << name << " running on " << host << " in userspace <" << user
-              << ">" << std::endl;
+    std::cout << "Mirobanth " << name << " running on " << host << " in userspace <" << user << ">"
+              << std::endl;
     std::cout << stamp << std::endl;
 }
 
@@ -99,8 +97,7 @@ void Console::fatal(const Name* source, const std::string& text) {
     fatal(text);
 }
 
-void Console::fatal(const Name* source, const std::string& text,
-                    const std::exception& exception) {
+void Console::fatal(const Name* source, const std::string& text, const std::exception& exception) {
     warn(source, exception.what());
     fatal(text);
 }

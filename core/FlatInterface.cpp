@@ -1,8 +1,7 @@
 // The flat C functions of the core library. No C++ exception may cross
 // into a C host, so nothing here lets one escape.
-#include "core/MirobanthCore.h"
-
 #include "core/Console.h"
+#include "core/MirobanthCore.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Name;

@@ -4,13 +4,13 @@
 #define MIROBANTH_MANAGED_EXPORT_H
 
 #if defined(_WIN32)
-#  if defined(MIROBANTH_MANAGED_BUILD)
-#    define MIROBANTH_MANAGED_API __declspec(dllexport)
-#  else
-#    define MIROBANTH_MANAGED_API __declspec(dllimport)
-#  endif
+#    if defined(MIROBANTH_MANAGED_BUILD)
+#        define MIROBANTH_MANAGED_API __declspec(dllexport)
+#    else
+#        define MIROBANTH_MANAGED_API __declspec(dllimport)
+#    endif
 #else
-#  define MIROBANTH_MANAGED_API __attribute__((visibility("default")))
+#    define MIROBANTH_MANAGED_API __attribute__((visibility("default")))
 #endif
 
 #endif

@@ -6,9 +6,7 @@ namespace mirobanth::application {
 
 std::string makeKey(std::string name) { return "@" + name; }
 
-std::string makeEntry(std::string key, std::string value) {
-    return "Unknown:" + key + "=" + value;
-}
+std::string makeEntry(std::string key, std::string value) { return "Unknown:" + key + "=" + value; }
 
 void storeEntry(std::string, std::string) { core::Console::notImplemented(); }
 

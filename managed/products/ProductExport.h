@@ -5,13 +5,13 @@
 #define MIROBANTH_PRODUCT_EXPORT_H
 
 #if defined(_WIN32)
-#  if defined(MIROBANTH_MANAGED_BUILD) || defined(MIROBANTH_PRODUCT_BUILD)
-#    define MIROBANTH_PRODUCT_API __declspec(dllexport)
-#  else
-#    define MIROBANTH_PRODUCT_API __declspec(dllimport)
-#  endif
+#    if defined(MIROBANTH_MANAGED_BUILD) || defined(MIROBANTH_PRODUCT_BUILD)
+#        define MIROBANTH_PRODUCT_API __declspec(dllexport)
+#    else
+#        define MIROBANTH_PRODUCT_API __declspec(dllimport)
+#    endif
 #else
-#  define MIROBANTH_PRODUCT_API __attribute__((visibility("default")))
+#    define MIROBANTH_PRODUCT_API __attribute__((visibility("default")))
 #endif
 
 #endif

@@ -106,7 +106,8 @@ TEST(ApplicationCommandLoopTest, ReadsAPipeUntilItsEnd) {
     options.input = "help\n\nsize\n";
     auto result = mirobanth::test::runChild(options);
     EXPECT_EQ(result.status, 0);
-    std::string conversation = result.out.substr(result.out.find("Tintavel: No delegate used\n") + 27);
+    std::string conversation =
+        result.out.substr(result.out.find("Tintavel: No delegate used\n") + 27);
     EXPECT_EQ(conversation,
               "Tintavel: Tintavel: Commands: create,user,list,size,clear,exit,help\n"
               "Tintavel: "

@@ -1,7 +1,6 @@
-#include "application/ApplicationDelegate.h"
-
 #include "ApplicationFixture.h"
 #include "application/Application.h"
+#include "application/ApplicationDelegate.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::ApplicationDelegate;
@@ -84,7 +83,8 @@ TEST(ApplicationDelegateBaseTest, BaseHooksWarnAboutAMissingApplication) {
         delegate.applicationInitEvent(nullptr);
         delegate.exitValueEvent(nullptr);
     });
-    EXPECT_EQ(output.err, "ApplicationDelegate: NULL delegate\nApplicationDelegate: NULL delegate\n");
+    EXPECT_EQ(output.err,
+              "ApplicationDelegate: NULL delegate\nApplicationDelegate: NULL delegate\n");
 }
 
 }  // namespace

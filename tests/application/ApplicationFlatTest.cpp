@@ -1,8 +1,7 @@
-#include "application/MirobanthApplication.h"
-
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
 #include "application/Application.h"
+#include "application/MirobanthApplication.h"
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;
@@ -54,7 +53,8 @@ TEST_F(ApplicationFlatTest, DataStaysReadableUntilTheNextCallForTheHandle) {
 
 TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     ApplicationTypeC handle = nullptr;
-    auto output = capture([&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
+    auto output = capture(
+        [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
               "WaitingToBeSet: PATH=/usr/bin:system/\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
@@ -70,9 +70,12 @@ protected:
     mirobanth::test::ChildResult runHost(const std::string& mode) {
         mirobanth::test::ChildOptions options;
         options.args = {mirobanth::test::binaryDirectory() + "/application_c_host", mode};
-        options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"}, {"USERNAME", "ana"},
-                       {"PATH", "/usr/bin"}, {"MIROBANTH", std::nullopt},
-                       {"MIROBANTH_SILENT", std::nullopt}, {"DISPLAY", std::nullopt},
+        options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"},
+                       {"USERNAME", "ana"},
+                       {"PATH", "/usr/bin"},
+                       {"MIROBANTH", std::nullopt},
+                       {"MIROBANTH_SILENT", std::nullopt},
+                       {"DISPLAY", std::nullopt},
                        {"WAYLAND_DISPLAY", std::nullopt}};
         return mirobanth::test::runChild(options);
     }
@@ -86,7 +89,8 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
               "mbApplicationTest: PATH=/usr/bin:system/\n"
               "mbApplicationTest: No delegate used\n"
               "mbApplicationTest: <FINALIZE>\n");
-    EXPECT_EQ(result.err, "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");
+    EXPECT_EQ(result.err,
+              "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");
 }
 
 TEST_F(ApplicationCHostTest, NullHandlesWarnAndAnswerNeutrally) {

@@ -39,7 +39,8 @@ TEST_F(ApplicationLaunchTest, SignalsAndShutdownOnlyReport) {
         Application::shutdown();
     });
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "signal\nSIGNAL1\nsignal\nSIGNAL_UNKNOWN\nsignal\nSIGNAL_UNKNOWN\nshutdown\n");
+    EXPECT_EQ(output.err,
+              "signal\nSIGNAL1\nsignal\nSIGNAL_UNKNOWN\nsignal\nSIGNAL_UNKNOWN\nshutdown\n");
 }
 
 TEST_F(ApplicationLaunchTest, LifecycleAnnouncementsAndRegistryStandIns) {
@@ -56,7 +57,8 @@ TEST_F(ApplicationLaunchTest, LifecycleAnnouncementsAndRegistryStandIns) {
         application->daemonLogic();
         application->displayLaunchTime();
     });
-    EXPECT_EQ(output.out, "Demo: <CREATE>\nDemo: <START>\nDemo: <STOP>\nDemo: <EXIT>\nDemo not added\n");
+    EXPECT_EQ(output.out,
+              "Demo: <CREATE>\nDemo: <START>\nDemo: <STOP>\nDemo: <EXIT>\nDemo not added\n");
     EXPECT_EQ(output.err, "Function not implemented\nFunction not implemented\n");
     EXPECT_EQ(removed, 1);
 
@@ -84,7 +86,8 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
 TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
     mirobanth::test::TemporaryFolder folder;
     std::string marker = folder.path() + "/ran";
-    std::string program = folder.write("my tools/app", "#!/bin/sh\necho \"$@\" > '" + marker + "'\n");
+    std::string program =
+        folder.write("my tools/app", "#!/bin/sh\necho \"$@\" > '" + marker + "'\n");
     chmod(program.c_str(), 0755);
     CommandLine line({program});
 

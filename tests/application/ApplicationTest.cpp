@@ -1,10 +1,9 @@
-#include "application/Application.h"
-
 #include <cstdlib>
 #include <memory>
 
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
+#include "application/Application.h"
 #include "application/platform/Platform.h"
 
 using mirobanth::application::Application;
@@ -20,7 +19,8 @@ using ApplicationConstructionTest = mirobanth::test::ApplicationTest;
 TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegate) {
     CommandLine line({"/opt/tintavel/Tintavel64", "-v", "My File"});
     std::unique_ptr<Application> application;
-    auto output = capture([&] { application.reset(new Application("Tintavel", line.argc(), line.argv())); });
+    auto output =
+        capture([&] { application.reset(new Application("Tintavel", line.argc(), line.argv())); });
 
     EXPECT_EQ(withoutSplash(output.out, "Tintavel"),
               "Tintavel: Argument 0 = /opt/tintavel/Tintavel64\n"
@@ -59,8 +59,10 @@ TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePat
 
 TEST_F(ApplicationConstructionTest, UnsetOrEmptyPathGetsNoEmptyEntry) {
     for (bool unset : {true, false}) {
-        if (unset) environment.remove("PATH");
-        else environment.set("PATH", "");
+        if (unset)
+            environment.remove("PATH");
+        else
+            environment.set("PATH", "");
         auto output = capture([&] { Application application("Demo", 0, nullptr); });
         EXPECT_EQ(withoutSplash(output.out, "Demo"),
                   "Demo: PATH=system/\nDemo: No delegate used\nDemo: <FINALIZE>\n");

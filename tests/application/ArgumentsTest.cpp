@@ -1,11 +1,10 @@
-#include "application/Arguments.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "application/Arguments.h"
 #include "core/Console.h"
 
 using mirobanth::application::Arguments;

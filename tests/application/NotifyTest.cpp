@@ -1,9 +1,8 @@
-#include "application/Notify.h"
-
 #include <memory>
 
 #include "ApplicationFixture.h"
 #include "application/Application.h"
+#include "application/Notify.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::Notify;
@@ -37,7 +36,9 @@ TEST_F(NotifyTest, PrintWritesTheMessageAsUtf8EvenWhenSilent) {
     notify.setMessage(L"Caf\u00E9 \u20AC5 \U0001F600");
     Console::enableSilent(true);
     auto output = capture([&] { notify.print(); });
-    EXPECT_EQ(output.out, "Caf\xC3\xA9 \xE2\x82\xAC" "5 \xF0\x9F\x98\x80\n");
+    EXPECT_EQ(output.out,
+              "Caf\xC3\xA9 \xE2\x82\xAC"
+              "5 \xF0\x9F\x98\x80\n");
 }
 
 TEST_F(NotifyTest, PrintReplacesWhatIsNotACharacter) {
@@ -65,9 +66,8 @@ using AnnounceTest = mirobanth::test::ApplicationTest;
 TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
     CommandLine line({"Tintavel64"});
     std::unique_ptr<Application> application;
-    capture([&] {
-        application = std::make_unique<Application>("Tintavel", line.argc(), line.argv());
-    });
+    capture(
+        [&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
     Notify notify;
     auto fresh = capture([&] { application->announce(&notify); });
     EXPECT_EQ(fresh.out, "Tintavel: Ignored: Notify\n");

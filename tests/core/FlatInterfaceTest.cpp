@@ -1,11 +1,10 @@
-#include "core/MirobanthCore.h"
-
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 #include "core/Console.h"
+#include "core/MirobanthCore.h"
 
 using mirobanth::core::Console;
 using mirobanth::test::capture;
@@ -77,7 +76,8 @@ TEST_F(CoreFlatTest, IsNullAnswersQuietlyForALiveHandle) {
 // A host written in C links the library and calls the self-test; the streams
 // must hold exactly the four lines, each on its own stream.
 TEST(CoreCHostTest, SelfTestPrintsFourLines) {
-    auto result = mirobanth::test::runChild({mirobanth::test::binaryDirectory() + "/core_c_host", "test"});
+    auto result =
+        mirobanth::test::runChild({mirobanth::test::binaryDirectory() + "/core_c_host", "test"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "mbConsoleTest: message\nmbConsoleTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -86,7 +86,8 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
 }
 
 TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
-    auto result = mirobanth::test::runChild({mirobanth::test::binaryDirectory() + "/core_c_host", "silent-fatal"});
+    auto result = mirobanth::test::runChild(
+        {mirobanth::test::binaryDirectory() + "/core_c_host", "silent-fatal"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "FATAL ERROR, EXITING...\nstopped\n");

@@ -1,11 +1,10 @@
-#include "core/Library.h"
-
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 #include "RaisedException.h"
 #include "core/Console.h"
+#include "core/Library.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Library;
@@ -47,14 +46,12 @@ TEST_F(LibraryTest, EveryCallFormRefusesAnEmptyMethodName) {
 
 TEST_F(LibraryTest, CallsAnswerPlaceholderValues) {
     EXPECT_EQ(library.call("messagebox").getText(), "undefined");
-    EXPECT_EQ(library.call(Method("messagebox"), {MethodArgument("hello")}).getText(),
-              "undefined");
+    EXPECT_EQ(library.call(Method("messagebox"), {MethodArgument("hello")}).getText(), "undefined");
 
     MethodArgument a("a"), b("b");
     EXPECT_EQ(library.callVariable(Method("beep"), nullptr).getText(), "");
     EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, nullptr).getText(), "");
-    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, &a, &b, &a, &b, &a, &b, &a, &b,
-                                   nullptr)
+    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, &a, &b, &a, &b, &a, &b, &a, &b, nullptr)
                   .getText(),
               "");
 

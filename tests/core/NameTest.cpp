@@ -1,11 +1,10 @@
-#include "core/Name.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
 
 #include "core/Console.h"
+#include "core/Name.h"
 #include "core/RuntimeException.h"
 
 using mirobanth::core::Console;

@@ -1,9 +1,8 @@
-#include "core/NetLibrary.h"
-
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "core/NetLibrary.h"
 #include "core/NetLibraryDefault.h"
 
 using mirobanth::core::NetLibrary;

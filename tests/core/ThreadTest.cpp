@@ -1,5 +1,3 @@
-#include "core/Thread.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,6 +10,7 @@
 #include "OutputCapture.h"
 #include "core/Console.h"
 #include "core/Library.h"
+#include "core/Thread.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Library;

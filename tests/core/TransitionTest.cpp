@@ -1,10 +1,9 @@
-#include "core/TransitionManager.h"
-
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 #include "core/Console.h"
+#include "core/TransitionManager.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::TransitionManager;

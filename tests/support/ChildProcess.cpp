@@ -22,10 +22,13 @@ namespace {
     dup2(out, 1);
     dup2(err, 2);
     for (const auto& [name, value] : options.env) {
-        if (value) setenv(name.c_str(), value->c_str(), 1);
-        else unsetenv(name.c_str());
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
     }
-    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) _exit(126);
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
+        _exit(126);
     std::vector<char*> argv;
     for (const auto& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -59,20 +62,26 @@ ChildResult runChild(const ChildOptions& options) {
     // Standard input is written whole up front; test inputs are small.
     signal(SIGPIPE, SIG_IGN);
     if (!options.input.empty()) {
-        [[maybe_unused]] ssize_t written = write(inPipe[1], options.input.data(), options.input.size());
+        [[maybe_unused]] ssize_t written =
+            write(inPipe[1], options.input.data(), options.input.size());
     }
     close(inPipe[1]);
 
     ChildResult result;
     std::string* sinks[2] = {&result.out, &result.err};
     pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
     bool timedOut = false;
     int open = 2;
     while (open > 0) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now()).count();
-        if (left <= 0) { timedOut = true; break; }
+                        deadline - std::chrono::steady_clock::now())
+                        .count();
+        if (left <= 0) {
+            timedOut = true;
+            break;
+        }
         if (poll(fds, 2, static_cast<int>(left)) <= 0) continue;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
@@ -111,7 +120,8 @@ std::string binaryDirectory() {
 }
 
 TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mirobanth-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "mirobanth-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     folder = pattern;
 }
@@ -121,7 +131,8 @@ TemporaryFolder::~TemporaryFolder() {
     std::filesystem::remove_all(folder, ignored);
 }
 
-std::string TemporaryFolder::write(const std::string& relativePath, const std::string& content) const {
+std::string TemporaryFolder::write(const std::string& relativePath,
+                                   const std::string& content) const {
     std::filesystem::path path = std::filesystem::path(folder) / relativePath;
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << content;

@@ -8,8 +8,7 @@ namespace mirobanth::test {
 // ends, so a test that silences the console cannot silence the next one.
 class ConsoleSwitches {
 public:
-    ConsoleSwitches()
-        : silent(core::Console::isSilent()), verbose(core::Console::isVerbose()) {}
+    ConsoleSwitches() : silent(core::Console::isSilent()), verbose(core::Console::isVerbose()) {}
     ~ConsoleSwitches() {
         core::Console::enableSilent(silent);
         core::Console::enableVerbose(verbose);

@@ -30,8 +30,10 @@ private:
         apply(name, value);
     }
     static void apply(const std::string& name, const std::optional<std::string>& value) {
-        if (value) setenv(name.c_str(), value->c_str(), 1);
-        else unsetenv(name.c_str());
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
     }
 
     std::map<std::string, std::optional<std::string>> saved;

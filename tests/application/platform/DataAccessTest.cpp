@@ -1,8 +1,7 @@
-#include "application/platform/DataSource.h"
-
 #include <gtest/gtest.h>
 
 #include "application/platform/DataAccessPlaceholders.h"
+#include "application/platform/DataSource.h"
 
 using namespace mirobanth::application;
 

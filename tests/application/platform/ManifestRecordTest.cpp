@@ -1,5 +1,3 @@
-#include "application/platform/ManifestRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,11 +6,12 @@
 #include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "application/platform/ManifestRecord.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::checkManifest;
-using mirobanth::application::ManifestRecord;
 using mirobanth::application::manifestName;
+using mirobanth::application::ManifestRecord;
 using mirobanth::test::capture;
 
 namespace {
@@ -38,9 +37,8 @@ TEST_F(ManifestRecordTest, TheCheckPrintsAFreshRecordAndWritesNoFile) {
     std::strcpy(record.name, "tintavel");
     record.rank = 7;
     mirobanth::test::CapturedOutput output;
-    EXPECT_FALSE(leavesFilesBehind([&] {
-        output = capture([&] { checkManifest(&record, "manifest.bin"); });
-    }));
+    EXPECT_FALSE(leavesFilesBehind(
+        [&] { output = capture([&] { checkManifest(&record, "manifest.bin"); }); }));
     EXPECT_EQ(output.out, "\nRank :1\n");
     EXPECT_EQ(output.err, "");
     EXPECT_STREQ(record.name, "tintavel");

@@ -1,9 +1,8 @@
-#include "application/platform/PropertyTable.h"
-
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "application/platform/PropertyTable.h"
 #include "core/Console.h"
 
 using mirobanth::application::PropertyTable;

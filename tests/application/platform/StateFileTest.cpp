@@ -1,5 +1,3 @@
-#include "application/platform/StateFile.h"
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,6 +8,7 @@
 #include "application/Application.h"
 #include "application/platform/State.h"
 #include "application/platform/StateEntries.h"
+#include "application/platform/StateFile.h"
 #include "application/platform/StateStreams.h"
 
 namespace fs = std::filesystem;
@@ -67,9 +66,8 @@ TEST_F(StateFileTest, TheApplicationsPathIsLowerCasedAndAnnounced) {
 class ApplicationStateTest : public mirobanth::test::ApplicationTest {
 protected:
     ApplicationStateTest() {
-        capture([&] {
-            application = std::make_unique<Application>("Demo", line.argc(), line.argv());
-        });
+        capture(
+            [&] { application = std::make_unique<Application>("Demo", line.argc(), line.argv()); });
     }
     ~ApplicationStateTest() override {
         capture([&] { application.reset(); });

@@ -1,11 +1,10 @@
-#include "application/platform/UiComponent.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "application/platform/UiComponent.h"
 #include "core/Console.h"
 
 using mirobanth::application::UiComponent;
@@ -32,8 +31,7 @@ TEST(UiComponentTest, ChildrenAreDumpedAfterTheirOwnLineOneTabDeeper) {
     root.add(&a);
     root.add(&b);
     auto output = capture([&] { root.dump(0); });
-    EXPECT_EQ(output.out, header("", 2) +
-                              componentLine("", '0', "a") + header("\t", 0) +
+    EXPECT_EQ(output.out, header("", 2) + componentLine("", '0', "a") + header("\t", 0) +
                               componentLine("", '1', "b") + header("\t", 0));
     EXPECT_EQ(output.err, "");
 }
@@ -47,9 +45,8 @@ TEST(UiComponentTest, IndentationStopsAtTwoTabs) {
     top.add(&middle);
     middle.add(&bottom);
     auto chain = capture([&] { top.dump(1); });
-    EXPECT_EQ(chain.out, header("\t", 1) + componentLine("\t", '0', "middle") +
-                             header("\t\t", 1) + componentLine("\t\t", '0', "bottom") +
-                             header("\t\t", 0));
+    EXPECT_EQ(chain.out, header("\t", 1) + componentLine("\t", '0', "middle") + header("\t\t", 1) +
+                             componentLine("\t\t", '0', "bottom") + header("\t\t", 0));
 }
 
 TEST(UiComponentTest, PositionsArePrintedInHexadecimal) {

@@ -1,9 +1,8 @@
-#include "application/platform/UpdateAnnouncements.h"
-
 #include <memory>
 
 #include "../ApplicationFixture.h"
 #include "application/Application.h"
+#include "application/platform/UpdateAnnouncements.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;
@@ -17,9 +16,8 @@ using UpdateAnnouncementsTest = mirobanth::test::ApplicationTest;
 TEST_F(UpdateAnnouncementsTest, LinesAreTaggedWithTheApplicationsName) {
     CommandLine line({"Tintavel64"});
     std::unique_ptr<Application> application;
-    capture([&] {
-        application = std::make_unique<Application>("Tintavel", line.argc(), line.argv());
-    });
+    capture(
+        [&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
     auto output = capture([&] {
         mirobanth::application::announceNativeUpdate(application.get());
         mirobanth::application::announceAddress(application.get());

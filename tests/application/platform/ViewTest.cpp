@@ -1,9 +1,8 @@
-#include "application/platform/View.h"
-
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
+#include "application/platform/View.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::View;
