@@ -25,12 +25,28 @@ function(mirobanth_add_library name define)
   endif()
 endfunction()
 
+# mirobanth_utf8_program(TARGET): on Windows, the program's narrow strings
+# (argv, file names, message boxes, the registry) are UTF-8, as on Linux:
+# it embeds the manifest that selects the UTF-8 code page.
+function(mirobanth_utf8_program target)
+  if(WIN32)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/windows/Utf8Program.rc)
+  endif()
+endfunction()
+
 # mirobanth_add_test(NAME SOURCES... [LIBS libs...]): one GoogleTest program,
-# registered with CTest test by test.
+# registered with CTest test by test. A Windows build lists and runs the
+# tests under Wine when ctest starts, so building needs no Wine.
 function(mirobanth_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} MirobanthTestSupport GTest::gtest GTest::gtest_main)
   mirobanth_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  mirobanth_utf8_program(${name})
+  if(CMAKE_CROSSCOMPILING)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  endif()
 endfunction()

@@ -27,12 +27,17 @@ struct ChildOptions {
 
 // Runs the program without a shell and collects its streams and status.
 // A child that outlives its time is killed and reported with status -1.
+// Its standard input is fed while its output is read, so neither side can
+// block the other, and writing to a child that stopped reading harms neither
+// this process nor the child. Line ends arrive as "\n" on every system.
 ChildResult runChild(const ChildOptions& options);
 // The same with arguments alone: inherited environment, folder and no input.
 ChildResult runChild(std::vector<std::string> args);
 
 // Folder of the running test program (where the build puts every binary).
 std::string binaryDirectory();
+// Full path of a program the build put beside the test program ("name.exe" on Windows).
+std::string programPath(const std::string& name);
 
 // A fresh empty folder under the system's temporary folder, removed by the destructor.
 class TemporaryFolder {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "TestSystem.h"
+
 namespace mirobanth::test {
 
 // Sets or removes environment variables for one test and puts every one it
@@ -30,10 +32,7 @@ private:
         apply(name, value);
     }
     static void apply(const std::string& name, const std::optional<std::string>& value) {
-        if (value)
-            setenv(name.c_str(), value->c_str(), 1);
-        else
-            unsetenv(name.c_str());
+        system::setEnvironment(name, value);
     }
 
     std::map<std::string, std::optional<std::string>> saved;

@@ -4,6 +4,8 @@
 
 #include <iostream>
 
+#include "TestSystem.h"
+
 namespace mirobanth::test {
 
 namespace {
@@ -31,9 +33,11 @@ void OutputCapture::redirect(Stream& stream) {
     stream.file = std::tmpfile();
     stream.saved = dup(stream.fd);
     dup2(fileno(stream.file), stream.fd);
+    stream.mode = system::rawMode(stream.fd);
 }
 
 std::string OutputCapture::restore(Stream& stream) {
+    system::restoreMode(stream.fd, stream.mode);
     dup2(stream.saved, stream.fd);
     close(stream.saved);
     std::string text;

@@ -13,7 +13,8 @@ struct CapturedOutput {
 
 // Redirects standard output and standard error at the file-descriptor level,
 // so that C++ streams, C stdio and direct writes are all caught. The streams
-// are restored by stop() or, at the latest, by the destructor.
+// are restored by stop() or, at the latest, by the destructor. What is caught
+// are the bytes the code wrote: no system translates line ends meanwhile.
 class OutputCapture {
 public:
     OutputCapture();
@@ -27,6 +28,7 @@ private:
     struct Stream {
         int fd;
         int saved = -1;
+        int mode = 0;
         std::FILE* file = nullptr;
     };
     void redirect(Stream& stream);

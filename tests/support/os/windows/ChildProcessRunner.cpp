@@ -1,0 +1,171 @@
+// Children on Windows: CreateProcessW with a command line that the runtime
+// library splits back into exactly the given arguments, and the three
+// streams through pipes, each served by a thread of its own.
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <map>
+#include <stdexcept>
+#include <thread>
+
+#include "ChildProcess.h"
+#include "WideText.h"
+
+namespace mirobanth::test {
+
+namespace {
+
+using system::narrow;
+using system::widen;
+
+// One argument as the C runtime's command-line splitting reads it back:
+// quoted when it is empty or holds blanks or quotes; backslashes are literal
+// except before a quote, where they are doubled.
+std::wstring quoteArgument(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
+        return argument;
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+std::wstring commandLine(const std::vector<std::string>& args) {
+    std::wstring line;
+    for (const std::string& arg : args) {
+        if (!line.empty()) line += L' ';
+        line += quoteArgument(widen(arg));
+    }
+    return line;
+}
+
+// Variable names on Windows ignore case.
+struct NameOrder {
+    bool operator()(const std::wstring& a, const std::wstring& b) const {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](wchar_t x, wchar_t y) { return std::towupper(x) < std::towupper(y); });
+    }
+};
+
+// This process's environment with the options' changes, as a block.
+std::wstring environmentBlock(const ChildOptions& options) {
+    std::map<std::wstring, std::wstring, NameOrder> variables;
+    wchar_t* inherited = GetEnvironmentStringsW();
+    for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) {
+        const wchar_t* equals = wcschr(entry + 1, L'=');  // "=C:" names start with '='
+        if (equals) variables[std::wstring(entry, equals)] = equals + 1;
+    }
+    FreeEnvironmentStringsW(inherited);
+    for (const auto& [name, value] : options.env) {
+        if (value)
+            variables[widen(name)] = widen(*value);
+        else
+            variables.erase(widen(name));
+    }
+    std::wstring block;
+    for (const auto& [name, value] : variables) block += name + L'=' + value + L'\0';
+    return block + L'\0';
+}
+
+struct Pipe {
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+};
+
+// A pipe whose child end (childReads: the read end) is inherited.
+Pipe makePipe(bool childReads) {
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    Pipe pipe;
+    if (!CreatePipe(&pipe.read, &pipe.write, &inheritable, 0))
+        throw std::runtime_error("CreatePipe failed");
+    SetHandleInformation(childReads ? pipe.write : pipe.read, HANDLE_FLAG_INHERIT, 0);
+    return pipe;
+}
+
+void readAll(HANDLE from, std::string& into) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(from, buffer, sizeof buffer, &n, nullptr) && n > 0) into.append(buffer, n);
+    CloseHandle(from);
+}
+
+void writeAll(HANDLE to, const std::string& text) {
+    size_t written = 0;
+    DWORD n = 0;
+    while (written < text.size() &&
+           WriteFile(to, text.data() + written, static_cast<DWORD>(text.size() - written), &n,
+                     nullptr))
+        written += n;
+    CloseHandle(to);
+}
+
+// Console programs end their lines with "\r\n" here; tests compare lines.
+std::string withLineFeeds(const std::string& text) {
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        result += text[i];
+    }
+    return result;
+}
+
+}  // namespace
+
+ChildResult runChild(const ChildOptions& options) {
+    Pipe in = makePipe(true), out = makePipe(false), err = makePipe(false);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in.read;
+    startup.hStdOutput = out.write;
+    startup.hStdError = err.write;
+    PROCESS_INFORMATION process{};
+    std::wstring line = commandLine(options.args);
+    std::wstring program = widen(options.args.at(0));
+    std::wstring environment = environmentBlock(options);
+    std::wstring folder = widen(options.workingDirectory);
+    BOOL started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                  CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                                  folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+    CloseHandle(in.read);
+    CloseHandle(out.write);
+    CloseHandle(err.write);
+    ChildResult result;
+    if (!started) {
+        CloseHandle(in.write);
+        CloseHandle(out.read);
+        CloseHandle(err.read);
+        result.status = 127;
+        result.err = "cannot start " + options.args.at(0);
+        return result;
+    }
+    CloseHandle(process.hThread);
+    std::thread feeder(writeAll, in.write, std::cref(options.input));
+    std::thread outReader(readAll, out.read, std::ref(result.out));
+    std::thread errReader(readAll, err.read, std::ref(result.err));
+    DWORD waited = WaitForSingleObject(process.hProcess, 1000u * options.timeoutSeconds);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    feeder.join();
+    outReader.join();
+    errReader.join();
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    result.status = waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+    result.out = withLineFeeds(result.out);
+    result.err = withLineFeeds(result.err);
+    return result;
+}
+
+}  // namespace mirobanth::test
