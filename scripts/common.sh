@@ -5,8 +5,10 @@ MIROBANTH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages every Linux build needs.
 MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless)
-# Packages the Windows cross builds need on top.
-MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686)
+# Packages the Windows cross builds need on top: the compilers, and Wine
+# (64- and 32-bit) with a virtual X display for the tests.
+MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest
+                            wine wine64 wine32:i386 xvfb xdotool)
 
 # ensure_packages PACKAGE...: installs the missing ones when root; otherwise
 # names them and stops, since nothing can be built without them.
@@ -24,6 +26,10 @@ ensure_packages() {
     exit 1
   fi
   echo "Installing: ${missing[*]}"
+  # The 32-bit Wine comes from the i386 architecture.
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }

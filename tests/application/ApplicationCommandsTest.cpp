@@ -101,7 +101,7 @@ TEST_F(ApplicationCommandsTest, LineEventsAreNotProcessed) {
 // The same conversation through a real pipe on a program's standard input.
 TEST(ApplicationCommandLoopTest, ReadsAPipeUntilItsEnd) {
     mirobanth::test::ChildOptions options;
-    options.args = {mirobanth::test::binaryDirectory() + "/command_loop_host"};
+    options.args = {mirobanth::test::programPath("command_loop_host")};
     options.env = {{"MIROBANTH_SILENT", std::nullopt}, {"MIROBANTH", std::nullopt}};
     options.input = "help\n\nsize\n";
     auto result = mirobanth::test::runChild(options);

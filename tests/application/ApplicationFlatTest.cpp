@@ -1,11 +1,15 @@
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
+#include "SystemFacts.h"
 #include "application/Application.h"
 #include "application/MirobanthApplication.h"
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;
 using mirobanth::test::withoutSplash;
+
+using mirobanth::test::facts::nativeLookAndFeel;
+using mirobanth::test::facts::pathList;
 
 namespace {
 
@@ -56,7 +60,8 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     auto output = capture(
         [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
-              "WaitingToBeSet: PATH=/usr/bin:system/\nWaitingToBeSet: No delegate used\n");
+              "WaitingToBeSet: PATH=" + pathList({"/usr/bin", "system/"}) +
+                  "\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
     EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
     EXPECT_EQ(reinterpret_cast<Application*>(handle)->getCompany(), "WaitingToBeSet");
@@ -69,7 +74,7 @@ class ApplicationCHostTest : public ::testing::Test {
 protected:
     mirobanth::test::ChildResult runHost(const std::string& mode) {
         mirobanth::test::ChildOptions options;
-        options.args = {mirobanth::test::binaryDirectory() + "/application_c_host", mode};
+        options.args = {mirobanth::test::programPath("application_c_host"), mode};
         options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"},
                        {"USERNAME", "ana"},
                        {"PATH", "/usr/bin"},
@@ -86,9 +91,11 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
               "mbApplicationTest: Argument 0 = test\n"
-              "mbApplicationTest: PATH=/usr/bin:system/\n"
-              "mbApplicationTest: No delegate used\n"
-              "mbApplicationTest: <FINALIZE>\n");
+              "mbApplicationTest: PATH=" +
+                  pathList({"/usr/bin", "system/"}) +
+                  "\n"
+                  "mbApplicationTest: No delegate used\n"
+                  "mbApplicationTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
               "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");
 }

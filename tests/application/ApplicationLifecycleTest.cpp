@@ -1,10 +1,10 @@
-#include <sys/stat.h>
-
 #include <fstream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
+#include "SystemFacts.h"
+#include "TextLines.h"
 #include "application/Application.h"
 
 using mirobanth::application::Application;
@@ -12,6 +12,9 @@ using mirobanth::core::Console;
 using mirobanth::test::capture;
 using mirobanth::test::CommandLine;
 using mirobanth::test::withoutSplash;
+
+using mirobanth::test::facts::nativeLookAndFeel;
+using mirobanth::test::facts::pathList;
 
 namespace {
 
@@ -77,25 +80,26 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     auto output = capture([] { Application::createApplication("Demo"); });
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
-              "Demo: PATH=/usr/bin:system/\n"
-              "Demo: No delegate used\n"
-              "Demo not added\n");
+              "Demo: PATH=" +
+                  pathList({"/usr/bin", "system/"}) +
+                  "\n"
+                  "Demo: No delegate used\n"
+                  "Demo not added\n");
 }
 
 // A program whose path has a blank still runs; its arguments arrive as written.
 TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
     mirobanth::test::TemporaryFolder folder;
-    std::string marker = folder.path() + "/ran";
     std::string program =
-        folder.write("my tools/app", "#!/bin/sh\necho \"$@\" > '" + marker + "'\n");
-    chmod(program.c_str(), 0755);
+        mirobanth::test::copyProgram("argument_echo", folder.path() + "/my tools", "app");
     CommandLine line({program});
 
-    EXPECT_EQ(Application::relaunch(1, line.argv(), " app/application.xml  two"), 1);
-    std::ifstream ran(marker);
-    std::stringstream text;
-    text << ran.rdbuf();
-    EXPECT_EQ(text.str(), "app/application.xml two\n");
+    int value = 0;
+    auto output = capture(
+        [&] { value = Application::relaunch(1, line.argv(), " app/application.xml  two"); });
+    EXPECT_EQ(value, 1);
+    EXPECT_EQ(mirobanth::test::lines(output.out),
+              std::vector<std::string>{"ran app/application.xml two"});
 
     EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
     EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);

@@ -77,7 +77,7 @@ TEST_F(CoreFlatTest, IsNullAnswersQuietlyForALiveHandle) {
 // must hold exactly the four lines, each on its own stream.
 TEST(CoreCHostTest, SelfTestPrintsFourLines) {
     auto result =
-        mirobanth::test::runChild({mirobanth::test::binaryDirectory() + "/core_c_host", "test"});
+        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "test"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "mbConsoleTest: message\nmbConsoleTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -87,7 +87,7 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
 
 TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
     auto result = mirobanth::test::runChild(
-        {mirobanth::test::binaryDirectory() + "/core_c_host", "silent-fatal"});
+        {mirobanth::test::programPath("core_c_host"), "silent-fatal"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "FATAL ERROR, EXITING...\nstopped\n");

@@ -6,6 +6,7 @@
 
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
+#include "SystemFacts.h"
 #include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
@@ -15,6 +16,8 @@ using mirobanth::test::CommandLine;
 using mirobanth::test::hexUnits;
 using mirobanth::test::linesAfter;
 using Lines = std::vector<std::string>;
+
+using mirobanth::test::facts::alertTrace;
 
 namespace {
 
@@ -97,8 +100,8 @@ TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
               (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"
-              "Tintavel: Class not found - com/example/Main\n"
-              "Tintavel Alert: Class not found\n");
+              "Tintavel: Class not found - com/example/Main\n" +
+                  alertTrace("Tintavel", "Class not found"));
     EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", "ExceptionDescribe"}));
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
@@ -110,8 +113,8 @@ TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
     CapturedOutput output = launch("com.mirobanth.sample.SampleApp");
     EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"),
               Lines{"Tintavel: ALERT"});
-    EXPECT_NE(output.err.find("Tintavel: Class not found - com.mirobanth.sample.SampleApp\n"
-                              "Tintavel Alert: Class not found\n"),
+    EXPECT_NE(output.err.find("Tintavel: Class not found - com.mirobanth.sample.SampleApp\n" +
+                              alertTrace("Tintavel", "Class not found")),
               std::string::npos);
 }
 
@@ -121,8 +124,8 @@ TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
     CapturedOutput output = launch();
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
-              "Tintavel: Class does not have a main() method\n"
-              "Tintavel Alert: Class does not have a main() method\n");
+              "Tintavel: Class does not have a main() method\n" +
+                  alertTrace("Tintavel", "Class does not have a main() method"));
     EXPECT_EQ(environment.calls(),
               (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
     EXPECT_TRUE(managed->isLaunchFailed());

@@ -196,21 +196,4 @@ TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
                               "Tintavel Alert: Java VM failed to initialize\n");
 }
 
-// The executable's own copy of the product class imports Substance too.
-TEST_F(LauncherTest, ExecutableCopyOfTheProductAgainstTheStubVM) {
-    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
-    options.env["MIROBANTH_STUBVM_RECORD"] = product.path() + "/stubvm.record";
-    ChildResult result = start("Tintavel64-Console", {"x"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    std::ifstream record(product.path() + "/stubvm.record");
-    std::string line;
-    Lines vmOptions;
-    while (std::getline(record, line)) {
-        if (line.rfind("option ", 0) == 0) vmOptions.push_back(line.substr(7));
-    }
-    ASSERT_EQ(vmOptions.size(), 8u);
-    EXPECT_EQ(vmOptions[1],
-              "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
-}
-
 }  // namespace

@@ -33,14 +33,6 @@ std::string noEntryLibraryPath() { return binaryDirectory() + "/" + MIROBANTH_NO
 
 std::string realJavaHome() { return MIROBANTH_TEST_JAVA_HOME; }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) result.push_back(line);
-    return result;
-}
-
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker) {
     return linesAfter(lines(text), marker);
 }

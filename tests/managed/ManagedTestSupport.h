@@ -9,6 +9,7 @@
 #include "CommandLine.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
+#include "TextLines.h"
 
 namespace mirobanth::test {
 
@@ -26,8 +27,6 @@ std::string noEntryLibraryPath();
 // The Java runtime the real-VM tests use.
 std::string realJavaHome();
 
-// The text split into lines (without their line ends).
-std::vector<std::string> lines(const std::string& text);
 // The lines that come after the first line equal to marker.
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker);
 std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker);

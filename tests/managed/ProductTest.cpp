@@ -1,13 +1,13 @@
 // The product classes against the stub VM: each launches its own main class
 // from its constructor.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <memory>
 
 #include "ChildProcess.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
+#include "SystemFacts.h"
 #include "managed/products/MirobanthEffects.h"
 #include "managed/products/MirobanthHybrimain.h"
 #include "managed/products/MirobanthLayout.h"
@@ -24,6 +24,11 @@ using mirobanth::test::CapturedOutput;
 using mirobanth::test::CommandLine;
 using mirobanth::test::linesAfter;
 using Lines = std::vector<std::string>;
+
+using mirobanth::test::facts::nativeLookAndFeel;
+using mirobanth::test::facts::pathList;
+
+using mirobanth::test::facts::alertTrace;
 
 namespace {
 
@@ -57,39 +62,41 @@ TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  "-Djava.class.path=" +
+                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  "-Djava.library.path=" + pathList({".", "system/"}),
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
                   "-Dmirobanth.ignore=just",
                   "-Dmirobanth.ignore1",
                   "-Dmirobanth.ignore2",
               }));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
-    EXPECT_EQ(
-        linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-        (Lines{
-            "Tintavel: Dynamic hookup of JVM through shared library",
-            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-            "Tintavel: -Djava.library.path=.:system/",
-            "Tintavel: No security policy used",
-            "Tintavel: MIROBANTH_JVM override in effect",
-            "Tintavel: Shared library found",
-            "Tintavel: " + mirobanth::test::stubVMPath(),
-            "Tintavel: Shared library loaded",
-            "Tintavel: Shared library method JNI_CreateJavaVM linked",
-            "Tintavel: com/mirobanth/tintavel/Tintavel",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-        }));
+    EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+              (Lines{
+                  "Tintavel: Dynamic hookup of JVM through shared library",
+                  "Tintavel: -Djava.class.path=" +
+                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  "Tintavel: -Djava.library.path=" + pathList({".", "system/"}),
+                  "Tintavel: No security policy used",
+                  "Tintavel: MIROBANTH_JVM override in effect",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + mirobanth::test::stubVMPath(),
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/mirobanth/tintavel/Tintavel",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
 }
 
 TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
     EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
-    EXPECT_EQ(environment.options().at(1), "-Djava.class.path=.:mirobanth-runtime.jar:snaprel.jar");
+    EXPECT_EQ(environment.options().at(1),
+              "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "snaprel.jar"}));
 }
 
 TEST_F(ProductTest, EffectsRunsMirobanthFX) {
@@ -153,21 +160,23 @@ TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
         value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(output.out,
-              "No arguments, attempting to load app/application.xml\napp/application.xml\n");
+    EXPECT_EQ(
+        mirobanth::test::lines(output.out),
+        (Lines{"No arguments, attempting to load app/application.xml", "app/application.xml"}));
     EXPECT_EQ(environment.record(), Lines{});
 }
 
 TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
     mirobanth::test::TemporaryFolder folder;
-    std::string program = folder.write("my tools/hybrimain", "#!/bin/sh\necho \"ran $1\"\n");
-    chmod(program.c_str(), 0755);
+    std::string program =
+        mirobanth::test::copyProgram("argument_echo", folder.path() + "/my tools", "hybrimain");
     CommandLine arguments({program});
     CapturedOutput output = capture([&] {
         MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
-    EXPECT_EQ(output.out,
-              "No arguments, attempting to load app/application.xml\nran app/application.xml\n");
+    EXPECT_EQ(
+        mirobanth::test::lines(output.out),
+        (Lines{"No arguments, attempting to load app/application.xml", "ran app/application.xml"}));
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
@@ -185,7 +194,7 @@ TEST_F(ProductTest, RecodraShowsItsArgumentsAndRunsNoJava) {
     EXPECT_EQ(run<MirobanthRecodra>({"program", "x"}), "Recodra");
     EXPECT_EQ(linesAfter(construction.out, "Recodra: No delegate used"),
               (Lines{"Recodra: recodra is running", "Recodra: <FINALIZE>", "Recodra: <FINALIZE>"}));
-    EXPECT_EQ(construction.err, "Recodra Alert: Arguments: program x\n");
+    EXPECT_EQ(construction.err, alertTrace("Recodra", "Arguments: program x"));
     EXPECT_EQ(environment.record(), Lines{});
     EXPECT_EQ(exitValue, 1);
 }
@@ -194,7 +203,7 @@ TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
     EXPECT_EQ(run<MirobanthRemolet>({"program"}), "Remolet");
     EXPECT_EQ(linesAfter(construction.out, "Remolet: No delegate used").front(),
               "Remolet: recodra is running");
-    EXPECT_EQ(construction.err, "Remolet Alert: MirobanthRemolet\n");
+    EXPECT_EQ(construction.err, alertTrace("Remolet", "MirobanthRemolet"));
     EXPECT_EQ(environment.record(), Lines{});
 }
 

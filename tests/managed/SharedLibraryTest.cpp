@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "ChildProcess.h"
 #include "ManagedTestSupport.h"
 #include "managed/SharedLibrary.h"
@@ -70,8 +72,12 @@ TEST(SharedLibraryTest, ARelativePathIsResolvedAgainstTheCurrentFolder) {
     }
     std::string missing = failureOf("libc.so.6");
     ASSERT_EQ(chdir(previous), 0);
-    EXPECT_EQ(loadedFrom, binaryDirectory() + "/" + fileName);
-    EXPECT_EQ(missing.rfind("Cannot load " + binaryDirectory() + "/libc.so.6: ", 0), 0u) << missing;
+    auto inBinaryDirectory = [](const std::string& name) {
+        return (std::filesystem::u8path(binaryDirectory()) / name).u8string();
+    };
+    EXPECT_EQ(loadedFrom, inBinaryDirectory(fileName));
+    EXPECT_EQ(missing.rfind("Cannot load " + inBinaryDirectory("libc.so.6") + ": ", 0), 0u)
+        << missing;
 }
 
 TEST(SharedLibraryTest, MovingHandsTheLibraryOver) {

@@ -7,6 +7,7 @@
 
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
+#include "SystemFacts.h"
 #include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
@@ -16,6 +17,13 @@ using mirobanth::test::CommandLine;
 using mirobanth::test::linesAfter;
 using mirobanth::test::stubVMPath;
 using Lines = std::vector<std::string>;
+
+using mirobanth::test::facts::nativeLookAndFeel;
+using mirobanth::test::facts::pathList;
+
+using mirobanth::test::facts::alertTrace;
+using mirobanth::test::facts::javaHomeLayouts;
+using mirobanth::test::facts::vmLibraryFileName;
 
 namespace {
 
@@ -35,11 +43,12 @@ protected:
     }
 
     // A Java home folder holding a copy of the stub as its VM library.
+    // A Java home holding the stub VM at the layout (which starts with "/").
     std::string javaHomeWithLibraryAt(const std::string& relativePath) {
         std::string home = environment.folder().path() + "/jdk";
         std::filesystem::create_directories(
-            std::filesystem::path(home + "/" + relativePath).parent_path());
-        std::filesystem::copy_file(stubVMPath(), home + "/" + relativePath);
+            std::filesystem::path(home + relativePath).parent_path());
+        std::filesystem::copy_file(stubVMPath(), home + relativePath);
         return home;
     }
 
@@ -54,10 +63,10 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
+                  "-Djava.library.path=" + pathList({".", "system/"}),
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
                   "-Dmirobanth.ignore=just",
                   "-Dmirobanth.ignore1",
                   "-Dmirobanth.ignore2",
@@ -65,8 +74,9 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     EXPECT_EQ(mirobanth::test::lines(output.out),
               (Lines{
                   "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "Tintavel: -Djava.library.path=.:system/",
+                  "Tintavel: -Djava.class.path=" +
+                      pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
+                  "Tintavel: -Djava.library.path=" + pathList({".", "system/"}),
                   "Tintavel: No security policy used",
                   "Tintavel: MIROBANTH_JVM override in effect",
                   "Tintavel: Shared library found",
@@ -84,8 +94,9 @@ TEST_F(VMCreationTest, GeminiWithoutChrome) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  "-Djava.class.path=" +
+                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  "-Djava.library.path=" + pathList({".", "system/"}),
                   "-Dmirobanth.override=true",
                   "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
                   "-Dmirobanth.chrome=false",
@@ -114,10 +125,10 @@ TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
+                  "-Djava.library.path=" + pathList({".", "system/"}),
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
                   "-Dmirobanth.ignore=just",
                   "-Djava.security.manager",
                   "-Djava.security.policy=system/VM.policy",
@@ -139,15 +150,15 @@ TEST_F(VMCreationTest, EnvironmentReplacesClassPathAndLibraryPath) {
 }
 
 TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
-    std::string home = javaHomeWithLibraryAt("lib/server/libjvm.so");
+    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().front());
     environment.set("JAVA_HOME", home);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
               (Lines{
                   "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: " + home + javaHomeLayouts().front(),
                   "Tintavel: Shared library found",
-                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: " + home + javaHomeLayouts().front(),
                   "Tintavel: Shared library loaded",
                   "Tintavel: Shared library method JNI_CreateJavaVM linked",
                   "Tintavel: com/example/Main",
@@ -156,10 +167,10 @@ TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
 }
 
 TEST_F(VMCreationTest, JavaHomeFindsTheJdk8Layout) {
-    std::string home = javaHomeWithLibraryAt("jre/lib/amd64/server/libjvm.so");
+    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().at(1));
     environment.set("JAVA_HOME", home);
     launch({"program"});
-    EXPECT_EQ(managed->getJvmLibraryPath(), home + "/jre/lib/amd64/server/libjvm.so");
+    EXPECT_EQ(managed->getJvmLibraryPath(), home + javaHomeLayouts().at(1));
     EXPECT_EQ(environment.options().size(), 8u);
 }
 
@@ -170,13 +181,13 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
               (Lines{
                   "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + home + "/lib/server/libjvm.so",
+                  "Tintavel: " + home + javaHomeLayouts().front(),
                   "Tintavel: No shared library found",
               }));
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + home +
-                              "/lib/server/libjvm.so\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + home + javaHomeLayouts().front() +
+                              "\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              alertTrace("Tintavel", "Java VM failed to initialize"));
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
@@ -188,27 +199,26 @@ TEST_F(VMCreationTest, QuotesAroundTheLibraryPathAreDropped) {
 }
 
 TEST_F(VMCreationTest, MissingLibraryFile) {
-    std::string missing = environment.folder().path() + "/libjvm.so";
+    std::string missing = environment.folder().path() + "/" + vmLibraryFileName();
     environment.set("MIROBANTH_JVM", missing);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               Lines{"Tintavel: No shared library found"});
     EXPECT_EQ(output.err, "Tintavel: File not found - " + missing +
                               "\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 TEST_F(VMCreationTest, FileThatIsNotALibrary) {
-    std::string text = environment.folder().write("libjvm.so", "plain text\n");
+    std::string text = environment.folder().write(vmLibraryFileName(), "plain text\n");
     environment.set("MIROBANTH_JVM", text);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
                      "Tintavel: No shared library found"}));
-    EXPECT_EQ(output.err,
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
@@ -216,9 +226,8 @@ TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
               Lines{"Tintavel: Shared library does not contain method JNI_CreateJavaVM"});
-    EXPECT_EQ(output.err,
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 TEST_F(VMCreationTest, VMThatRefusesToStart) {
@@ -228,8 +237,8 @@ TEST_F(VMCreationTest, VMThatRefusesToStart) {
               Lines{"Tintavel: Shared library method JNI_CreateJavaVM linked"});
     EXPECT_EQ(output.err,
               "Tintavel: Call to Java VM failed\n"
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                  alertTrace("Tintavel", "Java VM failed to initialize"));
     EXPECT_EQ(environment.calls(), Lines{});
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -243,8 +252,8 @@ TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
     CapturedOutput output = capture([&] { managed->launch(); });
     EXPECT_EQ(output.err,
               "Tintavel: Call to Java VM failed\n"
-              "Tintavel: Unable to initialize a virtual machine (launch1)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+              "Tintavel: Unable to initialize a virtual machine (launch1)\n" +
+                  alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {

@@ -17,8 +17,20 @@ std::string binaryDirectory() {
     return std::filesystem::u8path(system::programFile()).parent_path().u8string();
 }
 
+std::string programFileName(const std::string& name) { return system::programFileName(name); }
+
 std::string programPath(const std::string& name) {
-    return binaryDirectory() + "/" + system::programFileName(name);
+    return binaryDirectory() + "/" + programFileName(name);
+}
+
+std::string copyProgram(const std::string& name, const std::string& folder,
+                        const std::string& newName) {
+    std::filesystem::path copy =
+        std::filesystem::u8path(folder) / std::filesystem::u8path(system::programFileName(newName));
+    std::filesystem::create_directories(copy.parent_path());
+    std::filesystem::copy_file(std::filesystem::u8path(programPath(name)), copy,
+                               std::filesystem::copy_options::overwrite_existing);
+    return copy.u8string();
 }
 
 TemporaryFolder::TemporaryFolder() : folder(system::makeTemporaryFolder()) {}

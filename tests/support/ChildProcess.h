@@ -38,6 +38,11 @@ ChildResult runChild(std::vector<std::string> args);
 std::string binaryDirectory();
 // Full path of a program the build put beside the test program ("name.exe" on Windows).
 std::string programPath(const std::string& name);
+// The file name of a program built as name ("name.exe" on Windows).
+std::string programFileName(const std::string& name);
+// Copies that program into folder as newName ("newName.exe" on Windows); returns the copy's path.
+std::string copyProgram(const std::string& name, const std::string& folder,
+                        const std::string& newName);
 
 // A fresh empty folder under the system's temporary folder, removed by the destructor.
 class TemporaryFolder {

@@ -30,7 +30,7 @@ OutputCapture::~OutputCapture() {
 }
 
 void OutputCapture::redirect(Stream& stream) {
-    stream.file = std::tmpfile();
+    stream.file = system::makeTemporaryFile();
     stream.saved = dup(stream.fd);
     dup2(fileno(stream.file), stream.fd);
     stream.mode = system::rawMode(stream.fd);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@ namespace mirobanth::test::system {
 std::string programFile();
 // Makes a new empty folder under the system's temporary folder; returns its path.
 std::string makeTemporaryFolder();
+// Opens a new temporary file for reading and writing, removed when closed.
+std::FILE* makeTemporaryFile();
 // Sets a variable of this process's environment, or removes it (nullopt).
 void setEnvironment(const std::string& name, const std::optional<std::string>& value);
 // The file name of a program built as name.

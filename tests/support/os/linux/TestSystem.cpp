@@ -24,6 +24,8 @@ std::string makeTemporaryFolder() {
     return pattern;
 }
 
+std::FILE* makeTemporaryFile() { return std::tmpfile(); }
+
 void setEnvironment(const std::string& name, const std::optional<std::string>& value) {
     if (value)
         setenv(name.c_str(), value->c_str(), 1);

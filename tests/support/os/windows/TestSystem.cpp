@@ -31,6 +31,16 @@ std::string makeTemporaryFolder() {
     throw std::runtime_error("cannot make a temporary folder");
 }
 
+// The runtime library's tmpfile names its files by a counter of the process
+// alone, in the root folder, so test programs running side by side collide.
+std::FILE* makeTemporaryFile() {
+    wchar_t base[MAX_PATH + 1];
+    wchar_t file[MAX_PATH + 1];
+    if (!GetTempPathW(MAX_PATH + 1, base) || !GetTempFileNameW(base, L"mbc", 0, file))
+        return nullptr;
+    return _wfopen(file, L"w+bD");
+}
+
 // Both the runtime library's copy of the environment (getenv) and the
 // process's own (what CreateProcess hands on) change. The runtime library
 // takes "" for removal, so an empty value lives in the process's environment

@@ -1,0 +1,128 @@
+// The real executables in a product folder laid out in a temporary folder,
+// against the stub VM: the whole road from the command line to the Java
+// main call, on every system (under Wine for the Windows build).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ManagedTestSupport.h"
+#include "SystemFacts.h"
+
+using mirobanth::test::ChildOptions;
+using mirobanth::test::ChildResult;
+using mirobanth::test::hexUnits;
+using mirobanth::test::lines;
+using mirobanth::test::linesAfter;
+using mirobanth::test::TemporaryFolder;
+using mirobanth::test::facts::nativeLookAndFeel;
+using mirobanth::test::facts::pathList;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class LauncherStubVMTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy(std::filesystem::u8path(MIROBANTH_PRODUCT_DIR),
+                              std::filesystem::u8path(product.path()),
+                              std::filesystem::copy_options::recursive);
+        options.env = mirobanth::test::cleanLauncherEnvironment();
+        options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+        options.env["MIROBANTH_STUBVM_RECORD"] = recordFile;
+        options.workingDirectory = product.path();
+    }
+
+    ChildResult start(const std::string& program, const Lines& arguments = {}) {
+        options.args = {product.path() + "/" + mirobanth::test::programFileName(program)};
+        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
+        return mirobanth::test::runChild(options);
+    }
+
+    Lines recorded(const std::string& prefix) const {
+        Lines result;
+        for (const std::string& line : mirobanth::test::fileLines(recordFile))
+            if (line.rfind(prefix, 0) == 0) result.push_back(line.substr(prefix.size()));
+        return result;
+    }
+
+    TemporaryFolder product;
+    TemporaryFolder work;
+    const std::string recordFile = work.path() + "/stubvm.record";
+    ChildOptions options;
+};
+
+// Blanks, an empty argument, quotes, a backslash before a quote, accents, CJK
+// and an emoji: each arrives as one Java string of exactly its UTF-16 units.
+const Lines ARGUMENTS = {"My File", "", "say \"hi\"", "C:\\dir\\", mirobanth::test::WORLD_TEXT};
+const Lines ARGUMENT_UNITS = {hexUnits(u"My File"), "", hexUnits(u"say \"hi\""),
+                              hexUnits(u"C:\\dir\\"), "00E9 65E5 672C D83D DE00"};
+
+TEST_F(LauncherStubVMTest, ConsoleLauncherRunsTheProductsMainWithTheEightOptions) {
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+              (Lines{
+                  "Tintavel: MIROBANTH_JVM override in effect",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + mirobanth::test::stubVMPath(),
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/mirobanth/tintavel/Tintavel",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
+    EXPECT_EQ(recorded("option "),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  "-Djava.class.path=" +
+                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  "-Djava.library.path=" + pathList({".", "system/"}),
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+                  "-Dmirobanth.ignore=just",
+                  "-Dmirobanth.ignore1",
+                  "-Dmirobanth.ignore2",
+              }));
+    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+// An empty value counts: the variable is there.
+TEST_F(LauncherStubVMTest, EmptySilentSwitchLeavesNoLine) {
+    options.env["MIROBANTH_SILENT"] = "";
+    ChildResult result = start("Tintavel64-Console", {"x"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+TEST_F(LauncherStubVMTest, ArgumentsArriveAsTheirExactUnits) {
+    ChildResult result = start("Tintavel64-Console", ARGUMENTS);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
+}
+
+TEST_F(LauncherStubVMTest, GraphicalLauncherReceivesTheSameArguments) {
+    ChildResult result = start("Tintavel64", ARGUMENTS);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
+    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
+    options.env["MIROBANTH_STUBVM_THROW"] = "1";
+    EXPECT_EQ(start("Tintavel64-Console").status, 1);
+    options.env["MIROBANTH_STUBVM_THROW"] = std::nullopt;
+    options.env["MIROBANTH_STUBVM_REFUSE"] = "1";
+    ChildResult refused = start("Tintavel64-Console");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Tintavel: Unable to initialize a virtual machine (launch2)\n"),
+              std::string::npos)
+        << refused.err;
+    options.env["MIROBANTH_STUBVM_REFUSE"] = std::nullopt;
+    EXPECT_EQ(start("Tintavel64-Console").status, 0);
+}
+
+}  // namespace

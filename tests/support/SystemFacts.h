@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Facts of the system under test that expected texts depend on, one file per
+// system (os/<system>/SystemFacts.cpp).
+namespace mirobanth::test::facts {
+
+// The separator of PATH and of the VM's class and library paths.
+std::string pathListSeparator();
+// The entries joined with that separator.
+std::string pathList(const std::vector<std::string>& entries);
+// The look-and-feel class the launcher names as the system's own.
+std::string nativeLookAndFeel();
+// Where the launcher looks for the VM library under JAVA_HOME, in order,
+// each relative to the home and starting with "/".
+std::vector<std::string> javaHomeLayouts();
+// The file name of a Java VM library.
+std::string vmLibraryFileName();
+// What an alert leaves on standard error when nobody can see a dialog
+// (always so in tests: they run without a display).
+std::string alertTrace(const std::string& title, const std::string& message);
+
+}  // namespace mirobanth::test::facts

@@ -1,0 +1,27 @@
+#include "TextLines.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace mirobanth::test {
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        result.push_back(line);
+    }
+    return result;
+}
+
+std::vector<std::string> fileLines(const std::string& path) {
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return lines(content.str());
+}
+
+}  // namespace mirobanth::test

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mirobanth::test {
+
+// The text split into lines (without their line ends, "\n" or "\r\n").
+std::vector<std::string> lines(const std::string& text);
+// The lines of a file (none when it cannot be read).
+std::vector<std::string> fileLines(const std::string& path);
+
+}  // namespace mirobanth::test
