@@ -2,7 +2,11 @@
 
 #include <regex>
 
+#include "ChildProcess.h"
+
 namespace mirobanth::test {
+
+const std::string SYSTEM_FOLDER = binaryDirectory() + "/system/";
 
 std::string withoutSplash(const std::string& out, const std::string& name) {
     const std::string banner = "Mirobanth " + name + " running on amd64 in userspace <ana>\n";

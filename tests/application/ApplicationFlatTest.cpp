@@ -5,6 +5,7 @@
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;
+using mirobanth::test::SYSTEM_FOLDER;
 using mirobanth::test::withoutSplash;
 
 namespace {
@@ -55,8 +56,9 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     ApplicationTypeC handle = nullptr;
     auto output = capture(
         [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
-    EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
-              "WaitingToBeSet: PATH=/usr/bin:system/\nWaitingToBeSet: No delegate used\n");
+    EXPECT_EQ(
+        withoutSplash(output.out, "WaitingToBeSet"),
+        "WaitingToBeSet: PATH=/usr/bin:" + SYSTEM_FOLDER + "\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
     EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
     EXPECT_EQ(reinterpret_cast<Application*>(handle)->getCompany(), "WaitingToBeSet");
@@ -86,9 +88,11 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
               "mbApplicationTest: Argument 0 = test\n"
-              "mbApplicationTest: PATH=/usr/bin:system/\n"
-              "mbApplicationTest: No delegate used\n"
-              "mbApplicationTest: <FINALIZE>\n");
+              "mbApplicationTest: PATH=/usr/bin:" +
+                  SYSTEM_FOLDER +
+                  "\n"
+                  "mbApplicationTest: No delegate used\n"
+                  "mbApplicationTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
               "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");
 }

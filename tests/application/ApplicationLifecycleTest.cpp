@@ -11,6 +11,7 @@ using mirobanth::application::Application;
 using mirobanth::core::Console;
 using mirobanth::test::capture;
 using mirobanth::test::CommandLine;
+using mirobanth::test::SYSTEM_FOLDER;
 using mirobanth::test::withoutSplash;
 
 namespace {
@@ -77,9 +78,11 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     auto output = capture([] { Application::createApplication("Demo"); });
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
-              "Demo: PATH=/usr/bin:system/\n"
-              "Demo: No delegate used\n"
-              "Demo not added\n");
+              "Demo: PATH=/usr/bin:" +
+                  SYSTEM_FOLDER +
+                  "\n"
+                  "Demo: No delegate used\n"
+                  "Demo not added\n");
 }
 
 // A program whose path has a blank still runs; its arguments arrive as written.
