@@ -156,8 +156,8 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
               }));
 }
 
-// Every way the VM library can be unusable: its message, the launch2
-// warning, the alert and the exit status 1.
+// Every way the VM library can be unusable: its message, the loader's
+// reason, the launch2 warning, the alert and the exit status 1.
 TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     mirobanth::test::TemporaryFolder folder;
     std::string missing = folder.path() + "/libjvm.so";
@@ -167,10 +167,13 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
         std::string message;
         std::string warning;
     };
+    const std::string notFound = ": cannot open shared object file: No such file or directory\n";
     for (const Case& unusable : {
              Case{missing, "JavaTests: No shared library found",
-                  "JavaTests: File not found - " + missing + "\n"},
-             Case{text, "JavaTests: No shared library found", ""},
+                  "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
+                      ": " + missing + notFound},
+             Case{text, "JavaTests: No shared library found",
+                  "JavaTests: Cannot load " + text + ": " + text + ": file too short\n"},
              Case{mirobanth::test::noEntryLibraryPath(),
                   "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
          }) {

@@ -23,6 +23,7 @@ const char* const LAUNCHER_VARIABLES[] = {
     "MIROBANTH_STUBVM_MISSING",
     "MIROBANTH_STUBVM_MISSING_METHODS",
     "MIROBANTH_STUBVM_THROW",
+    "MIROBANTH_STUBVM_NOT_PUBLIC",
 };
 
 }  // namespace
@@ -30,6 +31,16 @@ const char* const LAUNCHER_VARIABLES[] = {
 std::string stubVMPath() { return binaryDirectory() + "/" + MIROBANTH_STUBVM_FILE; }
 
 std::string noEntryLibraryPath() { return binaryDirectory() + "/" + MIROBANTH_NOENTRY_FILE; }
+
+std::string classPathIn(const std::string& folder, const std::vector<std::string>& files) {
+    std::string option = "-Djava.class.path=" + folder;
+    for (const std::string& file : files) option += ":" + folder + "/" + file;
+    return option;
+}
+
+std::string libraryPathIn(const std::string& folder) {
+    return "-Djava.library.path=" + folder + ":" + folder + "/system/";
+}
 
 std::string realJavaHome() { return MIROBANTH_TEST_JAVA_HOME; }
 

@@ -27,6 +27,12 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+// The product files lie beside the managed library, which the build puts
+// beside the test programs.
+const std::string PRODUCT = mirobanth::test::binaryDirectory();
+const std::string TINTAVEL_CLASS_PATH = mirobanth::test::classPathIn(
+    PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"});
+
 class ProductTest : public ::testing::Test {
 protected:
     // Constructs the product (which launches it) and destroys it again;
@@ -57,39 +63,39 @@ TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  TINTAVEL_CLASS_PATH,
+                  mirobanth::test::libraryPathIn(PRODUCT),
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel",
                   "-Dmirobanth.ignore=just",
                   "-Dmirobanth.ignore1",
                   "-Dmirobanth.ignore2",
               }));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
-    EXPECT_EQ(
-        linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-        (Lines{
-            "Tintavel: Dynamic hookup of JVM through shared library",
-            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-            "Tintavel: -Djava.library.path=.:system/",
-            "Tintavel: No security policy used",
-            "Tintavel: MIROBANTH_JVM override in effect",
-            "Tintavel: Shared library found",
-            "Tintavel: " + mirobanth::test::stubVMPath(),
-            "Tintavel: Shared library loaded",
-            "Tintavel: Shared library method JNI_CreateJavaVM linked",
-            "Tintavel: com/mirobanth/tintavel/Tintavel",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-        }));
+    EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+              (Lines{
+                  "Tintavel: Dynamic hookup of JVM through shared library",
+                  "Tintavel: " + TINTAVEL_CLASS_PATH,
+                  "Tintavel: " + mirobanth::test::libraryPathIn(PRODUCT),
+                  "Tintavel: No security policy used",
+                  "Tintavel: MIROBANTH_JVM override in effect",
+                  "Tintavel: Shared library found",
+                  "Tintavel: " + mirobanth::test::stubVMPath(),
+                  "Tintavel: Shared library loaded",
+                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                  "Tintavel: com/mirobanth/tintavel/Tintavel",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
 }
 
 TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
     EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
-    EXPECT_EQ(environment.options().at(1), "-Djava.class.path=.:mirobanth-runtime.jar:snaprel.jar");
+    EXPECT_EQ(environment.options().at(1),
+              mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "snaprel.jar"}));
 }
 
 TEST_F(ProductTest, EffectsRunsMirobanthFX) {

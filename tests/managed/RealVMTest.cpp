@@ -10,6 +10,8 @@
 using mirobanth::test::binaryDirectory;
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
+using mirobanth::test::classPathIn;
+using mirobanth::test::libraryPathIn;
 using mirobanth::test::lines;
 using Lines = std::vector<std::string>;
 
@@ -227,19 +229,20 @@ TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
                                  "java.library.path", "mirobanth.override", "swing.defaultlaf",
                                  "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {
-                                        "mirobanth.nx=true",
-                                        "java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:"
-                                        "javatests.jar",
-                                        "java.library.path=.:system/",
-                                        "mirobanth.override=true",
-                                        "swing.defaultlaf=org.jvnet.substance.api.skin."
-                                        "SubstanceGeminiLookAndFeel",
-                                        "mirobanth.chrome=false",
-                                        "mirobanth.ignore1=",
-                                        "mirobanth.ignore2=",
-                                    }));
+    EXPECT_TRUE(containsInOrder(
+        result.out, {
+                        "mirobanth.nx=true",
+                        classPathIn(binaryDirectory(),
+                                    {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
+                            .substr(2),
+                        libraryPathIn(binaryDirectory()).substr(2),
+                        "mirobanth.override=true",
+                        "swing.defaultlaf=org.jvnet.substance.api.skin."
+                        "SubstanceGeminiLookAndFeel",
+                        "mirobanth.chrome=false",
+                        "mirobanth.ignore1=",
+                        "mirobanth.ignore2=",
+                    }));
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {

@@ -10,6 +10,7 @@
 #include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
+using mirobanth::test::binaryDirectory;
 using mirobanth::test::capture;
 using mirobanth::test::CapturedOutput;
 using mirobanth::test::CommandLine;
@@ -18,6 +19,13 @@ using mirobanth::test::stubVMPath;
 using Lines = std::vector<std::string>;
 
 namespace {
+
+// The in-process launches find their product files beside the managed
+// library, which the build puts beside the test programs.
+const std::string PRODUCT = binaryDirectory();
+const std::string CLASS_PATH =
+    mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "tintavel.jar"});
+const std::string LIBRARY_PATH = mirobanth::test::libraryPathIn(PRODUCT);
 
 class VMCreationTest : public ::testing::Test {
 protected:
@@ -54,10 +62,10 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  CLASS_PATH,
+                  LIBRARY_PATH,
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel",
                   "-Dmirobanth.ignore=just",
                   "-Dmirobanth.ignore1",
                   "-Dmirobanth.ignore2",
@@ -65,8 +73,8 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     EXPECT_EQ(mirobanth::test::lines(output.out),
               (Lines{
                   "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "Tintavel: -Djava.library.path=.:system/",
+                  "Tintavel: " + CLASS_PATH,
+                  "Tintavel: " + LIBRARY_PATH,
                   "Tintavel: No security policy used",
                   "Tintavel: MIROBANTH_JVM override in effect",
                   "Tintavel: Shared library found",
@@ -84,14 +92,22 @@ TEST_F(VMCreationTest, GeminiWithoutChrome) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  mirobanth::test::classPathIn(
+                      PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  LIBRARY_PATH,
                   "-Dmirobanth.override=true",
                   "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
                   "-Dmirobanth.chrome=false",
                   "-Dmirobanth.ignore1",
                   "-Dmirobanth.ignore2",
               }));
+}
+
+TEST_F(VMCreationTest, ADisplayMakesGtkTheNativeLookAndFeel) {
+    environment.set("WAYLAND_DISPLAY", "wayland-0");
+    launch({"program"});
+    EXPECT_EQ(environment.options().at(4),
+              "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
 }
 
 TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
@@ -114,13 +130,13 @@ TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-                  "-Djava.library.path=.:system/",
+                  CLASS_PATH,
+                  LIBRARY_PATH,
                   "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
+                  "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel",
                   "-Dmirobanth.ignore=just",
                   "-Djava.security.manager",
-                  "-Djava.security.policy=system/VM.policy",
+                  "-Djava.security.policy=" + PRODUCT + "/system/VM.policy",
               }));
     EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
 }
@@ -173,11 +189,22 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
                   "Tintavel: " + home + "/lib/server/libjvm.so",
                   "Tintavel: No shared library found",
               }));
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + home +
-                              "/lib/server/libjvm.so\n"
+    const std::string library = home + "/lib/server/libjvm.so";
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + library + "\nTintavel: Cannot load " +
+                              library + ": " + library +
+                              ": cannot open shared object file: No such file or directory\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
                               "Tintavel Alert: Java VM failed to initialize\n");
     EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+// An empty value names no installation: the next source decides.
+TEST_F(VMCreationTest, JavaHomeSetToNothingCountsAsNotSet) {
+    environment.set("JAVA_HOME", "");
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used").at(0),
+              "Tintavel: MIROBANTH_JVM override in effect");
+    EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
 }
 
 TEST_F(VMCreationTest, QuotesAroundTheLibraryPathAreDropped) {
@@ -193,8 +220,9 @@ TEST_F(VMCreationTest, MissingLibraryFile) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               Lines{"Tintavel: No shared library found"});
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing +
-                              "\n"
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing + "\nTintavel: Cannot load " +
+                              missing + ": " + missing +
+                              ": cannot open shared object file: No such file or directory\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
                               "Tintavel Alert: Java VM failed to initialize\n");
 }
@@ -206,9 +234,10 @@ TEST_F(VMCreationTest, FileThatIsNotALibrary) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
                      "Tintavel: No shared library found"}));
-    EXPECT_EQ(output.err,
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-              "Tintavel Alert: Java VM failed to initialize\n");
+    EXPECT_EQ(output.err, "Tintavel: Cannot load " + text + ": " + text +
+                              ": file too short\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
 }
 
 TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
