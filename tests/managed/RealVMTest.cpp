@@ -184,6 +184,25 @@ TEST_F(RealVMTest, MainWithTheWrongSignature) {
     EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
 }
 
+// GetStaticMethodID finds a private main too; the Java launcher refuses it.
+TEST_F(RealVMTest, NonPublicMainIsRefused) {
+    ChildResult result = launch("com/mirobanth/tests/PrivateMain");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "JavaTests: Class does not have a main() method\n"
+              "JavaTests Alert: Class does not have a main() method\n");
+    EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
+}
+
+TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
+    ChildResult result = launch("com/mirobanth/tests/ThrowingHandler");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "\nException: java.lang.UnsupportedOperationException thrown from the "
+              "UncaughtExceptionHandler in thread \"main\"\n"
+              "JavaTests: Static method call failed\n");
+}
+
 TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
     ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
     EXPECT_EQ(result.status, 0) << result.err;
