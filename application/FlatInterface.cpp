@@ -92,7 +92,10 @@ ApplicationTypeC mbApplicationCreateWithWideCharacters(const wchar_t*, const wch
                                                        int argc, char** argv) {
     ApplicationTypeC handle = create("WaitingToBeSet", argc, argv);
     if (!handle) return nullptr;
-    if (company) applicationOf(handle)->setCompany("WaitingToBeSet");
+    if (company) {
+        guarded("mbApplicationCreateWithWideCharacters",
+                [&] { applicationOf(handle)->setCompany("WaitingToBeSet"); });
+    }
     mbApplicationNotImplemented(handle, "mbApplicationCreateWithWideCharacters");
     return handle;
 }

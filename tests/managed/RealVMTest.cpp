@@ -42,12 +42,12 @@ bool hasLineStartingWith(const std::string& text, const std::string& start) {
 
 class RealVMTest : public ::testing::Test {
 protected:
-    // Runs one host in the folder of javatests.jar, which a launcher object
-    // named JavaTests has on its default class path.
+    // Runs one host. javatests.jar lies beside the managed library, so a
+    // launcher object named JavaTests has it on its default class path
+    // whatever the working folder is.
     ChildResult host(const std::string& program, Lines arguments) {
         options.args = {binaryDirectory() + "/" + program};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        options.workingDirectory = binaryDirectory();
         return mirobanth::test::runChild(options);
     }
     ChildResult launch(const std::string& className, Lines arguments = {}) {
