@@ -8,9 +8,11 @@
 #include <iostream>
 
 #include "application/ApplicationDelegate.h"
+#include "application/ArgumentVector.h"
 #include "application/SystemEnvironment.h"
 #include "application/platform/Platform.h"
 #include "application/platform/PlatformFactory.h"
+#include "core/ModuleFolder.h"
 #include "core/VendorAddresses.h"
 
 namespace mirobanth::application {
@@ -27,6 +29,12 @@ namespace {
 std::string environmentValue(const char* name, const std::string& fallback) {
     const char* value = std::getenv(name);
     return value ? value : fallback;
+}
+
+// The folder this library was loaded from, which holds the product's files.
+std::string libraryFolder() {
+    static const char insideThisLibrary = 0;
+    return core::moduleFolder(&insideThisLibrary);
 }
 
 }  // namespace
@@ -50,6 +58,8 @@ Application& Application::operator=(const Application& other) = default;
 Application::~Application() { Console::finalizeEvent(this); }
 
 void Application::init(std::string name, int argc, char** argv, ApplicationDelegate* newDelegate) {
+    // Lines to a closed pipe fail quietly instead of ending the process.
+    systemenv::ignoreBrokenPipe();
     delegate = newDelegate;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     launchTime[0] = launchTime[1] = 0;
@@ -73,21 +83,23 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
     }
 }
 
-// Puts the product's relative system/ folder at the end of PATH. An unset or
-// empty PATH gets no leading separator: an empty entry would put the current
-// folder on the search path.
+// Puts the product's system/ folder at the end of PATH, found beside this
+// library: a relative entry would let the working directory plant native
+// libraries. An unset or empty PATH gets no leading separator: an empty entry
+// would put the current folder on the search path.
 void Application::extendSearchPath() {
     std::string path = environmentValue("PATH", "");
     if (!path.empty()) path += platform->getPathSeparator();
-    path += "system/";
+    path += core::inFolder(libraryFolder(), "system/", core::DIRECTORY_SEPARATOR);
     Console::info(this, "PATH=" + path);
     systemenv::setVariable("PATH", path);
 }
 
 void Application::processArguments(int argc, char** argv) {
-    for (int i = 0; i < argc; ++i) {
+    for (int i = 0; i < argumentCount(argc, argv); ++i) {
         if (Console::isSilent()) continue;
-        std::cout << getApplicationName() << ": Argument " << i << " = " << argv[i] << std::endl;
+        std::cout << getApplicationName() << ": Argument " << i << " = " << argumentAt(argv, i)
+                  << std::endl;
     }
 }
 
@@ -193,6 +205,7 @@ std::string Application::lowercase(std::string text) {
 }
 
 bool Application::getBoolean(const char* variable) {
+    if (!variable) return false;
     const char* value = std::getenv(variable);
     return value && std::string(value) == "true";
 }

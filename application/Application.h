@@ -24,6 +24,7 @@ public:
     static const std::int32_t NORMAL;
     static const std::int32_t EMBEDDED;
 
+    // A null argv holds no argument and a null entry reads as the empty text.
     Application(std::string name, int argc, char** argv);
     Application(std::string name, int argc, char** argv, ApplicationDelegate* delegate);
     Application(const Application& other);
@@ -93,6 +94,7 @@ public:
     static std::string user();
     static std::string date();
     static std::string lowercase(std::string text);
+    // True when the variable is set to "true"; false for a null name.
     static bool getBoolean(const char* variable);
     static bool fileExists(std::string path);
 

@@ -1,5 +1,6 @@
 // The flat C functions of the application library. Every handle is checked
 // before use and no C++ exception leaves a function.
+#include <exception>
 #include <map>
 #include <mutex>
 #include <string>
@@ -48,15 +49,22 @@ DataAnswers& dataAnswers() {
     return answers;
 }
 
-ApplicationTypeC create(const char* name, int argc, char** argv) {
+// Runs body; whatever it throws becomes a warning naming the function.
+template <typename Body>
+void guarded(const char* function, Body&& body) {
     try {
-        return handleOf(new Application(name, argc, argv));
+        body();
     } catch (const std::exception& error) {
-        mirobanth::core::Console::warn(std::string("mbApplicationCreate - ") + error.what());
+        mirobanth::core::Console::warn(std::string(function) + " - " + error.what());
     } catch (...) {
-        mirobanth::core::Console::warn("mbApplicationCreate - application not created");
+        mirobanth::core::Console::warn(std::string(function) + " - unexpected failure");
     }
-    return nullptr;
+}
+
+ApplicationTypeC create(const char* name, int argc, char** argv) {
+    Application* application = nullptr;
+    guarded("mbApplicationCreate", [&] { application = new Application(name, argc, argv); });
+    return handleOf(application);
 }
 
 }  // namespace
@@ -66,7 +74,9 @@ extern "C" {
 ApplicationTypeC mbApplicationCreate(const char* name, const char* company, int argc, char** argv) {
     if (mbIsNull(name, "mbApplicationCreate - name is NULL")) return nullptr;
     ApplicationTypeC handle = create(name, argc, argv);
-    if (handle && company) applicationOf(handle)->setCompany(company);
+    if (handle && company) {
+        guarded("mbApplicationCreate", [&] { applicationOf(handle)->setCompany(company); });
+    }
     return handle;
 }
 
@@ -82,7 +92,10 @@ ApplicationTypeC mbApplicationCreateWithWideCharacters(const wchar_t*, const wch
                                                        int argc, char** argv) {
     ApplicationTypeC handle = create("WaitingToBeSet", argc, argv);
     if (!handle) return nullptr;
-    if (company) applicationOf(handle)->setCompany("WaitingToBeSet");
+    if (company) {
+        guarded("mbApplicationCreateWithWideCharacters",
+                [&] { applicationOf(handle)->setCompany("WaitingToBeSet"); });
+    }
     mbApplicationNotImplemented(handle, "mbApplicationCreateWithWideCharacters");
     return handle;
 }
@@ -94,8 +107,12 @@ void mbApplicationCheckForUpdates(ApplicationTypeC application, void*) {
 
 const char* mbApplicationData(ApplicationTypeC application, const char* key) {
     if (isNull(application, "mbApplicationData")) return "";
-    std::string answer = applicationOf(application)->getApplicationData(key ? key : "");
-    return dataAnswers().keep(application, std::move(answer));
+    const char* answer = "";
+    guarded("mbApplicationData", [&] {
+        answer = dataAnswers().keep(application,
+                                    applicationOf(application)->getApplicationData(key ? key : ""));
+    });
+    return answer;
 }
 
 const char* mbApplicationParameterName(ApplicationTypeC application) {
@@ -120,8 +137,10 @@ int mbApplicationExitValue(ApplicationTypeC application) {
 
 void mbApplicationDelete(ApplicationTypeC application) {
     if (mbIsNull(application, "@mbApplicationDelete - ApplicationTypeC handle is NULL")) return;
-    dataAnswers().forget(application);
-    delete applicationOf(application);
+    guarded("mbApplicationDelete", [&] {
+        dataAnswers().forget(application);
+        delete applicationOf(application);
+    });
 }
 
 void mbApplicationTest(void) {

@@ -18,10 +18,11 @@ extern "C" {
 /* Opaque application handle. */
 typedef struct mbApplicationHandle* ApplicationTypeC;
 
-/* Creates an application from a name and a command line (argv may be null
-   when argc is 0); the construction prints the start-up lines. A company
-   that is not null replaces the default "Mirobanth_SDK". Returns null when
-   name is null. */
+/* Creates an application from a name and a command line; the construction
+   prints the start-up lines and appends the system/ folder beside this
+   library to PATH. A null argv holds no argument, whatever argc says, and a
+   null entry reads as the empty text. A company that is not null replaces
+   the default "Mirobanth_SDK". Returns null when name is null. */
 MIROBANTH_APPLICATION_API ApplicationTypeC mbApplicationCreate(const char* name,
                                                                const char* company, int argc,
                                                                char** argv);

@@ -13,4 +13,8 @@ void setVariable(const std::string& name, const std::string& value);
 // reports none.
 std::string machineArchitecture();
 
+// Makes a write to a closed pipe fail instead of ending the process, where the
+// system would end it (the Java VM does the same once it runs).
+void ignoreBrokenPipe();
+
 }  // namespace mirobanth::application::systemenv

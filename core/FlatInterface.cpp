@@ -1,5 +1,9 @@
 // The flat C functions of the core library. No C++ exception may cross
 // into a C host, so nothing here lets one escape.
+#include <exception>
+#include <memory>
+#include <string>
+
 #include "core/Console.h"
 #include "core/MirobanthCore.h"
 
@@ -17,19 +21,40 @@ const Name* sourceOf(ConsoleTypeC handle) {
     return handle ? consoleOf(handle) : &unnamed;
 }
 
+// A host's null text stands for the empty text.
+std::string textOf(const char* text) { return text ? text : ""; }
+
+// Runs body; a failure becomes a warning instead of reaching the C host.
+template <typename Body>
+void guarded(const char* function, Body&& body) noexcept {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        try {
+            Console::warn(std::string(function) + " - " + error.what());
+        } catch (...) {
+        }
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 extern "C" {
 
 ConsoleTypeC mbConsoleCreate(const char* name) {
-    auto* console = new Console();
-    console->setName(name);
+    Console* console = nullptr;
+    guarded("mbConsoleCreate", [&] {
+        std::unique_ptr<Console> created = std::make_unique<Console>();
+        created->setName(textOf(name));
+        console = created.release();
+    });
     return reinterpret_cast<ConsoleTypeC>(console);
 }
 
 void mbConsoleDelete(ConsoleTypeC console) {
     if (mbIsNull(console, "@mbConsoleDelete - ConsoleTypeC handle is NULL")) return;
-    delete consoleOf(console);
+    guarded("mbConsoleDelete", [&] { delete consoleOf(console); });
 }
 
 const char* mbConsoleVersion(ConsoleTypeC console) {
@@ -43,19 +68,20 @@ void mbConsoleSilent(ConsoleTypeC console, mbBool silent) {
 }
 
 void mbConsoleInfo(ConsoleTypeC console, const char* text) {
-    Console::info(sourceOf(console), text);
+    guarded("mbConsoleInfo", [&] { Console::info(sourceOf(console), textOf(text)); });
 }
 
 void mbConsoleWarn(ConsoleTypeC console, const char* text) {
-    Console::warn(sourceOf(console), text);
+    guarded("mbConsoleWarn", [&] { Console::warn(sourceOf(console), textOf(text)); });
 }
 
 void mbConsoleFatal(ConsoleTypeC console, const char* text) {
-    Console::fatal(sourceOf(console), text);
+    Console::fatal(sourceOf(console), textOf(text));
 }
 
 void mbConsoleNotImplemented(ConsoleTypeC console, const char* text) {
-    Console::notImplemented(sourceOf(console), text);
+    guarded("mbConsoleNotImplemented",
+            [&] { Console::notImplemented(sourceOf(console), textOf(text)); });
 }
 
 void mbConsoleTest(void) {

@@ -1,8 +1,11 @@
 /* Flat C interface of MirobanthCore, for hosts that cannot use the classes.
    A console handle is the address of a Console created by mbConsoleCreate;
    the host owns it until mbConsoleDelete. Texts are zero-terminated and are
-   read, never kept. Every function that checks its handle warns through
-   mbIsNull with the message "<function> - ConsoleTypeC handle is NULL". */
+   read, never kept; a null text reads as the empty text (so mbConsoleCreate(NULL)
+   names its console "" and mbIsNull(NULL, NULL) warns "<ConsoleTypeC>: ").
+   No function lets a failure reach the host: it becomes a warning on standard
+   error. Every function that checks its handle warns through mbIsNull with
+   the message "<function> - ConsoleTypeC handle is NULL". */
 #ifndef MIROBANTH_CORE_FLAT_H
 #define MIROBANTH_CORE_FLAT_H
 

@@ -21,6 +21,7 @@ void Name::setName(std::string newName) { name = std::move(newName); }
 std::string Name::toString() const { return name; }
 
 bool Name::equals(const Name* other) const {
+    if (!other) return false;
     return other->name == name && other->primaryTag == primaryTag &&
            other->secondaryTag == secondaryTag && other->isSerializable() == serializable;
 }

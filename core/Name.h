@@ -21,6 +21,7 @@ public:
     std::string getName() const;
     void setName(std::string name);
     std::string toString() const;
+    // False for a null other: nothing equals no object.
     bool equals(const Name* other) const;
     bool isSerializable() const;
 

@@ -1,5 +1,7 @@
 #include "managed/JavaBridge.h"
 
+#include <iostream>
+
 #include "managed/Utf8Decoder.h"
 
 namespace mirobanth::managed::java_bridge {
@@ -36,7 +38,49 @@ HandlerCall findHandler(JNIEnv* env) {
     return call;
 }
 
+// The text a no-argument String method of target returns, or "".
+std::string callStringMethod(JNIEnv* env, jobject target, const char* typeName,
+                             const char* methodName) {
+    jclass type = env->FindClass(typeName);
+    if (!type) return "";
+    jmethodID method = env->GetMethodID(type, methodName, "()Ljava/lang/String;");
+    if (!method) return "";
+    auto text = static_cast<jstring>(env->CallObjectMethod(target, method));
+    if (!text || env->ExceptionCheck()) return "";
+    const char* characters = env->GetStringUTFChars(text, nullptr);
+    if (!characters) return "";
+    std::string result = characters;
+    env->ReleaseStringUTFChars(text, characters);
+    return result;
+}
+
+// The pending exception came from the handler itself: say so in the Java
+// launcher's words, with the exception's class and the thread's name.
+void reportHandlerFailure(JNIEnv* env, jobject thread) {
+    jthrowable thrown = env->ExceptionOccurred();
+    env->ExceptionClear();
+    std::string type =
+        callStringMethod(env, env->GetObjectClass(thrown), "java/lang/Class", "getName");
+    env->ExceptionClear();
+    std::string name = callStringMethod(env, thread, "java/lang/Thread", "getName");
+    env->ExceptionClear();
+    std::cerr << "\nException: " << type << " thrown from the UncaughtExceptionHandler in thread \""
+              << name << "\"" << std::endl;
+}
+
 }  // namespace
+
+bool isPublic(JNIEnv* env, jclass type, jmethodID method) {
+    const jint PUBLIC = 0x0001;  // java.lang.reflect.Modifier.PUBLIC
+    jobject reflected = env->ToReflectedMethod(type, method, JNI_TRUE);
+    if (!reflected) return false;
+    jclass methodType = env->FindClass("java/lang/reflect/Method");
+    if (!methodType) return false;
+    jmethodID getModifiers = env->GetMethodID(methodType, "getModifiers", "()I");
+    if (!getModifiers) return false;
+    jint modifiers = env->CallIntMethod(reflected, getModifiers);
+    return !env->ExceptionCheck() && (modifiers & PUBLIC) != 0;
+}
 
 jstring newString(JNIEnv* env, const std::string& text) {
     std::u16string utf16 = decodeUtf8(text);
@@ -79,8 +123,8 @@ void dispatchUncaughtException(JNIEnv* env) {
         env->ExceptionDescribe();
     } else {
         env->CallVoidMethod(call.handler, call.uncaughtException, call.thread, problem);
+        if (env->ExceptionCheck()) reportHandlerFailure(env, call.thread);
     }
-    // Like the VM, ignore what the handler itself throws.
     env->ExceptionClear();
 }
 

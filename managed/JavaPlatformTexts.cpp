@@ -3,13 +3,15 @@
 namespace mirobanth::managed {
 
 JavaPlatformTexts windowsJavaPlatformTexts() {
-    return {";", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"};
+    return {";", "\\", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"};
 }
 
 // A Linux VM reads ";" as part of a file name and cannot load the Windows
-// look and feel, so both texts change.
-JavaPlatformTexts linuxJavaPlatformTexts() {
-    return {":", "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"};
+// look and feel, so the texts change.
+JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable) {
+    return {":", "/",
+            displayAvailable ? "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"
+                             : "javax.swing.plaf.metal.MetalLookAndFeel"};
 }
 
 }  // namespace mirobanth::managed

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "application/ArgumentVector.h"
 #include "core/Console.h"
 
 namespace mirobanth::managed {
@@ -32,7 +33,8 @@ Managed::Managed(std::string name, int argc, char** argv) : Application(name, ar
         Console::info(this, jarName);
         Console::info(this, mainClass);
     }
-    if (argc >= 1 && std::string(argv[0]) == "FakeFirstArgument") {
+    argc = application::argumentCount(argc, argv);
+    if (argc >= 1 && std::string(application::argumentAt(argv, 0)) == "FakeFirstArgument") {
         Console::info(this, "fake first argument");
     }
     readLauncherSwitches(argc, argv);
@@ -53,7 +55,7 @@ Managed::~Managed() {
 // Java program's arguments; everything else reaches it in order.
 void Managed::readLauncherSwitches(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        std::string argument = argv[i];
+        std::string argument = application::argumentAt(argv, i);
         if (!applySwitch(argument)) passThrough(argument);
     }
 }

@@ -8,6 +8,7 @@
 
 #include "application/platform/Platform.h"
 #include "core/Console.h"
+#include "core/ModuleFolder.h"
 #include "managed/Managed.h"
 #include "managed/SharedLibrary.h"
 
@@ -25,13 +26,21 @@ std::optional<std::string> environmentValue(const char* name) {
     return std::string(value);
 }
 
+// The folder this library was loaded from, which holds the product's files.
+std::string libraryFolder() {
+    static const char insideThisLibrary = 0;
+    return core::moduleFolder(&insideThisLibrary);
+}
+
 // The VM's entry point in the library at path, or null after saying why.
 CreateJavaVMFunction linkCreateJavaVM(const core::Name* source, const std::string& path) {
     std::optional<SharedLibrary> library;
     try {
         library.emplace(path);
-    } catch (const LibraryError&) {
+    } catch (const LibraryError& error) {
         Console::info(source, "No shared library found");
+        // The loader's reason tells a broken or foreign library from a missing one.
+        Console::warn(source, error.what());
         return nullptr;
     }
     // The library stays loaded for the rest of the process, also when it
@@ -90,6 +99,7 @@ JNIEnv* Managed::initialize() {
 
 VMOptionSettings Managed::optionSettings() const {
     VMOptionSettings settings;
+    settings.productFolder = libraryFolder();
     settings.applicationJar = lowercase(getApplicationName()) + ".jar";
     settings.nativeLookAndFeel = nativeLookAndFeel;
     settings.importingSubstance = isImportingSubstance();
@@ -104,9 +114,11 @@ VMOptionSettings Managed::optionSettings() const {
 }
 
 // JAVA_HOME wins over MIROBANTH_JVM; the platform's own lookup comes last and
-// has already told the user when it found nothing.
+// has already told the user when it found nothing. An empty variable counts
+// as not set: it names no installation.
 std::string Managed::findVMLibrary() {
-    if (auto javaHome = environmentValue("JAVA_HOME")) {
+    auto javaHome = environmentValue("JAVA_HOME");
+    if (javaHome && !javaHome->empty()) {
         Console::info(this, "JAVA_HOME is used as JRE base path");
         std::string path = javaHomeLibrary(*javaHome);
         Console::info(this, path);
@@ -145,12 +157,16 @@ JNIEnv* Managed::createJavaVM(const VMOptionTexts& options) {
     CreateJavaVMFunction createJavaVM = linkCreateJavaVM(this, jvmLibraryPath);
     if (!createJavaVM) return nullptr;
     InitArguments arguments(options);
-    if (createJavaVM(&javaVM, reinterpret_cast<void**>(&jniEnv), arguments.record()) < 0) {
-        javaVM = nullptr;
-        jniEnv = nullptr;
+    // A failed call must not touch the pointers of a VM this object already
+    // created: run still has to end that one.
+    JavaVM* createdVM = nullptr;
+    JNIEnv* createdEnv = nullptr;
+    if (createJavaVM(&createdVM, reinterpret_cast<void**>(&createdEnv), arguments.record()) < 0) {
         Console::warn(this, "Call to Java VM failed");
         return nullptr;
     }
+    javaVM = createdVM;
+    jniEnv = createdEnv;
     return jniEnv;
 }
 

@@ -15,6 +15,9 @@ namespace {
 
 const char* const MAIN_SIGNATURE = "([Ljava/lang/String;)V";
 
+// A null class name is the empty one, which no class has.
+const char* classNameOf(const char* className) { return className ? className : ""; }
+
 }  // namespace
 
 void Managed::launch() {
@@ -46,7 +49,7 @@ void Managed::run(JNIEnv* env) {
 // The VM stays alive when the class or its main method was missing; a host
 // may still look at it (checkForUpdates).
 void Managed::run(JNIEnv* env, const char* className) {
-    mainClass = className;
+    mainClass = classNameOf(className);
     Console::info(this, mainClass);
     invoke(env, mainClass.c_str());
     if (!launchFailed) endJavaVM();
@@ -55,10 +58,12 @@ void Managed::run(JNIEnv* env, const char* className) {
 // Class names are slash-separated as FindClass wants them; a dotted name is
 // passed on as given and is then simply not found.
 void Managed::invoke(JNIEnv* env, const char* className) {
+    className = classNameOf(className);
     jclass mainType = env->FindClass(className);
     if (!mainType) return reportMissingClass(env, className);
     jmethodID main = env->GetStaticMethodID(mainType, "main", MAIN_SIGNATURE);
-    if (!main) return reportMissingMain(env);
+    // The Java launcher runs only a public main; so does this one.
+    if (!main || !java_bridge::isPublic(env, mainType, main)) return reportMissingMain(env);
     if (java_bridge::callMain(env, mainType, main, passThroughArguments)) {
         setExitValue(0);
     } else {
@@ -69,8 +74,10 @@ void Managed::invoke(JNIEnv* env, const char* className) {
 // The main thread leaves the VM first, as the Java launcher's own does: a
 // Java thread that joins the main thread would otherwise wait for ever, and
 // DestroyJavaVM waits for every non-daemon thread. The pointers are
-// forgotten afterwards so nothing reaches into the ended VM.
+// forgotten afterwards so nothing reaches into the ended VM. Without a VM
+// there is nothing to end.
 void Managed::endJavaVM() {
+    if (!javaVM) return;
     javaVM->DetachCurrentThread();
     javaVM->DestroyJavaVM();
     javaVM = nullptr;

@@ -26,7 +26,8 @@ extern "C" {
 typedef struct mbManagedHandle* ManagedTypeC;
 
 /* Creates a launcher object named name from a command line (argv[0] is the
-   program; argv may be null when argc is 0). The construction prints the
+   program; a null argv holds no argument, whatever argc says, and a null
+   entry reads as the empty text). The construction prints the
    start-up lines and reads the launcher switches (-Xnative, -Xpolicy, -Xlaf=...);
    every other argument is passed to the Java program. Then the company is set
    (warning "company: value has not changed" when it is the default
@@ -44,8 +45,12 @@ MIROBANTH_MANAGED_API ManagedTypeC mbManagedCreateWithWideCharacters(const wchar
 
 /* Creates the Java VM, runs the static main(String[]) of className
    (slash-separated, as com/example/Main) on the calling thread and returns
-   when the Java program has ended, its non-daemon threads included. Failures
-   are reported on the console and in alerts. A Java VM exists once per
+   when the Java program has ended, its non-daemon threads included. The
+   class path, library path and policy name the product's files in the folder
+   this library was loaded from, never the working directory. As with java,
+   a main that is not public counts as missing. Failures are reported on the
+   console (a VM library that does not load with the loader's reason) and in
+   alerts. A Java VM exists once per
    process: launch at most once. A null handle or class name only warns. */
 MIROBANTH_MANAGED_API void mbManagedLaunch(ManagedTypeC managed, const char* className);
 

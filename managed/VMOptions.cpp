@@ -1,5 +1,9 @@
 #include "managed/VMOptions.h"
 
+#include <vector>
+
+#include "core/ModuleFolder.h"
+
 namespace mirobanth::managed {
 
 namespace {
@@ -16,23 +20,45 @@ std::string chromeOption(const VMOptionSettings& settings) {
     return settings.chrome ? "-Dmirobanth.chrome=true" : "-Dmirobanth.chrome=false";
 }
 
+// A product file as the VM must see it: beside the product, never in the
+// working directory, where any folder could plant a jar of the same name.
+std::string productFile(const VMOptionSettings& settings, const JavaPlatformTexts& platform,
+                        const std::string& entry) {
+    return core::inFolder(settings.productFolder, entry, platform.directorySeparator);
+}
+
+std::string pathOption(const std::string& property, const std::vector<std::string>& entries,
+                       const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+    std::string option = property;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) option += platform.pathListSeparator;
+        option += productFile(settings, platform, entries[i]);
+    }
+    return option;
+}
+
 }  // namespace
 
 std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
     if (settings.classPathOverride) return *settings.classPathOverride;
-    const std::string& separator = platform.pathListSeparator;
-    std::string option = "-Djava.class.path=." + separator + "mirobanth-runtime.jar" + separator;
+    std::vector<std::string> entries = {".", "mirobanth-runtime.jar"};
     // The skins live in the Substance jar; a product may ask for it even when
     // it starts with the native look and feel, to switch skins later.
     if (!settings.nativeLookAndFeel || settings.importingSubstance) {
-        option += "ext/substance.jar" + separator;
+        entries.push_back("ext/substance.jar");
     }
-    return option + settings.applicationJar;
+    entries.push_back(settings.applicationJar);
+    return pathOption("-Djava.class.path=", entries, settings, platform);
 }
 
 std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
     if (settings.libraryPathOverride) return *settings.libraryPathOverride;
-    return "-Djava.library.path=." + platform.pathListSeparator + "system/";
+    return pathOption("-Djava.library.path=", {".", "system/"}, settings, platform);
+}
+
+std::string policyOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+    if (!settings.secured) return "-Dmirobanth.ignore2";
+    return "-Djava.security.policy=" + productFile(settings, platform, "system/VM.policy");
 }
 
 std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
@@ -51,7 +77,7 @@ VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatfor
         lookAndFeelOption(settings, platform),
         chromeOption(settings),
         settings.secured ? "-Djava.security.manager" : "-Dmirobanth.ignore1",
-        settings.secured ? "-Djava.security.policy=system/VM.policy" : "-Dmirobanth.ignore2",
+        policyOption(settings, platform),
     };
 }
 

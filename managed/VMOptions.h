@@ -11,6 +11,9 @@ namespace mirobanth::managed {
 // Everything that decides the VM options: the launcher's flags and the two
 // environment overrides. Built by Managed, read by buildVMOptions.
 struct VMOptionSettings {
+    // The folder that holds the product's files; the relative entries of the
+    // class path, the library path and the policy are found in it.
+    std::string productFolder;
     // The product's own jar: the lower-case application name and ".jar".
     std::string applicationJar;
     bool nativeLookAndFeel = true;
@@ -41,6 +44,7 @@ VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatfor
 
 std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
 std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+std::string policyOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
 std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
 
 }  // namespace mirobanth::managed

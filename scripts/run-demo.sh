@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the linux preset, assembles the sample
-# product folder and starts Tintavel there with this script's arguments:
+# product folder and starts its Tintavel with this script's arguments:
 #   scripts/run-demo.sh [ARGUMENT...]      e.g. scripts/run-demo.sh "My File" -Xpolicy
 # Exits with the launcher's exit status (0 when the Java program ended normally).
 set -euo pipefail
@@ -23,6 +23,7 @@ for part in Tintavel64 Tintavel64-Console libMirobanthCore.so libMirobanthApplic
   fi
 done
 
+# The launcher finds the product's files beside itself, so it starts from
+# here: relative file names among the arguments mean what they mean here.
 echo "Starting $product/Tintavel64-Console" >&2
-cd "$product"
-exec ./Tintavel64-Console "$@"
+exec "$product/Tintavel64-Console" "$@"

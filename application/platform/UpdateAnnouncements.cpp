@@ -1,13 +1,25 @@
 #include "application/platform/UpdateAnnouncements.h"
 
+#include <string>
+
 #include "core/Console.h"
 
 namespace mirobanth::application {
 
-void announceNativeUpdate(const core::Name* source) {
-    core::Console::info(source, "Native update code");
+namespace {
+
+// A line needs a source to be tagged with; without one the caller is told.
+void announce(const char* function, const core::Name* source, const char* text) {
+    if (!source) return core::Console::warn(std::string(function) + " - source is NULL");
+    core::Console::info(source, text);
 }
 
-void announceAddress(const core::Name* source) { core::Console::info(source, "DA:00::00"); }
+}  // namespace
+
+void announceNativeUpdate(const core::Name* source) {
+    announce("announceNativeUpdate", source, "Native update code");
+}
+
+void announceAddress(const core::Name* source) { announce("announceAddress", source, "DA:00::00"); }
 
 }  // namespace mirobanth::application

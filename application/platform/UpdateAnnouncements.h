@@ -6,7 +6,7 @@
 namespace mirobanth::application {
 
 // One-line announcements of the update check, tagged with the source's name
-// (usually the application's).
+// (usually the application's). A null source only warns that it is NULL.
 MIROBANTH_APPLICATION_API void announceNativeUpdate(const core::Name* source);
 MIROBANTH_APPLICATION_API void announceAddress(const core::Name* source);
 

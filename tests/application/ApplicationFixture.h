@@ -35,6 +35,10 @@ protected:
     ConsoleSwitches switches;
 };
 
+// The system/ folder beside the application library, which PATH receives;
+// the libraries and the test programs are built into one folder.
+extern const std::string SYSTEM_FOLDER;
+
 // Splits the two splash lines off the front of out; fails the test when they
 // are not the banner for name followed by a date in asctime form.
 std::string withoutSplash(const std::string& out, const std::string& name);

@@ -6,6 +6,7 @@
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;
+using mirobanth::test::SYSTEM_FOLDER;
 using mirobanth::test::withoutSplash;
 
 using mirobanth::test::facts::nativeLookAndFeel;
@@ -60,7 +61,7 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     auto output = capture(
         [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
-              "WaitingToBeSet: PATH=" + pathList({"/usr/bin", "system/"}) +
+              "WaitingToBeSet: PATH=" + pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
     EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
@@ -92,7 +93,7 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
     EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
               "mbApplicationTest: Argument 0 = test\n"
               "mbApplicationTest: PATH=" +
-                  pathList({"/usr/bin", "system/"}) +
+                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "mbApplicationTest: No delegate used\n"
                   "mbApplicationTest: <FINALIZE>\n");

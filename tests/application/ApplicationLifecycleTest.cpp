@@ -11,6 +11,7 @@ using mirobanth::application::Application;
 using mirobanth::core::Console;
 using mirobanth::test::capture;
 using mirobanth::test::CommandLine;
+using mirobanth::test::SYSTEM_FOLDER;
 using mirobanth::test::withoutSplash;
 
 using mirobanth::test::facts::nativeLookAndFeel;
@@ -81,7 +82,7 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
               "Demo: PATH=" +
-                  pathList({"/usr/bin", "system/"}) +
+                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Demo: No delegate used\n"
                   "Demo not added\n");

@@ -11,6 +11,7 @@ using mirobanth::application::Application;
 using mirobanth::core::Console;
 using mirobanth::test::capture;
 using mirobanth::test::CommandLine;
+using mirobanth::test::SYSTEM_FOLDER;
 using mirobanth::test::withoutSplash;
 
 using mirobanth::test::facts::nativeLookAndFeel;
@@ -31,11 +32,11 @@ TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegat
               "Tintavel: Argument 1 = -v\n"
               "Tintavel: Argument 2 = My File\n"
               "Tintavel: PATH=" +
-                  pathList({"/usr/bin", "system/"}) +
+                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Tintavel: No delegate used\n");
     EXPECT_EQ(output.err, "");
-    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", "system/"}));
+    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", SYSTEM_FOLDER}));
     EXPECT_EQ(capture([&] { application.reset(); }).out, "Tintavel: <FINALIZE>\n");
 }
 
@@ -48,7 +49,7 @@ TEST_F(ApplicationConstructionTest, SilentSuppressesAllButStillExtendsPath) {
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
     EXPECT_TRUE(Console::isSilent());
-    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", "system/"}));
+    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", SYSTEM_FOLDER}));
 }
 
 TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePath) {
@@ -60,7 +61,7 @@ TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePat
               "Demo: Argument 0 = prog\n"
               "Demo: Verbose mode (tracking finalizers)\n"
               "Demo: PATH=" +
-                  pathList({"/usr/bin", "system/"}) +
+                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Demo: No delegate used\n"
                   "Demo: <FINALIZE>\n");
@@ -75,8 +76,8 @@ TEST_F(ApplicationConstructionTest, UnsetOrEmptyPathGetsNoEmptyEntry) {
             environment.set("PATH", "");
         auto output = capture([&] { Application application("Demo", 0, nullptr); });
         EXPECT_EQ(withoutSplash(output.out, "Demo"),
-                  "Demo: PATH=system/\nDemo: No delegate used\nDemo: <FINALIZE>\n");
-        EXPECT_EQ(std::string(std::getenv("PATH")), "system/");
+                  "Demo: PATH=" + SYSTEM_FOLDER + "\nDemo: No delegate used\nDemo: <FINALIZE>\n");
+        EXPECT_EQ(std::string(std::getenv("PATH")), SYSTEM_FOLDER);
     }
 }
 
@@ -85,7 +86,23 @@ TEST_F(ApplicationConstructionTest, EachApplicationExtendsPathAgain) {
         Application first("A", 0, nullptr);
         Application second("B", 0, nullptr);
     });
-    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", "system/", "system/"}));
+    EXPECT_EQ(std::string(std::getenv("PATH")),
+              pathList({"/usr/bin", SYSTEM_FOLDER, SYSTEM_FOLDER}));
+}
+
+// A host may hand over a null vector or a null entry: no argument, or an
+// empty one, and standard output keeps working for every later line.
+TEST_F(ApplicationConstructionTest, NullArgumentVectorOrEntryReadsAsNothing) {
+    auto nullVector = capture([&] { Application application("Demo", 2, nullptr); });
+    EXPECT_EQ(nullVector.out.find("Argument"), std::string::npos);
+
+    char program[] = "prog";
+    char* argv[] = {program, nullptr, nullptr};
+    auto nullEntry = capture([&] { Application application("Demo", 2, argv); });
+    std::string lines = withoutSplash(nullEntry.out, "Demo");
+    EXPECT_EQ(lines.rfind("Demo: Argument 0 = prog\nDemo: Argument 1 = \nDemo: PATH=", 0), 0u)
+        << lines;
+    EXPECT_EQ(lines.substr(lines.size() - 17), "Demo: <FINALIZE>\n");
 }
 
 TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
@@ -185,6 +202,7 @@ TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {
     EXPECT_FALSE(Application::getBoolean("MB_FLAG"));
     environment.remove("MB_FLAG");
     EXPECT_FALSE(Application::getBoolean("MB_FLAG"));
+    EXPECT_FALSE(Application::getBoolean(nullptr));
 
     EXPECT_EQ(Application::lowercase("TinTavel-64"), "tintavel-64");
     std::string date = Application::date();

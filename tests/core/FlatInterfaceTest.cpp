@@ -85,6 +85,20 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
               "<ConsoleTypeC>: @mbConsoleDelete - ConsoleTypeC handle is NULL\n");
 }
 
+// Each null text is the empty text; none may end the host with an abort.
+TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
+    auto result = mirobanth::test::runChild(
+        {mirobanth::test::binaryDirectory() + "/core_c_host", "null-texts"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, ": \n: <FINALIZE>\n");
+    EXPECT_EQ(result.err,
+              "<ConsoleTypeC>: \n"
+              "Function not implemented: #\n"
+              "<ConsoleTypeC>: \n"
+              "<ConsoleTypeC>: \n"
+              "FATAL ERROR, EXITING...\n\n");
+}
+
 TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
     auto result = mirobanth::test::runChild(
         {mirobanth::test::programPath("core_c_host"), "silent-fatal"});

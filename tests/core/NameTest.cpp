@@ -34,6 +34,7 @@ TEST(NameTest, EqualityComparesNamesExactlyAcrossClasses) {
     EXPECT_TRUE(copy.equals(&plain));
     copy.setName("Other");
     EXPECT_FALSE(copy.equals(&plain));
+    EXPECT_FALSE(copy.equals(nullptr));
 }
 
 TEST(NameTest, SerialisationRaisesANewExceptionThatTheCatcherOwns) {

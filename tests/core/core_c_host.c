@@ -10,6 +10,15 @@ int main(int argc, char** argv) {
         mbConsoleTest();
         return 0;
     }
+    if (strcmp(argv[1], "null-texts") == 0) {
+        ConsoleTypeC console = mbConsoleCreate(NULL);
+        mbConsoleInfo(console, NULL);
+        mbConsoleWarn(NULL, NULL);
+        mbConsoleNotImplemented(console, NULL);
+        if (!mbIsNull(NULL, NULL)) return 3;
+        mbConsoleDelete(console);
+        mbConsoleFatal(NULL, NULL);
+    }
     if (strcmp(argv[1], "silent-fatal") == 0) {
         ConsoleTypeC console = mbConsoleCreate("Host");
         mbConsoleSilent(console, 1);

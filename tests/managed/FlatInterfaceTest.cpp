@@ -20,6 +20,8 @@ using mirobanth::test::programPath;
 using Lines = std::vector<std::string>;
 
 using mirobanth::test::facts::alertTrace;
+using mirobanth::test::facts::missingLibraryReason;
+using mirobanth::test::facts::notALibraryReason;
 using mirobanth::test::facts::vmLibraryFileName;
 
 namespace {
@@ -156,8 +158,8 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
                   "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
 }
 
-// Every way the VM library can be unusable: its message, the launch2
-// warning, the alert and the exit status 1.
+// Every way the VM library can be unusable: its message, the loader's
+// reason, the launch2 warning, the alert and the exit status 1.
 TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     mirobanth::test::TemporaryFolder folder;
     std::string missing = folder.path() + "/" + vmLibraryFileName();
@@ -169,8 +171,10 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     };
     for (const Case& unusable : {
              Case{missing, "JavaTests: No shared library found",
-                  "JavaTests: File not found - " + missing + "\n"},
-             Case{text, "JavaTests: No shared library found", ""},
+                  "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
+                      ": " + missingLibraryReason(missing) + "\n"},
+             Case{text, "JavaTests: No shared library found",
+                  "JavaTests: Cannot load " + text + ": " + notALibraryReason(text) + "\n"},
              Case{mirobanth::test::noEntryLibraryPath(),
                   "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
          }) {

@@ -49,6 +49,10 @@ TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
     EXPECT_EQ(environment.calls(), (Lines{
                                        "FindClass com/example/Main",
                                        MAIN_LOOKUP,
+                                       "ToReflectedMethod com/example/Main main",
+                                       "FindClass java/lang/reflect/Method",
+                                       "GetMethodID java/lang/reflect/Method getModifiers ()I",
+                                       "CallIntMethod reflected main getModifiers",
                                        "FindClass java/lang/String",
                                        "NewObjectArray 6 java/lang/String",
                                        "NewString " + hexUnits(u"My File"),
@@ -75,6 +79,10 @@ TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
     EXPECT_EQ(environment.calls(), (Lines{
                                        "FindClass com/example/Main",
                                        MAIN_LOOKUP,
+                                       "ToReflectedMethod com/example/Main main",
+                                       "FindClass java/lang/reflect/Method",
+                                       "GetMethodID java/lang/reflect/Method getModifiers ()I",
+                                       "CallIntMethod reflected main getModifiers",
                                        "FindClass java/lang/String",
                                        "NewObjectArray 0 java/lang/String",
                                        "CallStaticVoidMethod com/example/Main main array",
@@ -128,6 +136,18 @@ TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
                   alertTrace("Tintavel", "Class does not have a main() method"));
     EXPECT_EQ(environment.calls(),
               (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
+    EXPECT_TRUE(managed->isLaunchFailed());
+    EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+// GetStaticMethodID also finds a private main, which the Java launcher refuses.
+TEST_F(InvocationTest, NonPublicMainIsAMissingMain) {
+    environment.set("MIROBANTH_STUBVM_NOT_PUBLIC", "main");
+    make({"program"});
+    CapturedOutput output = launch();
+    EXPECT_EQ(output.err, "Tintavel: Class does not have a main() method\n" +
+                              alertTrace("Tintavel", "Class does not have a main() method"));
+    EXPECT_EQ(environment.calls().back(), "CallIntMethod reflected main getModifiers");
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -205,6 +225,34 @@ TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
         value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
     });
     EXPECT_EQ(value, 1);
+}
+
+// No class has the empty name, which is what a null name reads as.
+TEST_F(InvocationTest, ANullClassNameIsNotFound) {
+    make({"program"});
+    CapturedOutput output = launch(nullptr);
+    EXPECT_NE(output.err.find("Tintavel: Class not found - \n" +
+                              alertTrace("Tintavel", "Class not found")),
+              std::string::npos)
+        << output.err;
+    CommandLine arguments({"program"});
+    int value = -1;
+    capture(
+        [&] { value = Managed::java("Tintavel", nullptr, arguments.argc(), arguments.argv()); });
+    EXPECT_EQ(value, 1);
+}
+
+// The runtime allows one VM per process; a refused second one must leave
+// the first one's pointers, which run still needs to end it.
+TEST_F(InvocationTest, AFailedSecondInitializeKeepsTheLiveVM) {
+    make({"program"});
+    JNIEnv* env = nullptr;
+    capture([&] { env = managed->initialize(); });
+    ASSERT_NE(env, nullptr);
+    environment.set("MIROBANTH_STUBVM_REFUSE", "1");
+    capture([&] { EXPECT_EQ(managed->initialize(), nullptr); });
+    capture([&] { managed->run(env, "com/example/Main"); });
+    EXPECT_EQ(environment.record().back(), "DestroyJavaVM");
 }
 
 TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {

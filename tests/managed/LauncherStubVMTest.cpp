@@ -15,7 +15,6 @@ using mirobanth::test::lines;
 using mirobanth::test::linesAfter;
 using mirobanth::test::TemporaryFolder;
 using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -73,18 +72,19 @@ TEST_F(LauncherStubVMTest, ConsoleLauncherRunsTheProductsMainWithTheEightOptions
                   "Tintavel: <FINALIZE>",
                   "Tintavel: <FINALIZE>",
               }));
-    EXPECT_EQ(recorded("option "),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  "-Djava.class.path=" +
-                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                  "-Djava.library.path=" + pathList({".", "system/"}),
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                  "-Dmirobanth.ignore=just",
-                  "-Dmirobanth.ignore1",
-                  "-Dmirobanth.ignore2",
-              }));
+    EXPECT_EQ(
+        recorded("option "),
+        (Lines{
+            "-Dmirobanth.nx=true",
+            mirobanth::test::classPathIn(
+                product.path(), {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+            mirobanth::test::libraryPathIn(product.path()),
+            "-Dmirobanth.override=true",
+            "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+            "-Dmirobanth.ignore=just",
+            "-Dmirobanth.ignore1",
+            "-Dmirobanth.ignore2",
+        }));
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 

@@ -18,22 +18,30 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+// A product folder whose path has blanks and characters beyond ASCII, and a
+// working folder elsewhere, as when a user opens a document from a folder of
+// their own.
 class LauncherTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy(MIROBANTH_PRODUCT_DIR, product.path(),
+        std::filesystem::create_directories(product);
+        std::filesystem::create_directories(documents);
+        std::filesystem::copy(MIROBANTH_PRODUCT_DIR, product,
                               std::filesystem::copy_options::recursive);
         options.env = mirobanth::test::cleanLauncherEnvironment();
         // Fixed identity texts, and a PATH on which the Java runtime is found.
         options.env["PROCESSOR_ARCHITECTURE"] = "x86_64";
         options.env["USERNAME"] = "tester";
         options.env["PATH"] = javaHome + "/bin:/usr/bin:/bin";
-        options.workingDirectory = product.path();
+        // The VM reads file names in the locale's encoding, as a desktop
+        // session sets it; in the C locale it cannot name the product folder.
+        options.env["LANG"] = "C.UTF-8";
+        options.workingDirectory = documents;
         options.timeoutSeconds = 60;
     }
 
     ChildResult start(const std::string& program, Lines arguments = {}) {
-        options.args = {program.front() == '/' ? program : product.path() + "/" + program};
+        options.args = {program.front() == '/' ? program : product + "/" + program};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
         return mirobanth::test::runChild(options);
     }
@@ -44,7 +52,14 @@ protected:
         return linesAfter(result.out, "Tintavel: Shared library method JNI_CreateJavaVM linked");
     }
 
-    TemporaryFolder product;
+    TemporaryFolder temporary;
+    // Within the Basic Multilingual Plane: the VM's class path cannot hold
+    // characters beyond it (java itself fails on an emoji there).
+    const std::string product = temporary.path() + "/My Programs \xC3\xA9\xE6\x97\xA5/Tintavel";
+    const std::string documents = temporary.path() + "/Documents";
+    const std::string classPath = mirobanth::test::classPathIn(
+        product, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"});
+    const std::string libraryPath = mirobanth::test::libraryPathIn(product);
     ChildOptions options;
     const std::string javaHome = mirobanth::test::realJavaHome();
 };
@@ -64,44 +79,42 @@ TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
     out[1] = "<date>";
     out[20] = "<java>";
     const std::string libjvm = javaHome + "/lib/server/libjvm.so";
-    EXPECT_EQ(
-        out,
-        (Lines{
-            "Mirobanth Tintavel running on x86_64 in userspace <tester>",
-            "<date>",
-            "Tintavel: Argument 0 = " + product.path() + "/Tintavel64-Console",
-            "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:system/",
-            "Tintavel: No delegate used",
-            "Tintavel: Auto resolving class names are turned off",
-            "Tintavel: Tintavel",
-            "Tintavel: tintavel.jar",
-            "Tintavel: com/mirobanth/tintavel/Tintavel",
-            "Tintavel: Dynamic hookup of JVM through shared library",
-            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-            "Tintavel: -Djava.library.path=.:system/",
-            "Tintavel: No security policy used",
-            "Tintavel: JAVA_HOME and MIROBANTH_JVM not defined",
-            "Tintavel: Shared library found",
-            "Tintavel: " + libjvm,
-            "Tintavel: Shared library loaded",
-            "Tintavel: Shared library method JNI_CreateJavaVM linked",
-            "Tintavel: com/mirobanth/tintavel/Tintavel",
-            "Tintavel launch report",
-            "<java>",
-            "Arguments: 0",
-            "Launcher properties:",
-            "  mirobanth.nx=true",
-            "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-            "  java.library.path=.:system/",
-            "  mirobanth.override=true",
-            "  swing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
-            "  mirobanth.ignore=just",
-            "  mirobanth.ignore1=",
-            "  mirobanth.ignore2=",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-        }));
+    EXPECT_EQ(out, (Lines{
+                       "Mirobanth Tintavel running on x86_64 in userspace <tester>",
+                       "<date>",
+                       "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
+                       "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
+                       "Tintavel: No delegate used",
+                       "Tintavel: Auto resolving class names are turned off",
+                       "Tintavel: Tintavel",
+                       "Tintavel: tintavel.jar",
+                       "Tintavel: com/mirobanth/tintavel/Tintavel",
+                       "Tintavel: Dynamic hookup of JVM through shared library",
+                       "Tintavel: " + classPath,
+                       "Tintavel: " + libraryPath,
+                       "Tintavel: No security policy used",
+                       "Tintavel: JAVA_HOME and MIROBANTH_JVM not defined",
+                       "Tintavel: Shared library found",
+                       "Tintavel: " + libjvm,
+                       "Tintavel: Shared library loaded",
+                       "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                       "Tintavel: com/mirobanth/tintavel/Tintavel",
+                       "Tintavel launch report",
+                       "<java>",
+                       "Arguments: 0",
+                       "Launcher properties:",
+                       "  mirobanth.nx=true",
+                       "  " + classPath.substr(2),
+                       "  " + libraryPath.substr(2),
+                       "  mirobanth.override=true",
+                       "  swing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel",
+                       "  mirobanth.ignore=just",
+                       "  mirobanth.ignore1=",
+                       "  mirobanth.ignore2=",
+                       "Tintavel: <FINALIZE>",
+                       "Tintavel: <FINALIZE>",
+                       "Tintavel: <FINALIZE>",
+                   }));
 }
 
 TEST_F(LauncherTest, ArgumentsReachTheProductIntact) {
@@ -136,13 +149,13 @@ TEST_F(LauncherTest, PolicyAndSkinSwitchesReachTheVM) {
               (Lines{
                   "Launcher properties:",
                   "  mirobanth.nx=true",
-                  "  java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-                  "  java.library.path=.:system/",
+                  "  " + classPath.substr(2),
+                  "  " + libraryPath.substr(2),
                   "  mirobanth.override=true",
                   "  swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
                   "  mirobanth.chrome=false",
                   "  java.security.manager=",
-                  "  java.security.policy=system/VM.policy",
+                  "  java.security.policy=" + product + "/system/VM.policy",
                   "Tintavel: <FINALIZE>",
                   "Tintavel: <FINALIZE>",
                   "Tintavel: <FINALIZE>",
@@ -158,7 +171,7 @@ TEST_F(LauncherTest, GraphicalVariantBehavesTheSame) {
 }
 
 TEST_F(LauncherTest, MissingProductJar) {
-    std::filesystem::remove(product.path() + "/tintavel.jar");
+    std::filesystem::remove(product + "/tintavel.jar");
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(afterVMCreation(result),
@@ -172,28 +185,92 @@ TEST_F(LauncherTest, MissingProductJar) {
 }
 
 TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
-    options.env["JAVA_HOME"] = product.path() + "/no-java";
+    options.env["JAVA_HOME"] = product + "/no-java";
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
-    const std::string expected = product.path() + "/no-java/lib/server/libjvm.so";
-    EXPECT_EQ(
-        linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-        (Lines{
-            "Tintavel: Dynamic hookup of JVM through shared library",
-            "Tintavel: -Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar",
-            "Tintavel: -Djava.library.path=.:system/",
-            "Tintavel: No security policy used",
-            "Tintavel: JAVA_HOME is used as JRE base path",
-            "Tintavel: " + expected,
-            "Tintavel: No shared library found",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-        }));
-    EXPECT_EQ(result.err, "Tintavel: File not found - " + expected +
-                              "\n"
+    const std::string expected = product + "/no-java/lib/server/libjvm.so";
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
+              (Lines{
+                  "Tintavel: Dynamic hookup of JVM through shared library",
+                  "Tintavel: " + classPath,
+                  "Tintavel: " + libraryPath,
+                  "Tintavel: No security policy used",
+                  "Tintavel: JAVA_HOME is used as JRE base path",
+                  "Tintavel: " + expected,
+                  "Tintavel: No shared library found",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+                  "Tintavel: <FINALIZE>",
+              }));
+    EXPECT_EQ(result.err, "Tintavel: File not found - " + expected + "\nTintavel: Cannot load " +
+                              expected + ": " + expected +
+                              ": cannot open shared object file: No such file or directory\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
                               "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+// The executable's own copy of the product class imports Substance too.
+TEST_F(LauncherTest, ExecutableCopyOfTheProductAgainstTheStubVM) {
+    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+    options.env["MIROBANTH_STUBVM_RECORD"] = documents + "/stubvm.record";
+    ChildResult result = start("Tintavel64-Console", {"x"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::ifstream record(documents + "/stubvm.record");
+    std::string line;
+    Lines vmOptions;
+    while (std::getline(record, line)) {
+        if (line.rfind("option ", 0) == 0) vmOptions.push_back(line.substr(7));
+    }
+    ASSERT_EQ(vmOptions.size(), 8u);
+    EXPECT_EQ(vmOptions[1], classPath);
+}
+
+// The loader finds the libraries beside the program the link points to, and
+// so does the launcher find the product.
+TEST_F(LauncherTest, StartedThroughASymbolicLinkRunsTheProduct) {
+    const std::string link = documents + "/Tintavel";
+    std::filesystem::create_symlink(product + "/Tintavel64-Console", link);
+    ChildResult result = start(link);
+    EXPECT_EQ(result.status, 0) << result.err;
+    Lines out = lines(result.out);
+    EXPECT_NE(std::find(out.begin(), out.end(), "  " + classPath.substr(2)), out.end())
+        << result.out;
+}
+
+// The working folder is no part of the class path or the library path, so
+// code planted there never runs in place of the product's.
+TEST_F(LauncherTest, CodePlantedInTheWorkingFolderDoesNotRun) {
+    std::ofstream(documents + "/tintavel.jar") << "planted";
+    std::filesystem::create_directories(documents + "/com/mirobanth/tintavel");
+    std::ofstream(documents + "/com/mirobanth/tintavel/Tintavel.class") << "planted";
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    Lines out = lines(result.out);
+    EXPECT_NE(std::find(out.begin(), out.end(), "Tintavel launch report"), out.end());
+}
+
+TEST_F(LauncherTest, RelativeFileNamesAmongTheArgumentsArriveUnchanged) {
+    ChildResult result = start("Tintavel64-Console", {"report.txt", "../notes/today.txt"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    Lines shown = afterVMCreation(result);
+    ASSERT_GE(shown.size(), 6u);
+    EXPECT_EQ(Lines(shown.begin() + 3, shown.begin() + 6),
+              (Lines{"Arguments: 2", "  [0] report.txt", "  [1] ../notes/today.txt"}));
+}
+
+// A reader that has gone away, as head does after its first line: the
+// launcher goes on and ends with the program's status, not of SIGPIPE.
+TEST_F(LauncherTest, AClosedStandardOutputDoesNotEndTheLauncher) {
+    const std::string launcher = product + "/Tintavel64-Console";
+    options.args = {"/bin/sh", "-c",
+                    // Writes until the reader has gone, then starts the
+                    // launcher on that pipe with the default SIGPIPE action.
+                    "exec 3>&1; ( trap '' PIPE; while echo x 2>/dev/null; do :; done; "
+                    "trap - PIPE; \"$0\"; echo \"status $?\" >&3 ) | true",
+                    launcher};
+    ChildResult result = mirobanth::test::runChild(options);
+    EXPECT_EQ(result.out, "status 0\n") << result.err;
 }
 
 }  // namespace

@@ -160,6 +160,19 @@ TEST_F(ManagedTest, NoArgumentsAtAll) {
     capture([&] { managed.reset(); });
 }
 
+TEST_F(ManagedTest, NullArgumentVectorOrEntryReadsAsNothing) {
+    std::unique_ptr<Managed> managed;
+    capture([&] { managed = std::make_unique<Managed>("Tintavel", 3, nullptr); });
+    EXPECT_TRUE(managed->getPassThroughArguments().empty());
+
+    char program[] = "prog";
+    char text[] = "x";
+    char* argv[] = {program, nullptr, text, nullptr};
+    capture([&] { managed = std::make_unique<Managed>("Tintavel", 3, argv); });
+    EXPECT_EQ(managed->getPassThroughArguments(), (std::vector<std::string>{"", "x"}));
+    capture([&] { managed.reset(); });
+}
+
 TEST_F(ManagedTest, SettersRaiseTheirPropertyEventEvenWithoutAChange) {
     auto managed = make({"program"});
     auto unchanged = capture([&] {

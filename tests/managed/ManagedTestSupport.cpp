@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "SystemFacts.h"
+
 namespace mirobanth::test {
 
 namespace {
@@ -23,6 +25,7 @@ const char* const LAUNCHER_VARIABLES[] = {
     "MIROBANTH_STUBVM_MISSING",
     "MIROBANTH_STUBVM_MISSING_METHODS",
     "MIROBANTH_STUBVM_THROW",
+    "MIROBANTH_STUBVM_NOT_PUBLIC",
 };
 
 }  // namespace
@@ -30,6 +33,18 @@ const char* const LAUNCHER_VARIABLES[] = {
 std::string stubVMPath() { return binaryDirectory() + "/" + MIROBANTH_STUBVM_FILE; }
 
 std::string noEntryLibraryPath() { return binaryDirectory() + "/" + MIROBANTH_NOENTRY_FILE; }
+
+std::string classPathIn(const std::string& folder, const std::vector<std::string>& files) {
+    std::vector<std::string> entries = {folder};
+    for (const std::string& file : files)
+        entries.push_back(folder + facts::directorySeparator() + file);
+    return "-Djava.class.path=" + facts::pathList(entries);
+}
+
+std::string libraryPathIn(const std::string& folder) {
+    return "-Djava.library.path=" +
+           facts::pathList({folder, folder + facts::directorySeparator() + "system/"});
+}
 
 std::string realJavaHome() { return MIROBANTH_TEST_JAVA_HOME; }
 

@@ -24,6 +24,10 @@ inline const std::string REPLACEMENT = "\xEF\xBF\xBD";
 // Libraries built beside the test programs.
 std::string stubVMPath();
 std::string noEntryLibraryPath();
+// The class path option of a product in folder: the folder itself, then
+// each file named inside it; and its library path option (folder, system/).
+std::string classPathIn(const std::string& folder, const std::vector<std::string>& files);
+std::string libraryPathIn(const std::string& folder);
 // The Java runtime the real-VM tests use.
 std::string realJavaHome();
 

@@ -32,6 +32,12 @@ using mirobanth::test::facts::alertTrace;
 
 namespace {
 
+// The product files lie beside the managed library, which the build puts
+// beside the test programs.
+const std::string PRODUCT = mirobanth::test::binaryDirectory();
+const std::string TINTAVEL_CLASS_PATH = mirobanth::test::classPathIn(
+    PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"});
+
 class ProductTest : public ::testing::Test {
 protected:
     // Constructs the product (which launches it) and destroys it again;
@@ -59,26 +65,23 @@ protected:
 
 TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(run<MirobanthTintavel>({"program"}), "Tintavel");
-    EXPECT_EQ(environment.options(),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  "-Djava.class.path=" +
-                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                  "-Djava.library.path=" + pathList({".", "system/"}),
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                  "-Dmirobanth.ignore=just",
-                  "-Dmirobanth.ignore1",
-                  "-Dmirobanth.ignore2",
-              }));
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         TINTAVEL_CLASS_PATH,
+                                         mirobanth::test::libraryPathIn(PRODUCT),
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+                                         "-Dmirobanth.ignore=just",
+                                         "-Dmirobanth.ignore1",
+                                         "-Dmirobanth.ignore2",
+                                     }));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
     EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
               (Lines{
                   "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: -Djava.class.path=" +
-                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                  "Tintavel: -Djava.library.path=" + pathList({".", "system/"}),
+                  "Tintavel: " + TINTAVEL_CLASS_PATH,
+                  "Tintavel: " + mirobanth::test::libraryPathIn(PRODUCT),
                   "Tintavel: No security policy used",
                   "Tintavel: MIROBANTH_JVM override in effect",
                   "Tintavel: Shared library found",
@@ -96,7 +99,7 @@ TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
     EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
     EXPECT_EQ(environment.options().at(1),
-              "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "snaprel.jar"}));
+              mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "snaprel.jar"}));
 }
 
 TEST_F(ProductTest, EffectsRunsMirobanthFX) {

@@ -10,6 +10,8 @@
 using mirobanth::test::binaryDirectory;
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
+using mirobanth::test::classPathIn;
+using mirobanth::test::libraryPathIn;
 using mirobanth::test::lines;
 using Lines = std::vector<std::string>;
 
@@ -40,12 +42,12 @@ bool hasLineStartingWith(const std::string& text, const std::string& start) {
 
 class RealVMTest : public ::testing::Test {
 protected:
-    // Runs one host in the folder of javatests.jar, which a launcher object
-    // named JavaTests has on its default class path.
+    // Runs one host. javatests.jar lies beside the managed library, so a
+    // launcher object named JavaTests has it on its default class path
+    // whatever the working folder is.
     ChildResult host(const std::string& program, Lines arguments) {
         options.args = {binaryDirectory() + "/" + program};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        options.workingDirectory = binaryDirectory();
         return mirobanth::test::runChild(options);
     }
     ChildResult launch(const std::string& className, Lines arguments = {}) {
@@ -182,6 +184,25 @@ TEST_F(RealVMTest, MainWithTheWrongSignature) {
     EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
 }
 
+// GetStaticMethodID finds a private main too; the Java launcher refuses it.
+TEST_F(RealVMTest, NonPublicMainIsRefused) {
+    ChildResult result = launch("com/mirobanth/tests/PrivateMain");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "JavaTests: Class does not have a main() method\n"
+              "JavaTests Alert: Class does not have a main() method\n");
+    EXPECT_FALSE(hasLineStartingWith(result.out, "never called"));
+}
+
+TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
+    ChildResult result = launch("com/mirobanth/tests/ThrowingHandler");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "\nException: java.lang.UnsupportedOperationException thrown from the "
+              "UncaughtExceptionHandler in thread \"main\"\n"
+              "JavaTests: Static method call failed\n");
+}
+
 TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
     ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
     EXPECT_EQ(result.status, 0) << result.err;
@@ -227,19 +248,20 @@ TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
                                  "java.library.path", "mirobanth.override", "swing.defaultlaf",
                                  "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {
-                                        "mirobanth.nx=true",
-                                        "java.class.path=.:mirobanth-runtime.jar:ext/substance.jar:"
-                                        "javatests.jar",
-                                        "java.library.path=.:system/",
-                                        "mirobanth.override=true",
-                                        "swing.defaultlaf=org.jvnet.substance.api.skin."
-                                        "SubstanceGeminiLookAndFeel",
-                                        "mirobanth.chrome=false",
-                                        "mirobanth.ignore1=",
-                                        "mirobanth.ignore2=",
-                                    }));
+    EXPECT_TRUE(containsInOrder(
+        result.out, {
+                        "mirobanth.nx=true",
+                        classPathIn(binaryDirectory(),
+                                    {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
+                            .substr(2),
+                        libraryPathIn(binaryDirectory()).substr(2),
+                        "mirobanth.override=true",
+                        "swing.defaultlaf=org.jvnet.substance.api.skin."
+                        "SubstanceGeminiLookAndFeel",
+                        "mirobanth.chrome=false",
+                        "mirobanth.ignore1=",
+                        "mirobanth.ignore2=",
+                    }));
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {

@@ -11,6 +11,7 @@
 #include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
+using mirobanth::test::binaryDirectory;
 using mirobanth::test::capture;
 using mirobanth::test::CapturedOutput;
 using mirobanth::test::CommandLine;
@@ -23,9 +24,18 @@ using mirobanth::test::facts::pathList;
 
 using mirobanth::test::facts::alertTrace;
 using mirobanth::test::facts::javaHomeLayouts;
+using mirobanth::test::facts::missingLibraryReason;
+using mirobanth::test::facts::notALibraryReason;
 using mirobanth::test::facts::vmLibraryFileName;
 
 namespace {
+
+// The in-process launches find their product files beside the managed
+// library, which the build puts beside the test programs.
+const std::string PRODUCT = binaryDirectory();
+const std::string CLASS_PATH =
+    mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "tintavel.jar"});
+const std::string LIBRARY_PATH = mirobanth::test::libraryPathIn(PRODUCT);
 
 class VMCreationTest : public ::testing::Test {
 protected:
@@ -60,23 +70,21 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(environment.record().front(),
               "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
-    EXPECT_EQ(environment.options(),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
-                  "-Djava.library.path=" + pathList({".", "system/"}),
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                  "-Dmirobanth.ignore=just",
-                  "-Dmirobanth.ignore1",
-                  "-Dmirobanth.ignore2",
-              }));
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         CLASS_PATH,
+                                         LIBRARY_PATH,
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+                                         "-Dmirobanth.ignore=just",
+                                         "-Dmirobanth.ignore1",
+                                         "-Dmirobanth.ignore2",
+                                     }));
     EXPECT_EQ(mirobanth::test::lines(output.out),
               (Lines{
                   "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: -Djava.class.path=" +
-                      pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
-                  "Tintavel: -Djava.library.path=" + pathList({".", "system/"}),
+                  "Tintavel: " + CLASS_PATH,
+                  "Tintavel: " + LIBRARY_PATH,
                   "Tintavel: No security policy used",
                   "Tintavel: MIROBANTH_JVM override in effect",
                   "Tintavel: Shared library found",
@@ -94,9 +102,9 @@ TEST_F(VMCreationTest, GeminiWithoutChrome) {
     EXPECT_EQ(environment.options(),
               (Lines{
                   "-Dmirobanth.nx=true",
-                  "-Djava.class.path=" +
-                      pathList({".", "mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                  "-Djava.library.path=" + pathList({".", "system/"}),
+                  mirobanth::test::classPathIn(
+                      PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                  LIBRARY_PATH,
                   "-Dmirobanth.override=true",
                   "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
                   "-Dmirobanth.chrome=false",
@@ -105,14 +113,20 @@ TEST_F(VMCreationTest, GeminiWithoutChrome) {
               }));
 }
 
+TEST_F(VMCreationTest, ADisplayMakesGtkTheNativeLookAndFeel) {
+    environment.set("WAYLAND_DISPLAY", "wayland-0");
+    launch({"program"});
+    EXPECT_EQ(environment.options().at(4),
+              "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+}
+
 TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
     launch({"program", "-Xgemini", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"});
     Lines options = environment.options();
     ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=" + nativeLookAndFeel());
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
-    EXPECT_EQ(managed->getLookAndFeelClass(),
-              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
+    EXPECT_EQ(managed->getLookAndFeelClass(), "-Dswing.defaultlaf=" + nativeLookAndFeel());
 }
 
 TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
@@ -122,17 +136,16 @@ TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
 
 TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     CapturedOutput output = launch({"program", "-Xpolicy"});
-    EXPECT_EQ(environment.options(),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  "-Djava.class.path=" + pathList({".", "mirobanth-runtime.jar", "tintavel.jar"}),
-                  "-Djava.library.path=" + pathList({".", "system/"}),
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                  "-Dmirobanth.ignore=just",
-                  "-Djava.security.manager",
-                  "-Djava.security.policy=system/VM.policy",
-              }));
+    EXPECT_EQ(environment.options(), (Lines{
+                                         "-Dmirobanth.nx=true",
+                                         CLASS_PATH,
+                                         LIBRARY_PATH,
+                                         "-Dmirobanth.override=true",
+                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+                                         "-Dmirobanth.ignore=just",
+                                         "-Djava.security.manager",
+                                         "-Djava.security.policy=" + PRODUCT + "/system/VM.policy",
+                                     }));
     EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
 }
 
@@ -184,11 +197,22 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
                   "Tintavel: " + home + javaHomeLayouts().front(),
                   "Tintavel: No shared library found",
               }));
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + home + javaHomeLayouts().front() +
+    const std::string library = home + javaHomeLayouts().front();
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + library + "\nTintavel: Cannot load " +
+                              library + ": " + missingLibraryReason(library) +
                               "\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
                               alertTrace("Tintavel", "Java VM failed to initialize"));
     EXPECT_EQ(managed->getExitValue(), 1);
+}
+
+// An empty value names no installation: the next source decides.
+TEST_F(VMCreationTest, JavaHomeSetToNothingCountsAsNotSet) {
+    environment.set("JAVA_HOME", "");
+    CapturedOutput output = launch({"program"});
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used").at(0),
+              "Tintavel: MIROBANTH_JVM override in effect");
+    EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
 }
 
 TEST_F(VMCreationTest, QuotesAroundTheLibraryPathAreDropped) {
@@ -204,7 +228,8 @@ TEST_F(VMCreationTest, MissingLibraryFile) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               Lines{"Tintavel: No shared library found"});
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing +
+    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing + "\nTintavel: Cannot load " +
+                              missing + ": " + missingLibraryReason(missing) +
                               "\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
                               alertTrace("Tintavel", "Java VM failed to initialize"));
@@ -217,7 +242,9 @@ TEST_F(VMCreationTest, FileThatIsNotALibrary) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
                      "Tintavel: No shared library found"}));
-    EXPECT_EQ(output.err, "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+    EXPECT_EQ(output.err, "Tintavel: Cannot load " + text + ": " + notALibraryReason(text) +
+                              "\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
                               alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 

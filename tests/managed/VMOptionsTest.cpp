@@ -7,35 +7,43 @@ using namespace mirobanth::managed;
 
 namespace {
 
-VMOptionSettings tintavelDefaults() {
+const char* const LINUX_FOLDER = "/opt/tintavel";
+const char* const WINDOWS_FOLDER = "C:\\Program Files\\Tintavel";
+
+VMOptionSettings tintavelDefaults(const char* productFolder = LINUX_FOLDER) {
     VMOptionSettings settings;
+    settings.productFolder = productFolder;
     settings.applicationJar = "tintavel.jar";
     return settings;
 }
 
 VMOptionTexts linuxOptions(const VMOptionSettings& settings) {
-    return buildVMOptions(settings, linuxJavaPlatformTexts());
+    return buildVMOptions(settings, linuxJavaPlatformTexts(true));
 }
 
 TEST(VMOptionsTest, DefaultFlagsOnWindows) {
     VMOptionTexts expected = {
         "-Dmirobanth.nx=true",
-        "-Djava.class.path=.;mirobanth-runtime.jar;tintavel.jar",
-        "-Djava.library.path=.;system/",
+        "-Djava.class.path=C:\\Program Files\\Tintavel;"
+        "C:\\Program Files\\Tintavel\\mirobanth-runtime.jar;"
+        "C:\\Program Files\\Tintavel\\tintavel.jar",
+        "-Djava.library.path=C:\\Program Files\\Tintavel;C:\\Program Files\\Tintavel\\system/",
         "-Dmirobanth.override=true",
         "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
         "-Dmirobanth.ignore=just",
         "-Dmirobanth.ignore1",
         "-Dmirobanth.ignore2",
     };
-    EXPECT_EQ(buildVMOptions(tintavelDefaults(), windowsJavaPlatformTexts()), expected);
+    EXPECT_EQ(buildVMOptions(tintavelDefaults(WINDOWS_FOLDER), windowsJavaPlatformTexts()),
+              expected);
 }
 
 TEST(VMOptionsTest, DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel) {
     VMOptionTexts expected = {
         "-Dmirobanth.nx=true",
-        "-Djava.class.path=.:mirobanth-runtime.jar:tintavel.jar",
-        "-Djava.library.path=.:system/",
+        "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
+        "/opt/tintavel/tintavel.jar",
+        "-Djava.library.path=/opt/tintavel:/opt/tintavel/system/",
         "-Dmirobanth.override=true",
         "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel",
         "-Dmirobanth.ignore=just",
@@ -48,8 +56,9 @@ TEST(VMOptionsTest, DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel) {
 TEST(VMOptionsTest, ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel) {
     VMOptionSettings settings = tintavelDefaults();
     settings.importingSubstance = true;
-    EXPECT_EQ(classPathOption(settings, windowsJavaPlatformTexts()),
-              "-Djava.class.path=.;mirobanth-runtime.jar;ext/substance.jar;tintavel.jar");
+    EXPECT_EQ(classPathOption(settings, linuxJavaPlatformTexts(true)),
+              "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
+              "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar");
     EXPECT_EQ(linuxOptions(settings)[4],
               "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
 }
@@ -61,7 +70,8 @@ TEST(VMOptionsTest, GeminiWithoutChromeUsesTheSkinAndSaysSo) {
     settings.chrome = false;
     VMOptionTexts options = linuxOptions(settings);
     EXPECT_EQ(options[1],
-              "-Djava.class.path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar");
+              "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
+              "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar");
     EXPECT_EQ(options[4],
               "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=false");
@@ -102,7 +112,12 @@ TEST(VMOptionsTest, PolicyFillsTheLastTwoSlots) {
     settings.secured = true;
     VMOptionTexts options = linuxOptions(settings);
     EXPECT_EQ(options[6], "-Djava.security.manager");
-    EXPECT_EQ(options[7], "-Djava.security.policy=system/VM.policy");
+    EXPECT_EQ(options[7], "-Djava.security.policy=/opt/tintavel/system/VM.policy");
+}
+
+TEST(VMOptionsTest, WithoutADisplayTheLinuxNativeLookAndFeelIsMetal) {
+    EXPECT_EQ(buildVMOptions(tintavelDefaults(), linuxJavaPlatformTexts(false))[4],
+              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
 }
 
 TEST(VMOptionsTest, EnvironmentOverridesReplaceTheWholeOptionUnchanged) {

@@ -11,13 +11,20 @@ namespace mirobanth::test::facts {
 std::string pathListSeparator();
 // The entries joined with that separator.
 std::string pathList(const std::vector<std::string>& entries);
-// The look-and-feel class the launcher names as the system's own.
+// The separator between a folder and the entry below it.
+std::string directorySeparator();
+// The look-and-feel class the launcher names as the system's own, without a
+// display (as in tests).
 std::string nativeLookAndFeel();
 // Where the launcher looks for the VM library under JAVA_HOME, in order,
 // each relative to the home and starting with "/".
 std::vector<std::string> javaHomeLayouts();
 // The file name of a Java VM library.
 std::string vmLibraryFileName();
+// The loader's reason for refusing a library file that is missing, or that
+// is no library, as the launcher reports it after the path.
+std::string missingLibraryReason(const std::string& path);
+std::string notALibraryReason(const std::string& path);
 // What an alert leaves on standard error when nobody can see a dialog
 // (always so in tests: they run without a display).
 std::string alertTrace(const std::string& title, const std::string& message);

@@ -2,6 +2,7 @@
 
 #include <sys/utsname.h>
 
+#include <csignal>
 #include <cstdlib>
 
 namespace mirobanth::application::systemenv {
@@ -15,5 +16,7 @@ std::string machineArchitecture() {
     if (uname(&system) != 0) return "";
     return system.machine;
 }
+
+void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 
 }  // namespace mirobanth::application::systemenv

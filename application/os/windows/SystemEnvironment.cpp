@@ -13,4 +13,7 @@ void setVariable(const std::string& name, const std::string& value) {
 // reads first; there is nothing more to ask.
 std::string machineArchitecture() { return ""; }
 
+// A write to a closed pipe already fails with an error on Windows.
+void ignoreBrokenPipe() {}
+
 }  // namespace mirobanth::application::systemenv

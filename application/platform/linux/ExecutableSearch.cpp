@@ -22,7 +22,7 @@ std::vector<std::string> ExecutableSearch::folders(const std::string& searchPath
     std::istringstream entries(searchPath);
     std::string folder;
     while (std::getline(entries, folder, ':')) {
-        if (!folder.empty()) result.push_back(folder);
+        if (!folder.empty() && folder.front() == '/') result.push_back(folder);
     }
     return result;
 }

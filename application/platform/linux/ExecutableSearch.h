@@ -10,8 +10,9 @@ namespace mirobanth::application {
 // Looks programs up in a PATH value the way a shell would, without running one.
 class MIROBANTH_APPLICATION_API ExecutableSearch {
 public:
-    // The folders of a PATH value in order. Empty entries are left out: they
-    // would mean the working folder, where no launcher should pick up programs.
+    // The absolute folders of a PATH value in order. Empty and relative
+    // entries are left out: they name the working folder or one below it,
+    // where any download could plant a program of the same name.
     static std::vector<std::string> folders(const std::string& searchPath);
     // Every runnable file called name in those folders, in PATH order.
     static std::vector<std::string> findAll(const std::string& name, const std::string& searchPath);

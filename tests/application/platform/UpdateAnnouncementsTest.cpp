@@ -31,4 +31,14 @@ TEST_F(UpdateAnnouncementsTest, LinesAreTaggedWithTheApplicationsName) {
     capture([&] { application.reset(); });
 }
 
+TEST_F(UpdateAnnouncementsTest, WithoutASourceOnlyAWarning) {
+    auto output = capture([&] {
+        mirobanth::application::announceNativeUpdate(nullptr);
+        mirobanth::application::announceAddress(nullptr);
+    });
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err,
+              "announceNativeUpdate - source is NULL\nannounceAddress - source is NULL\n");
+}
+
 }  // namespace

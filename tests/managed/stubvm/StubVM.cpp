@@ -6,9 +6,11 @@
 // What it pretends, from the environment:
 //   MIROBANTH_STUBVM_REFUSE          set: JNI_CreateJavaVM fails (returns JNI_ERR)
 //   MIROBANTH_STUBVM_MISSING         comma-separated classes that are not found
-//                                    (a dotted name is never found, as in a real VM)
+//                                    (a dotted or empty name is never found, as in a real VM)
 //   MIROBANTH_STUBVM_MISSING_METHODS comma-separated static methods that are not found
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
+//   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
+//                                    static but not public
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
@@ -58,7 +60,7 @@ void raise(const std::string& description) { pending = handle<jthrowable>(descri
 
 jclass JNICALL FindClass(JNIEnv*, const char* name) {
     record("FindClass " + std::string(name));
-    if (std::string(name).find('.') != std::string::npos ||
+    if (std::string(name).empty() || std::string(name).find('.') != std::string::npos ||
         isListed("MIROBANTH_STUBVM_MISSING", name)) {
         raise("java.lang.NoClassDefFoundError: " + std::string(name));
         return nullptr;
@@ -78,6 +80,19 @@ jmethodID JNICALL GetStaticMethodID(JNIEnv*, jclass type, const char* name, cons
 jmethodID JNICALL GetMethodID(JNIEnv*, jclass type, const char* name, const char* signature) {
     record("GetMethodID " + describe(type) + " " + name + " " + signature);
     return handle<jmethodID>(name);
+}
+
+jobject JNICALL ToReflectedMethod(JNIEnv*, jclass type, jmethodID method, jboolean) {
+    record("ToReflectedMethod " + describe(type) + " " + describe(method));
+    return handle<jobject>("reflected " + describe(method));
+}
+
+// Only Method.getModifiers is called with an int result.
+jint JNICALL CallIntMethodV(JNIEnv*, jobject target, jmethodID method, va_list) {
+    record("CallIntMethod " + describe(target) + " " + describe(method));
+    const jint PUBLIC = 0x1, STATIC = 0x8;
+    std::string name = describe(target).substr(std::string("reflected ").size());
+    return isListed("MIROBANTH_STUBVM_NOT_PUBLIC", name) ? STATIC : PUBLIC | STATIC;
 }
 
 jstring JNICALL NewString(JNIEnv*, const jchar* characters, jsize length) {
@@ -178,6 +193,8 @@ JNINativeInterface_ makeNativeInterface() {
     table.CallStaticObjectMethodV = CallStaticObjectMethodV;
     table.CallObjectMethodV = CallObjectMethodV;
     table.CallVoidMethodV = CallVoidMethodV;
+    table.ToReflectedMethod = ToReflectedMethod;
+    table.CallIntMethodV = CallIntMethodV;
     table.ExceptionOccurred = ExceptionOccurred;
     table.ExceptionCheck = ExceptionCheck;
     table.ExceptionDescribe = ExceptionDescribe;

@@ -43,7 +43,7 @@ TEST(ExecutableSearchTest, FindsRunnableFilesInPathOrder) {
     chmod(folder.write("four/tool", "").c_str(), 0755);
     std::string searchPath = root + "/one::" + root + "/two:" + root + "/three:" + root + "/four:";
 
-    EXPECT_EQ(ExecutableSearch::folders("a::b:"), (Paths{"a", "b"}));
+    EXPECT_EQ(ExecutableSearch::folders("/a::b:.:system/:/c:"), (Paths{"/a", "/c"}));
     EXPECT_EQ(ExecutableSearch::findAll("tool", searchPath),
               (Paths{root + "/three/tool", root + "/four/tool"}));
     EXPECT_EQ(ExecutableSearch::find("tool", searchPath), root + "/three/tool");

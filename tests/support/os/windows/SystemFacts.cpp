@@ -4,6 +4,8 @@ namespace mirobanth::test::facts {
 
 std::string pathListSeparator() { return ";"; }
 
+std::string directorySeparator() { return "\\"; }
+
 std::string nativeLookAndFeel() { return "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"; }
 
 std::vector<std::string> javaHomeLayouts() {
@@ -12,6 +14,13 @@ std::vector<std::string> javaHomeLayouts() {
 }
 
 std::string vmLibraryFileName() { return "jvm.dll"; }
+
+// The system's own messages for the two errors of LoadLibrary.
+std::string missingLibraryReason(const std::string&) {
+    return "The specified module could not be found.";
+}
+
+std::string notALibraryReason(const std::string&) { return "Bad EXE format for %1."; }
 
 // The generic platform has no dialogs yet.
 std::string alertTrace(const std::string&, const std::string&) {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "core/CoreExport.h"
+
+// Where a library or program lies as loaded: its product folder, against which
+// the product's own files are found whatever the working directory is.
+namespace mirobanth::core {
+
+// The separator between a folder and the names inside it on this system.
+MIROBANTH_CORE_API extern const char* const DIRECTORY_SEPARATOR;
+
+// The absolute folder of the loaded library or program that holds address,
+// without a trailing separator; "" when the system cannot say. Each library
+// passes an address of its own to find its own folder.
+MIROBANTH_CORE_API std::string moduleFolder(const void* address);
+
+// A product file named relative to folder: "." is the folder itself, any
+// other entry is the folder, separator and the entry as written. An empty
+// folder (not found) leaves the entry as written.
+MIROBANTH_CORE_API std::string inFolder(const std::string& folder, const std::string& entry,
+                                        const std::string& separator);
+
+}  // namespace mirobanth::core

@@ -1,0 +1,34 @@
+// Where a loaded library or program lies, and product files named in it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ChildProcess.h"
+#include "core/Console.h"
+#include "core/ModuleFolder.h"
+
+using mirobanth::core::inFolder;
+using mirobanth::core::moduleFolder;
+
+namespace {
+
+const char insideTheTestProgram = 0;
+
+// The build puts the libraries beside the test programs.
+TEST(ModuleFolderTest, FindsTheFolderOfTheProgramAndOfALibrary) {
+    const std::string expected = mirobanth::test::binaryDirectory();
+    EXPECT_TRUE(std::filesystem::equivalent(moduleFolder(&insideTheTestProgram), expected));
+    EXPECT_TRUE(std::filesystem::equivalent(moduleFolder(mirobanth::core::Console().getVersion()),
+                                            expected));
+    EXPECT_EQ(moduleFolder(nullptr), "");
+}
+
+TEST(ModuleFolderTest, DotIsTheFolderAndOtherEntriesLieInsideIt) {
+    EXPECT_EQ(inFolder("/opt/my app", ".", "/"), "/opt/my app");
+    EXPECT_EQ(inFolder("/opt/my app", "system/", "/"), "/opt/my app/system/");
+    EXPECT_EQ(inFolder("C:\\Tintavel", "ext/substance.jar", "\\"),
+              "C:\\Tintavel\\ext/substance.jar");
+    EXPECT_EQ(inFolder("", "system/", "/"), "system/");
+}
+
+}  // namespace
