@@ -88,7 +88,7 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
 // Each null text is the empty text; none may end the host with an abort.
 TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
     auto result = mirobanth::test::runChild(
-        {mirobanth::test::binaryDirectory() + "/core_c_host", "null-texts"});
+        {mirobanth::test::programPath("core_c_host"), "null-texts"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, ": \n: <FINALIZE>\n");
     EXPECT_EQ(result.err,

@@ -117,16 +117,17 @@ TEST_F(VMCreationTest, ADisplayMakesGtkTheNativeLookAndFeel) {
     environment.set("WAYLAND_DISPLAY", "wayland-0");
     launch({"program"});
     EXPECT_EQ(environment.options().at(4),
-              "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+              "-Dswing.defaultlaf=" + mirobanth::test::facts::nativeLookAndFeelWithDisplay());
 }
 
 TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
     launch({"program", "-Xgemini", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"});
     Lines options = environment.options();
     ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=" + nativeLookAndFeel());
+    EXPECT_EQ(options[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
-    EXPECT_EQ(managed->getLookAndFeelClass(), "-Dswing.defaultlaf=" + nativeLookAndFeel());
+    EXPECT_EQ(managed->getLookAndFeelClass(),
+              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
 }
 
 TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
@@ -136,16 +137,18 @@ TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
 
 TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     CapturedOutput output = launch({"program", "-Xpolicy"});
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         CLASS_PATH,
-                                         LIBRARY_PATH,
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                                         "-Dmirobanth.ignore=just",
-                                         "-Djava.security.manager",
-                                         "-Djava.security.policy=" + PRODUCT + "/system/VM.policy",
-                                     }));
+    EXPECT_EQ(environment.options(),
+              (Lines{
+                  "-Dmirobanth.nx=true",
+                  CLASS_PATH,
+                  LIBRARY_PATH,
+                  "-Dmirobanth.override=true",
+                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
+                  "-Dmirobanth.ignore=just",
+                  "-Djava.security.manager",
+                  "-Djava.security.policy=" + PRODUCT +
+                      mirobanth::test::facts::directorySeparator() + "system/VM.policy",
+              }));
     EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
 }
 

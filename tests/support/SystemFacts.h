@@ -16,6 +16,8 @@ std::string directorySeparator();
 // The look-and-feel class the launcher names as the system's own, without a
 // display (as in tests).
 std::string nativeLookAndFeel();
+// The same with a display.
+std::string nativeLookAndFeelWithDisplay();
 // Where the launcher looks for the VM library under JAVA_HOME, in order,
 // each relative to the home and starting with "/".
 std::vector<std::string> javaHomeLayouts();

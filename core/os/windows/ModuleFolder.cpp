@@ -36,6 +36,8 @@ std::string utf8(const std::wstring& text) {
 }  // namespace
 
 std::string moduleFolder(const void* address) {
+    // A null address lies in no module; the call would name the program's.
+    if (!address) return "";
     HMODULE module = nullptr;
     if (!GetModuleHandleExW(
             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

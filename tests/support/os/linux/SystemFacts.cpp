@@ -9,6 +9,8 @@ std::string directorySeparator() { return "/"; }
 // GTK needs a display; without one the launcher names Metal.
 std::string nativeLookAndFeel() { return "javax.swing.plaf.metal.MetalLookAndFeel"; }
 
+std::string nativeLookAndFeelWithDisplay() { return "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"; }
+
 std::vector<std::string> javaHomeLayouts() {
     return {"/lib/server/libjvm.so", "/jre/lib/amd64/server/libjvm.so",
             "/lib/amd64/server/libjvm.so", "/jre/lib/server/libjvm.so"};

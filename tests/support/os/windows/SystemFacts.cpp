@@ -1,5 +1,7 @@
 #include "SystemFacts.h"
 
+#include <windows.h>
+
 namespace mirobanth::test::facts {
 
 std::string pathListSeparator() { return ";"; }
@@ -8,6 +10,8 @@ std::string directorySeparator() { return "\\"; }
 
 std::string nativeLookAndFeel() { return "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"; }
 
+std::string nativeLookAndFeelWithDisplay() { return nativeLookAndFeel(); }
+
 std::vector<std::string> javaHomeLayouts() {
     return {"/jre/bin/client/jvm.dll", "/jre/bin/server/jvm.dll", "/bin/server/jvm.dll",
             "/bin/client/jvm.dll"};
@@ -15,12 +19,20 @@ std::vector<std::string> javaHomeLayouts() {
 
 std::string vmLibraryFileName() { return "jvm.dll"; }
 
-// The system's own messages for the two errors of LoadLibrary.
-std::string missingLibraryReason(const std::string&) {
-    return "The specified module could not be found.";
+// The system's own text for an error code, as the launcher reports it.
+std::string systemMessage(DWORD code) {
+    char text[512] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message;
 }
 
-std::string notALibraryReason(const std::string&) { return "Bad EXE format for %1."; }
+std::string missingLibraryReason(const std::string&) { return systemMessage(ERROR_MOD_NOT_FOUND); }
+
+std::string notALibraryReason(const std::string&) { return systemMessage(ERROR_BAD_EXE_FORMAT); }
 
 // The generic platform has no dialogs yet.
 std::string alertTrace(const std::string&, const std::string&) {
