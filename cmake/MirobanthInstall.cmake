@@ -38,20 +38,35 @@ install(TARGETS ${_mirobanth_libraries} EXPORT MirobanthTargets
           NAMELINK_COMPONENT development
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 
-install(TARGETS Tintavel64 Tintavel64-Console
-  RUNTIME DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product)
-install(FILES ${MIROBANTH_RUNTIME_DLLS}
-  DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product)
+# mirobanth_install_product_files(DESTINATION COMPONENT [EXCLUDE_FROM_ALL]):
+# the launchers, the MinGW runtime DLLs and the product's own files. A build
+# without Java has no jars to install.
+function(mirobanth_install_product_files destination component)
+  install(TARGETS Tintavel64 Tintavel64-Console
+    RUNTIME DESTINATION ${destination} COMPONENT ${component} ${ARGN})
+  install(FILES ${MIROBANTH_RUNTIME_DLLS} DESTINATION ${destination} COMPONENT ${component} ${ARGN})
+  foreach(_jar MirobanthRuntimeJar TintavelJar)
+    if(TARGET ${_jar})
+      get_target_property(_jar_file ${_jar} JAR_FILE)
+      install(FILES ${_jar_file} DESTINATION ${destination} COMPONENT ${component} ${ARGN})
+    endif()
+  endforeach()
+  install(DIRECTORY DESTINATION ${destination}/ext COMPONENT ${component} ${ARGN})
+  install(FILES ${PROJECT_SOURCE_DIR}/samples/system/VM.policy
+    DESTINATION ${destination}/system COMPONENT ${component} ${ARGN})
+endfunction()
 
-# The product's own files. A build without Java has no jars to install.
-foreach(_jar MirobanthRuntimeJar TintavelJar)
-  if(TARGET ${_jar})
-    install_jar(${_jar} DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product)
-  endif()
-endforeach()
-install(DIRECTORY DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR}/ext COMPONENT product)
-install(FILES ${PROJECT_SOURCE_DIR}/samples/system/VM.policy
-  DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR}/system COMPONENT product)
+mirobanth_install_product_files(${MIROBANTH_INSTALL_PRODUCTDIR} product)
+
+# Component "archive", outside the default install: the same product folder
+# at the top of the tree, which is what the Linux release archive holds, so
+# that it unpacks to a folder that runs from wherever it lands. On Windows the
+# product folder is the top already.
+if(NOT WIN32)
+  install(TARGETS ${_mirobanth_libraries}
+    LIBRARY DESTINATION . COMPONENT archive NAMELINK_SKIP EXCLUDE_FROM_ALL)
+  mirobanth_install_product_files(. archive EXCLUDE_FROM_ALL)
+endif()
 
 # Headers keep their paths below the source root, so the includes between
 # them ("core/Name.h") resolve below include/mirobanth as they do in the tree.
