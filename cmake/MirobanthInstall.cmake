@@ -45,6 +45,14 @@ function(mirobanth_install_product_files destination component)
   install(TARGETS Tintavel64 Tintavel64-Console
     RUNTIME DESTINATION ${destination} COMPONENT ${component} ${ARGN})
   install(FILES ${MIROBANTH_RUNTIME_DLLS} DESTINATION ${destination} COMPONENT ${component} ${ARGN})
+  # The MinGW installation's runtime DLLs carry their debugging information,
+  # nine tenths of their size.
+  foreach(_dll IN LISTS MIROBANTH_RUNTIME_DLLS)
+    get_filename_component(_dll_name ${_dll} NAME)
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/${_dll_name}\")"
+      COMPONENT ${component} ${ARGN})
+  endforeach()
   foreach(_jar MirobanthRuntimeJar TintavelJar)
     if(TARGET ${_jar})
       get_target_property(_jar_file ${_jar} JAR_FILE)
