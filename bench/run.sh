@@ -13,8 +13,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 # shellcheck disable=SC2046
 ensure_packages $(packages_for_preset linux) hyperfine python3
 
-rounds=${1:-5}
-runs=${2:-10}
+rounds=${1:-20}
+runs=${2:-3}
 export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
 export MIROBANTH_SILENT=1
 libjvm=$JAVA_HOME/lib/server/libjvm.so
