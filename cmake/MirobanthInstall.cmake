@@ -7,6 +7,8 @@
 #                                find_package(Mirobanth 1.0): component "development"
 # The product folder is lib/tintavel on Linux and the prefix itself on Windows,
 # where programs and their DLLs sit together at the top of an application folder.
+# Component "archive" (Linux, not installed by default) is the product folder
+# at the top of the tree, for the release archive.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 include(${CMAKE_CURRENT_LIST_DIR}/MirobanthRuntimeDlls.cmake)
