@@ -17,7 +17,7 @@ endfunction()
 function(mirobanth_add_library name define)
   add_library(${name} SHARED ${ARGN})
   target_compile_definitions(${name} PRIVATE ${define})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
   mirobanth_warnings(${name})
   if(WIN32)
     # MinGW names DLLs lib*.dll by default; the deliverables carry their own names.

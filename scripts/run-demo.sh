@@ -15,8 +15,8 @@ build_preset linux >&2
 # ext/ for the optional look-and-feel jar and system/VM.policy.
 product="$MIROBANTH_ROOT/build/linux/product"
 (cd "$MIROBANTH_ROOT" && cmake --build --preset linux --target TintavelProduct >&2)
-for part in Tintavel64 Tintavel64-Console libMirobanthCore.so libMirobanthApplication.so \
-            libMirobanthManaged.so mirobanth-runtime.jar tintavel.jar ext system/VM.policy; do
+for part in Tintavel64 Tintavel64-Console libMirobanthCore.so.1 libMirobanthApplication.so.1 \
+            libMirobanthManaged.so.1 mirobanth-runtime.jar tintavel.jar ext system/VM.policy; do
   if [ ! -e "$product/$part" ]; then
     echo "The product folder lacks $part: $product" >&2
     exit 1

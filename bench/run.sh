@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The start-up benchmark, one command:   bench/run.sh [ROUNDS] [RUNS]
+# Builds the linux preset and the benchmark's programs, lays out a product
+# folder whose product class does nothing, and times, taking turns:
+#   Tintavel64-Console (silent console), the floor with the launcher's class
+#   path, the floor with a one-jar class path, and java with the same class
+#   path and properties;
+# then the launcher and the floor with 1,000, 10,000 and 100,000 arguments.
+# Installs what is missing (hyperfine, python3). JAVA_HOME chooses the Java runtime.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+
+# shellcheck disable=SC2046
+ensure_packages $(packages_for_preset linux) hyperfine python3
+
+rounds=${1:-20}
+runs=${2:-3}
+export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
+export MIROBANTH_SILENT=1
+libjvm=$JAVA_HOME/lib/server/libjvm.so
+bench=$MIROBANTH_ROOT/build/bench
+
+build_preset linux >&2
+(cd "$MIROBANTH_ROOT" && cmake -S bench -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2 \
+  && cmake --build "$bench" >&2)
+
+product=$bench/product
+rm -rf "$product"
+cp -r "$MIROBANTH_ROOT/build/linux/product" "$product"
+cp "$bench/tintavel.jar" "$product/tintavel.jar"
+cd "$product"
+
+class_path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar
+properties="-Dmirobanth.nx=true -Djava.library.path=.:system/ -Dmirobanth.override=true
+  -Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel -Dmirobanth.ignore=just
+  -Dmirobanth.ignore1 -Dmirobanth.ignore2"
+floor="$bench/floor $libjvm"
+main=com/mirobanth/tintavel/Tintavel
+
+echo "Start-up, $rounds rounds of $runs runs each ($(nproc) processors, $("$JAVA_HOME/bin/java" -version 2>&1 | head -1))"
+python3 "$MIROBANTH_ROOT/bench/report.py" "$rounds" "$runs" floor \
+  "launcher=$product/Tintavel64-Console" \
+  "floor=$floor $class_path $main" \
+  "floor, one jar=$floor tintavel.jar $main" \
+  "java=$JAVA_HOME/bin/java -cp $class_path $(echo $properties) ${main//\//.}"
+
+for count in 1000 10000 100000; do
+  echo
+  echo "$count arguments"
+  python3 "$MIROBANTH_ROOT/bench/report.py" "$rounds" "$runs" floor \
+    "launcher=$bench/with_arguments $count $product/Tintavel64-Console" \
+    "floor=$bench/with_arguments $count $floor $class_path $main"
+done

@@ -1,0 +1,48 @@
+# Release packages, made by `cmake --build --preset <preset> --target package`:
+#   Linux:   Tintavel-<version>-Linux-<processor>.tar.gz, the product folder
+#            (component "archive"), and a Debian package of the whole install
+#            tree that depends on a Java runtime
+#   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
+#            with the MinGW runtime DLLs
+set(CPACK_PACKAGE_NAME Tintavel)
+set(CPACK_PACKAGE_VENDOR Mirobanth)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Tintavel, a desktop application whose body runs on the Java VM, with its native launchers")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Tintavel)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+
+# Archives hold the product folder only; headers and the CMake package are for
+# hosts, which install the tree or take the Debian package.
+# The archive unpacks to one folder named like the archive.
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_COMPONENTS_ALL product)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-win64)
+  else()
+    set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-win32)
+  endif()
+  set(CPACK_ARCHIVE_PRODUCT_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+else()
+  set(CPACK_GENERATOR TGZ DEB)
+  set(CPACK_COMPONENTS_ALL archive)
+  set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-Linux-${CMAKE_SYSTEM_PROCESSOR})
+  set(CPACK_ARCHIVE_ARCHIVE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+endif()
+
+# One Debian package with every component. The jars are Java 8 class files,
+# so any runtime from 8 on will do; the native dependencies come from
+# dpkg-shlibdeps. It installs below /usr.
+set(CPACK_DEB_COMPONENT_INSTALL OFF)
+set(CPACK_DEBIAN_PACKAGE_NAME tintavel)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mirobanth")
+set(CPACK_DEBIAN_PACKAGE_SECTION java)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "default-jre-headless | java8-runtime-headless")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)

@@ -1,0 +1,37 @@
+# Makes the Linux release archive of BUILD_DIR with CPack, unpacks it into a
+# fresh folder below WORK_DIR and starts the console launcher from another
+# working directory: the Java program must receive its argument and end
+# normally. The launcher's libraries are found beside it wherever it lands.
+cmake_minimum_required(VERSION 3.22)
+
+function(run_step what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+                  ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${result}):\n${output}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}/unpacked" "${WORK_DIR}/elsewhere")
+run_step("cpack" "${CPACK_COMMAND}" -G TGZ --config "${BUILD_DIR}/CPackConfig.cmake"
+         -B "${WORK_DIR}/packages")
+file(GLOB archive "${WORK_DIR}/packages/*.tar.gz")
+run_step("Unpacking ${archive}" "${CMAKE_COMMAND}" -E chdir "${WORK_DIR}/unpacked"
+         "${CMAKE_COMMAND}" -E tar xzf "${archive}")
+file(GLOB product "${WORK_DIR}/unpacked/*")
+
+# The launcher finds its jars beside itself, wherever it was unpacked. A
+# sanitized build's leak check cannot stop the Java VM's threads, so it stays
+# off for the run.
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" -E env MIROBANTH_SILENT=1 "JAVA_HOME=${JAVA_HOME}"
+          "ASAN_OPTIONS=$ENV{ASAN_OPTIONS}:detect_leaks=0"
+          "${product}/Tintavel64-Console" "two words"
+  WORKING_DIRECTORY "${WORK_DIR}/elsewhere"
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+string(FIND "${output}" "Arguments: 1\n  [0] two words\n" found)
+if(NOT result EQUAL 0 OR found EQUAL -1)
+  message(FATAL_ERROR "Tintavel64-Console from ${product} exited ${result}, printed:\n"
+                      "${output}${errors}")
+endif()
