@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "application/ApplicationDelegate.h"
@@ -210,10 +208,6 @@ bool Application::getBoolean(const char* variable) {
     return value && std::string(value) == "true";
 }
 
-bool Application::fileExists(std::string path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    return std::ifstream(path).is_open();
-}
+bool Application::fileExists(std::string path) { return systemenv::isReadableFile(path); }
 
 }  // namespace mirobanth::application

@@ -13,6 +13,10 @@ void setVariable(const std::string& name, const std::string& value);
 // reports none.
 std::string machineArchitecture();
 
+// True for a file that exists and can be opened for reading; a file that
+// another program has open (as an installer may) counts too. The path is UTF-8.
+bool isReadableFile(const std::string& path);
+
 // Makes a write to a closed pipe fail instead of ending the process, where the
 // system would end it (the Java VM does the same once it runs).
 void ignoreBrokenPipe();

@@ -34,19 +34,20 @@ function(mirobanth_utf8_program target)
   endif()
 endfunction()
 
-# mirobanth_add_test(NAME SOURCES... [LIBS libs...]): one GoogleTest program,
-# registered with CTest test by test. A Windows build lists and runs the
+# mirobanth_add_test(NAME SOURCES... [LIBS libs...] [PROPERTIES props...]):
+# one GoogleTest program, registered with CTest test by test, each test with
+# the given properties. A Windows build lists and runs the
 # tests under Wine when ctest starts, so building needs no Wine.
 function(mirobanth_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} MirobanthTestSupport GTest::gtest GTest::gtest_main)
   mirobanth_warnings(${name})
   mirobanth_utf8_program(${name})
   if(CMAKE_CROSSCOMPILING)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession)
+                         PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession ${ARG_PROPERTIES})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
   endif()
 endfunction()

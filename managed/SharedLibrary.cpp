@@ -11,10 +11,12 @@ namespace mirobanth::managed {
 
 namespace {
 
+// Paths are UTF-8 on every system; the conversions keep them so.
 std::string absolutePath(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
-    return absolute.empty() ? path : absolute.string();
+    std::filesystem::path absolute =
+        std::filesystem::absolute(std::filesystem::u8path(path), ignored);
+    return absolute.empty() ? path : absolute.u8string();
 }
 
 }  // namespace

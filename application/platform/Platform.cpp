@@ -53,21 +53,11 @@ void Platform::status(std::string) { Console::notImplemented("status"); }
 
 void Platform::clear() { Console::clear(); }
 
-std::vector<std::string> Platform::getRuntimeLibraryCandidates(const std::string& javaHome) {
-    // The layouts a Windows Java installation has used: the old JRE inside a
-    // JDK (client VM before server), then the modular runtime.
-    return {
-        javaHome + "/jre/bin/client/jvm.dll",
-        javaHome + "/jre/bin/server/jvm.dll",
-        javaHome + "/bin/server/jvm.dll",
-        javaHome + "/bin/client/jvm.dll",
-    };
-}
+// A platform without a Java layout of its own knows no place to look.
+std::vector<std::string> Platform::getRuntimeLibraryCandidates(const std::string&) { return {}; }
 
-std::string Platform::quoteForShell(const std::string& text) {
-    // The Windows command interpreter keeps a double-quoted text together.
-    return "\"" + text + "\"";
-}
+// Without a command interpreter of its own, nothing needs quoting.
+std::string Platform::quoteForShell(const std::string& text) { return text; }
 
 std::string Platform::trim(std::string text) { return remove(text, " "); }
 

@@ -39,11 +39,13 @@ wine_session_start() {
   exec 9>&-
 }
 
-# wine_session_display: a private Xvfb for this prefix, started once and
-# shared by every program of the run; DISPLAY names it.
+# wine_session_display PREFIX: a private Xvfb for the prefix, started once
+# and shared by every program of the run; DISPLAY names it. It comes before
+# the prefix's first program, so that Wine's desktop lives on it.
 wine_session_display() {
-  local file="$WINEPREFIX.display" pid number
-  exec 8>"$WINEPREFIX.display.lock"
+  local file="$1.display" pid number
+  mkdir -p "$(dirname "$1")"
+  exec 8>"$1.display.lock"
   flock 8
   if [ -s "$file" ]; then
     read -r pid number <"$file"
@@ -63,14 +65,16 @@ wine_session_display() {
   export DISPLAY=":$number"
 }
 
-# wine_session_end PREFIX: stops the prefix's wineserver and Xvfb.
+# wine_session_end PREFIX: stops the wineservers of the prefix and of its
+# desktop prefix, and the desktop's Xvfb.
 wine_session_end() {
-  export WINEPREFIX=$1
-  wineserver -k 2>/dev/null || true
-  local pid number
-  if [ -s "$WINEPREFIX.display" ]; then
-    read -r pid number <"$WINEPREFIX.display"
-    kill "$pid" 2>/dev/null || true
-    rm -f "$WINEPREFIX.display"
-  fi
+  local prefix pid number
+  for prefix in "$1" "$1-desktop"; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    if [ -s "$prefix.display" ]; then
+      read -r pid number <"$prefix.display"
+      kill "$pid" 2>/dev/null || true
+      rm -f "$prefix.display"
+    fi
+  done
 }

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace mirobanth::application::systemenv {
 
@@ -15,6 +17,12 @@ std::string machineArchitecture() {
     utsname system{};
     if (uname(&system) != 0) return "";
     return system.machine;
+}
+
+bool isReadableFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    return std::ifstream(path).is_open();
 }
 
 void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }

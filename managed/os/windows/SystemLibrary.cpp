@@ -18,13 +18,27 @@ std::string lastError() {
     return reason;
 }
 
+// The folder above the library's own: a JDK keeps the DLLs that
+// bin\server\jvm.dll imports in bin.
+std::string parentOfFolder(const std::string& path) {
+    std::string::size_type folderEnd = path.find_last_of("\\/");
+    if (folderEnd == std::string::npos || folderEnd == 0) return "";
+    std::string::size_type parentEnd = path.find_last_of("\\/", folderEnd - 1);
+    return parentEnd == std::string::npos ? "" : path.substr(0, parentEnd);
+}
+
 }  // namespace
 
 // The executables run with the UTF-8 code page, so the narrow path is UTF-8
-// and LoadLibraryA reads it as such.
+// and the ANSI calls read it as such. The path is absolute: the altered
+// search looks for the library's imports in its own folder first, and the
+// DLL directory adds the folder above it for the time of the load.
 void* open(const std::string& path, std::string& reason) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    std::string parent = parentOfFolder(path);
+    if (!parent.empty()) SetDllDirectoryA(parent.c_str());
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module) reason = lastError();
+    if (!parent.empty()) SetDllDirectoryA(nullptr);
     return reinterpret_cast<void*>(module);
 }
 

@@ -1,13 +1,12 @@
 // Children on Windows: CreateProcessW with a command line that the runtime
 // library splits back into exactly the given arguments, and the three
-// streams through pipes, each served by a thread of its own.
+// streams through pipes.
 #include <windows.h>
 
 #include <algorithm>
 #include <cwctype>
 #include <map>
 #include <stdexcept>
-#include <thread>
 
 #include "ChildProcess.h"
 #include "WideText.h"
@@ -83,31 +82,26 @@ struct Pipe {
     HANDLE write = nullptr;
 };
 
-// A pipe whose child end (childReads: the read end) is inherited.
-Pipe makePipe(bool childReads) {
+// A pipe whose child end (childReads: the read end) is inherited, with room
+// for size bytes.
+Pipe makePipe(bool childReads, size_t size = 0) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     Pipe pipe;
-    if (!CreatePipe(&pipe.read, &pipe.write, &inheritable, 0))
+    if (!CreatePipe(&pipe.read, &pipe.write, &inheritable, static_cast<DWORD>(size)))
         throw std::runtime_error("CreatePipe failed");
     SetHandleInformation(childReads ? pipe.write : pipe.read, HANDLE_FLAG_INHERIT, 0);
     return pipe;
 }
 
-void readAll(HANDLE from, std::string& into) {
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(from, buffer, sizeof buffer, &n, nullptr) && n > 0) into.append(buffer, n);
-    CloseHandle(from);
-}
-
-void writeAll(HANDLE to, const std::string& text) {
-    size_t written = 0;
-    DWORD n = 0;
-    while (written < text.size() &&
-           WriteFile(to, text.data() + written, static_cast<DWORD>(text.size() - written), &n,
-                     nullptr))
-        written += n;
-    CloseHandle(to);
+// Reads what the pipe holds now, without waiting for more.
+void drain(HANDLE from, std::string& into) {
+    DWORD available = 0;
+    while (PeekNamedPipe(from, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+        char buffer[4096];
+        DWORD n = 0;
+        if (!ReadFile(from, buffer, std::min<DWORD>(available, sizeof buffer), &n, nullptr)) break;
+        into.append(buffer, n);
+    }
 }
 
 // Console programs end their lines with "\r\n" here; tests compare lines.
@@ -122,8 +116,12 @@ std::string withLineFeeds(const std::string& text) {
 
 }  // namespace
 
+// The output is read until the child has ended, not until the pipes close:
+// a process the child started (Wine's desktop, for one) may hold them open
+// much longer. The input pipe holds the whole input, so it is written at once.
 ChildResult runChild(const ChildOptions& options) {
-    Pipe in = makePipe(true), out = makePipe(false), err = makePipe(false);
+    Pipe in = makePipe(true, options.input.size() + 1), out = makePipe(false),
+         err = makePipe(false);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -142,27 +140,34 @@ ChildResult runChild(const ChildOptions& options) {
     CloseHandle(out.write);
     CloseHandle(err.write);
     ChildResult result;
-    if (!started) {
+    if (started) {
+        CloseHandle(process.hThread);
+        DWORD written = 0;
+        if (!options.input.empty())
+            WriteFile(in.write, options.input.data(), static_cast<DWORD>(options.input.size()),
+                      &written, nullptr);
         CloseHandle(in.write);
-        CloseHandle(out.read);
-        CloseHandle(err.read);
+        const ULONGLONG deadline = GetTickCount64() + 1000ull * options.timeoutSeconds;
+        DWORD waited = WAIT_TIMEOUT;
+        while (waited == WAIT_TIMEOUT && GetTickCount64() < deadline) {
+            drain(out.read, result.out);
+            drain(err.read, result.err);
+            waited = WaitForSingleObject(process.hProcess, 10);
+        }
+        drain(out.read, result.out);
+        drain(err.read, result.err);
+        if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hProcess);
+        result.status = waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+    } else {
+        CloseHandle(in.write);
         result.status = 127;
         result.err = "cannot start " + options.args.at(0);
-        return result;
     }
-    CloseHandle(process.hThread);
-    std::thread feeder(writeAll, in.write, std::cref(options.input));
-    std::thread outReader(readAll, out.read, std::ref(result.out));
-    std::thread errReader(readAll, err.read, std::ref(result.err));
-    DWORD waited = WaitForSingleObject(process.hProcess, 1000u * options.timeoutSeconds);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-    feeder.join();
-    outReader.join();
-    errReader.join();
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    result.status = waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+    CloseHandle(out.read);
+    CloseHandle(err.read);
     result.out = withLineFeeds(result.out);
     result.err = withLineFeeds(result.err);
     return result;

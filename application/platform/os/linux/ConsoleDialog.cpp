@@ -1,4 +1,4 @@
-#include "application/platform/linux/ConsoleDialog.h"
+#include "application/platform/os/linux/ConsoleDialog.h"
 
 #include <unistd.h>
 

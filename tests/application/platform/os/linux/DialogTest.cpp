@@ -13,7 +13,7 @@
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
-#include "application/platform/linux/PlatformLinux.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::capture;

@@ -1,4 +1,4 @@
-#include "application/platform/linux/ProgramRunner.h"
+#include "application/platform/os/linux/ProgramRunner.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

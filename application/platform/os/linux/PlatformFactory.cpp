@@ -1,6 +1,6 @@
 #include "application/platform/PlatformFactory.h"
 
-#include "application/platform/linux/PlatformLinux.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
 namespace mirobanth::application {
 

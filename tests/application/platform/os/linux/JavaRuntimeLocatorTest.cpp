@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "ChildProcess.h"
-#include "application/platform/linux/JavaRuntimeLocator.h"
-#include "application/platform/linux/PlatformLinux.h"
+#include "application/platform/os/linux/JavaRuntimeLocator.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::JavaRuntimeLocator;

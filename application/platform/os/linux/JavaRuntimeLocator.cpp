@@ -1,12 +1,12 @@
-#include "application/platform/linux/JavaRuntimeLocator.h"
+#include "application/platform/os/linux/JavaRuntimeLocator.h"
 
 #include <cctype>
 #include <filesystem>
 #include <tuple>
 #include <utility>
 
-#include "application/platform/linux/ExecutableSearch.h"
-#include "application/platform/linux/JavaRuntimeLayout.h"
+#include "application/platform/os/linux/ExecutableSearch.h"
+#include "application/platform/os/linux/JavaRuntimeLayout.h"
 
 namespace fs = std::filesystem;
 

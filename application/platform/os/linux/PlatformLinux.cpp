@@ -1,4 +1,4 @@
-#include "application/platform/linux/PlatformLinux.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -6,11 +6,11 @@
 #include <utility>
 
 #include "application/platform/DialogTexts.h"
-#include "application/platform/linux/ConsoleDialog.h"
-#include "application/platform/linux/DialogProgram.h"
-#include "application/platform/linux/JavaRuntimeLayout.h"
-#include "application/platform/linux/JavaRuntimeLocator.h"
-#include "application/platform/linux/ProgramRunner.h"
+#include "application/platform/os/linux/ConsoleDialog.h"
+#include "application/platform/os/linux/DialogProgram.h"
+#include "application/platform/os/linux/JavaRuntimeLayout.h"
+#include "application/platform/os/linux/JavaRuntimeLocator.h"
+#include "application/platform/os/linux/ProgramRunner.h"
 
 namespace mirobanth::application {
 

@@ -1,4 +1,4 @@
-#include "application/platform/linux/JavaRuntimeLayout.h"
+#include "application/platform/os/linux/JavaRuntimeLayout.h"
 
 namespace mirobanth::application {
 

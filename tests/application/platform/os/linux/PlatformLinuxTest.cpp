@@ -8,7 +8,7 @@
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 #include "application/platform/PlatformFactory.h"
-#include "application/platform/linux/PlatformLinux.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::capture;

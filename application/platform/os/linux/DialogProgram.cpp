@@ -1,8 +1,8 @@
-#include "application/platform/linux/DialogProgram.h"
+#include "application/platform/os/linux/DialogProgram.h"
 
 #include <utility>
 
-#include "application/platform/linux/ExecutableSearch.h"
+#include "application/platform/os/linux/ExecutableSearch.h"
 
 namespace mirobanth::application {
 
