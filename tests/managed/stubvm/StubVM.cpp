@@ -227,12 +227,21 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
 
 }  // namespace stubvm
 
+#ifdef MIROBANTH_STUBVM_COMPANION
+// A variant that imports a DLL of its own, as a real jvm.dll imports the
+// runtime DLLs beside it.
+extern "C" __declspec(dllimport) int mirobanthVmCompanion();
+#endif
+
 extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** vm, void** env, void* arguments) {
     static JNINativeInterface_ nativeInterface = stubvm::makeNativeInterface();
     static JNIInvokeInterface_ invokeInterface = stubvm::makeInvokeInterface();
     static JNIEnv_ environment{&nativeInterface};
     static JavaVM_ machine{&invokeInterface};
     stubvm::recordInitArguments(static_cast<JavaVMInitArgs*>(arguments));
+#ifdef MIROBANTH_STUBVM_COMPANION
+    stubvm::record("companion " + std::to_string(mirobanthVmCompanion()));
+#endif
     if (std::getenv("MIROBANTH_STUBVM_REFUSE")) return JNI_ERR;
     stubvm::pending = nullptr;
     *vm = &machine;

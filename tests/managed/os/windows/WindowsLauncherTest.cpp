@@ -1,0 +1,138 @@
+// The launchers in a Windows product folder whose path has blanks and
+// letters beyond ASCII, under Wine: the Java runtime found through the
+// registry or JAVA_HOME, and the message boxes a user sees without one.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "ManagedTestSupport.h"
+#include "MessageBoxAnswerer.h"
+#include "RegistryFixture.h"
+
+using mirobanth::test::ChildOptions;
+using mirobanth::test::ChildResult;
+using mirobanth::test::lines;
+using mirobanth::test::MessageBoxAnswerer;
+using mirobanth::test::RegistryFixture;
+using mirobanth::test::SeenMessageBox;
+using mirobanth::test::TemporaryFolder;
+using Answer = MessageBoxAnswerer::Answer;
+using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string TAIL = "\n\t\t\t\t";
+const std::string JRE8 = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+// "Tintavel Jävä 😀": blanks, accents and a character beyond the BMP.
+const std::string PRODUCT_NAME = "Tintavel J\xC3\xA4v\xC3\xA4 \xF0\x9F\x98\x80";
+
+class WindowsLauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(fs::u8path(MIROBANTH_PRODUCT_DIR), fs::u8path(product),
+                 fs::copy_options::recursive);
+        options.env = mirobanth::test::cleanLauncherEnvironment();
+        options.env["MIROBANTH_STUBVM_RECORD"] = recordFile;
+        // Message boxes need the display of the test's Wine desktop.
+        const char* display = std::getenv("DISPLAY");
+        options.env["DISPLAY"] = std::string(display ? display : "");
+        options.workingDirectory = work.path();
+    }
+
+    ChildResult start(const std::string& program, const Lines& arguments = {}) {
+        options.args = {product + "\\" + mirobanth::test::programFileName(program)};
+        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
+        return mirobanth::test::runChild(options);
+    }
+
+    Lines recorded(const std::string& prefix) const {
+        Lines result;
+        for (const std::string& line : mirobanth::test::fileLines(recordFile))
+            if (line.rfind(prefix, 0) == 0) result.push_back(line.substr(prefix.size()));
+        return result;
+    }
+
+    // A copy of a library of the build at a path below the work folder.
+    std::string place(const std::string& builtFile, const std::string& relativePath) {
+        fs::path target = fs::u8path(work.path()) / fs::u8path(relativePath);
+        fs::create_directories(target.parent_path());
+        fs::copy_file(fs::u8path(builtFile), target);
+        return target.u8string();
+    }
+
+    RegistryFixture registry;
+    TemporaryFolder folder;
+    TemporaryFolder work;
+    const std::string product = folder.path() + "\\" + PRODUCT_NAME;
+    const std::string recordFile = work.path() + "\\stubvm.record";
+    ChildOptions options;
+};
+
+const Lines ARGUMENTS = {"My File", "", mirobanth::test::WORLD_TEXT};
+const Lines ARGUMENT_UNITS = {mirobanth::test::hexUnits(u"My File"), "",
+                              "00E9 65E5 672C D83D DE00"};
+
+TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
+    std::string vm =
+        place(mirobanth::test::stubVMPath(), "J\xC3\xA4v\xC3\xA4 \xF0\x9F\x98\x80\\jvm.dll");
+    RegistryFixture::install(JRE8, "1.8", vm);
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        fs::remove(fs::u8path(recordFile));
+        ChildResult result = start(launcher, ARGUMENTS);
+        EXPECT_EQ(result.status, 0) << launcher << "\n" << result.err;
+        EXPECT_EQ(recorded("option "),
+                  (Lines{
+                      "-Dmirobanth.nx=true",
+                      mirobanth::test::classPathIn(
+                          product, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
+                      mirobanth::test::libraryPathIn(product),
+                      "-Dmirobanth.override=true",
+                      "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
+                      "-Dmirobanth.ignore=just",
+                      "-Dmirobanth.ignore1",
+                      "-Dmirobanth.ignore2",
+                  }))
+            << launcher;
+        EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
+        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
+    }
+}
+
+// Without Java the user sees two boxes, the installation problem and the
+// launcher's own, and the launcher exits with 1.
+TEST_F(WindowsLauncherTest, WithoutJavaBothLaunchersShowWhatIsMissing) {
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        MessageBoxAnswerer problem("Mirobanth Runtime Alert", Answer::Ok);
+        MessageBoxAnswerer failure("Tintavel Alert", Answer::Ok);
+        ChildResult result = start(launcher);
+        EXPECT_EQ(result.status, 1) << launcher;
+        SeenMessageBox problemBox = problem.seen();
+        EXPECT_EQ(
+            problemBox.text,
+            "Installation problem:\nRegister Key Not Found - No Java installed ?" + TAIL + TAIL)
+            << launcher;
+        EXPECT_EQ(failure.seen().text, "Java VM failed to initialize" + TAIL) << launcher;
+        EXPECT_EQ(
+            lines(result.err),
+            (Lines{"Register Key Not Found - No Java installed ?", "Tintavel: File not found - ",
+                   "Tintavel: Cannot load a library from an empty path",
+                   "Tintavel: Unable to initialize a virtual machine (launch2)"}))
+            << launcher;
+    }
+}
+
+// A JDK's bin\server\jvm.dll imports DLLs that sit in bin, above its own folder.
+TEST_F(WindowsLauncherTest, TheVMsImportsAreFoundInTheFolderAboveIt) {
+    const std::string importing = std::string(MIROBANTH_IMPORTING_VM_DIR) + "/";
+    place(importing + "libmirobanth_stubvm_importing.dll", "jdk\\bin\\server\\jvm.dll");
+    place(importing + "libmirobanth_vmcompanion.dll", "jdk\\bin\\libmirobanth_vmcompanion.dll");
+    options.env["JAVA_HOME"] = work.path() + "\\jdk";
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(recorded("companion "), Lines{"7"});
+    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+}  // namespace
