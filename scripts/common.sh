@@ -8,7 +8,7 @@ MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-head
 # Packages the Windows cross builds need on top: the compilers, and Wine
 # (64- and 32-bit) with a virtual X display for the tests.
 MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest
-                            wine wine64 wine32:i386 xvfb xdotool)
+                            wine wine64 wine32:i386 xvfb)
 
 # ensure_packages PACKAGE...: installs the missing ones when root; otherwise
 # names them and stops, since nothing can be built without them.

@@ -38,10 +38,7 @@ protected:
     }
 
     Lines recorded(const std::string& prefix) const {
-        Lines result;
-        for (const std::string& line : mirobanth::test::fileLines(recordFile))
-            if (line.rfind(prefix, 0) == 0) result.push_back(line.substr(prefix.size()));
-        return result;
+        return mirobanth::test::recordedCalls(recordFile, prefix);
     }
 
     TemporaryFolder product;

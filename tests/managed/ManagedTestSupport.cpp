@@ -60,6 +60,13 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& all,
     return {"<no line " + marker + ">"};
 }
 
+std::vector<std::string> recordedCalls(const std::string& recordFile, const std::string& prefix) {
+    std::vector<std::string> result;
+    for (const std::string& line : fileLines(recordFile))
+        if (line.rfind(prefix, 0) == 0) result.push_back(line.substr(prefix.size()));
+    return result;
+}
+
 std::string hexUnits(const std::u16string& text) {
     std::string result;
     for (char16_t unit : text) {

@@ -35,6 +35,9 @@ std::string realJavaHome();
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker);
 std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker);
 
+// The stub VM's recorded calls that start with prefix, without it.
+std::vector<std::string> recordedCalls(const std::string& recordFile, const std::string& prefix);
+
 // UTF-16 units as the stub VM records them: four hex digits each, blank-separated.
 std::string hexUnits(const std::u16string& text);
 

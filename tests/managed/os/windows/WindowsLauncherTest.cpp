@@ -48,10 +48,7 @@ protected:
     }
 
     Lines recorded(const std::string& prefix) const {
-        Lines result;
-        for (const std::string& line : mirobanth::test::fileLines(recordFile))
-            if (line.rfind(prefix, 0) == 0) result.push_back(line.substr(prefix.size()));
-        return result;
+        return mirobanth::test::recordedCalls(recordFile, prefix);
     }
 
     // A copy of a library of the build at a path below the work folder.
