@@ -4,7 +4,10 @@
 
      floor LIBJVM CLASSPATH CLASS [ARGUMENT...]
 
-   CLASSPATH is the value of java.class.path; CLASS is slash-separated.
+   CLASSPATH is the value of java.class.path; CLASS is slash-separated. The
+   launcher's library path and look and feel come from FLOOR_LIBRARY_PATH and
+   FLOOR_LOOK_AND_FEEL (whole options), so that the floor passes exactly what
+   the launcher passes.
    Arguments are passed as modified UTF-8, which is enough for the benchmark's
    ASCII arguments. Exits 0 when main returned without an exception. */
 #include <dlfcn.h>
@@ -27,13 +30,19 @@ static char* classPathOption(const char* classPath) {
     return option;
 }
 
+static char* optionFrom(const char* variable, const char* fallback) {
+    const char* value = getenv(variable);
+    return (char*)(value ? value : fallback);
+}
+
 static JNIEnv* createVM(const char* libjvm, char* classPath, JavaVM** vm) {
     JavaVMOption options[OPTION_COUNT] = {
         {"-Dmirobanth.nx=true", NULL},
         {classPath, NULL},
-        {"-Djava.library.path=.:system/", NULL},
+        {optionFrom("FLOOR_LIBRARY_PATH", "-Djava.library.path=.:system/"), NULL},
         {"-Dmirobanth.override=true", NULL},
-        {"-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel", NULL},
+        {optionFrom("FLOOR_LOOK_AND_FEEL", "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel"),
+         NULL},
         {"-Dmirobanth.ignore=just", NULL},
         {"-Dmirobanth.ignore1", NULL},
         {"-Dmirobanth.ignore2", NULL},

@@ -30,10 +30,15 @@ cp -r "$MIROBANTH_ROOT/build/linux/product" "$product"
 cp "$bench/tintavel.jar" "$product/tintavel.jar"
 cd "$product"
 
-class_path=.:mirobanth-runtime.jar:ext/substance.jar:tintavel.jar
-properties="-Dmirobanth.nx=true -Djava.library.path=.:system/ -Dmirobanth.override=true
-  -Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel -Dmirobanth.ignore=just
-  -Dmirobanth.ignore1 -Dmirobanth.ignore2"
+# The options the launcher passes: product files below its own folder, and
+# the GTK look and feel only with a display.
+class_path=$product:$product/mirobanth-runtime.jar:$product/ext/substance.jar:$product/tintavel.jar
+look_and_feel=javax.swing.plaf.metal.MetalLookAndFeel
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && look_and_feel=com.sun.java.swing.plaf.gtk.GTKLookAndFeel
+export FLOOR_LIBRARY_PATH="-Djava.library.path=$product:$product/system/"
+export FLOOR_LOOK_AND_FEEL="-Dswing.defaultlaf=$look_and_feel"
+properties="-Dmirobanth.nx=true $FLOOR_LIBRARY_PATH -Dmirobanth.override=true
+  $FLOOR_LOOK_AND_FEEL -Dmirobanth.ignore=just -Dmirobanth.ignore1 -Dmirobanth.ignore2"
 floor="$bench/floor $libjvm"
 main=com/mirobanth/tintavel/Tintavel
 
