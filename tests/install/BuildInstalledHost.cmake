@@ -5,13 +5,7 @@
 # output with EXPECTED (lines joined by "|").
 cmake_minimum_required(VERSION 3.22)
 
-function(run_step what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
-                  ERROR_VARIABLE output)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${result}):\n${output}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 file(REMOVE_RECURSE "${HOST_BINARY}")
 run_step("Configuring ${HOST_SOURCE}"

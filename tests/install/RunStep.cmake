@@ -1,0 +1,9 @@
+# run_step(WHAT COMMAND...): runs one step of an install test script and stops
+# the script with the step's output when it fails.
+function(run_step what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+                  ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${result}):\n${output}")
+  endif()
+endfunction()
