@@ -25,5 +25,5 @@ if [ -n "${MIROBANTH_WINE_DISPLAY:-}" ]; then
 fi
 wine_session_start "$prefix" "$arch"
 status=0
-timeout --kill-after=10 "${MIROBANTH_WINE_TIMEOUT:-300}" wine "$@" || status=$?
+timeout --kill-after=10 "${MIROBANTH_WINE_TIMEOUT:-300}" "$WINELOADER" "$@" || status=$?
 exit "$status"

@@ -8,11 +8,26 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 
+# wine_loader ARCH: the Wine loader that runs programs of that word size.
+# Debian's `wine` command prefers the 32-bit loader whenever it is installed,
+# also for 64-bit programs, and some kernels cannot execute 32-bit programs
+# at all: 64-bit programs go to the 64-bit loader directly.
+wine_loader() {
+  case "$1" in
+    win64) echo /usr/lib/wine/wine64 ;;
+    *) echo /usr/lib/wine/wine ;;
+  esac
+}
+
 # wine_session_start PREFIX ARCH: makes the prefix once (under a lock, since
 # ctest runs several programs at once) and keeps one wineserver running for
-# the whole test run: a cold server costs seconds per program.
+# the whole test run: a cold server costs seconds per program. WINELOADER
+# names the loader of the prefix's word size, so that every program Wine
+# starts on its own (wineboot, services) goes there too.
 wine_session_start() {
   export WINEPREFIX=$1 WINEARCH=$2
+  WINELOADER=$(wine_loader "$2")
+  export WINELOADER
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
   flock 9
@@ -27,18 +42,17 @@ wine_session_start() {
   # going nowhere: ctest would otherwise wait on a pipe a service still holds.
   if ! wineserver -k0 2>/dev/null; then
     setsid wineserver -p600 </dev/null >/dev/null 2>&1 9>&- || true
-    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 9>&- || true
   fi
   if [ ! -e "$WINEPREFIX/.mirobanth-ready" ]; then
     # A crashing program must fail its test, not wait for a click on
     # Wine's "Program Error" dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       </dev/null >/dev/null 2>&1 9>&-
     touch "$WINEPREFIX/.mirobanth-ready"
   fi
   exec 9>&-
 }
-
 # wine_session_display PREFIX: a private Xvfb for the prefix, started once
 # and shared by every program of the run; DISPLAY names it. It comes before
 # the prefix's first program, so that Wine's desktop lives on it.
