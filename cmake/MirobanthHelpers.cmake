@@ -37,7 +37,8 @@ endfunction()
 # mirobanth_add_test(NAME SOURCES... [LIBS libs...] [PROPERTIES props...]):
 # one GoogleTest program, registered with CTest test by test, each test with
 # the given properties. A Windows build lists and runs the
-# tests under Wine when ctest starts, so building needs no Wine.
+# tests under Wine when ctest starts, so building needs no Wine; a 32-bit
+# build's tests only where this machine can execute 32-bit programs.
 function(mirobanth_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -47,6 +48,7 @@ function(mirobanth_add_test name)
   if(CMAKE_CROSSCOMPILING)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                          PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession ${ARG_PROPERTIES})
+    mirobanth_wine_gate_discovery(${name})
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
   endif()

@@ -42,7 +42,13 @@ packages_for_preset() {
   esac
 }
 
-# build_preset PRESET: configures and builds one preset of CMakePresets.json.
+# build_preset PRESET [TARGET...]: configures one preset of CMakePresets.json
+# and builds the targets named, or everything.
 build_preset() {
-  (cd "$MIROBANTH_ROOT" && cmake --preset "$1" && cmake --build --preset "$1" --parallel "$(nproc)")
+  local preset=$1
+  shift
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
+  (cd "$MIROBANTH_ROOT" && cmake --preset "$preset" &&
+     cmake --build --preset "$preset" --parallel "$(nproc)" "${targets[@]}")
 }

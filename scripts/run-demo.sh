@@ -8,13 +8,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # shellcheck disable=SC2046
 ensure_packages $(packages_for_preset linux)
-build_preset linux >&2
-
-# The build assembles the product folder (target TintavelProduct): the two
+# Only what the demo runs: the target TintavelProduct builds the libraries,
+# the launchers and the jars and assembles the product folder (the two
 # launchers with their libraries beside them, the runtime and product jars,
-# ext/ for the optional look-and-feel jar and system/VM.policy.
+# ext/ for the optional look-and-feel jar and system/VM.policy); the test
+# suites are left for scripts/run-tests.sh.
+build_preset linux TintavelProduct >&2
 product="$MIROBANTH_ROOT/build/linux/product"
-(cd "$MIROBANTH_ROOT" && cmake --build --preset linux --target TintavelProduct >&2)
 for part in Tintavel64 Tintavel64-Console libMirobanthCore.so.1 libMirobanthApplication.so.1 \
             libMirobanthManaged.so.1 mirobanth-runtime.jar tintavel.jar ext system/VM.policy; do
   if [ ! -e "$product/$part" ]; then
