@@ -3,7 +3,8 @@
 namespace mirobanth::managed {
 
 JavaPlatformTexts windowsJavaPlatformTexts() {
-    return {";", "\\", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"};
+    return {";", "\\", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
+            "bin\\server\\jvm.dll"};
 }
 
 // A Linux VM reads ";" as part of a file name and cannot load the Windows
@@ -11,7 +12,8 @@ JavaPlatformTexts windowsJavaPlatformTexts() {
 JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable) {
     return {":", "/",
             displayAvailable ? "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"
-                             : "javax.swing.plaf.metal.MetalLookAndFeel"};
+                             : "javax.swing.plaf.metal.MetalLookAndFeel",
+            "lib/server/libjvm.so"};
 }
 
 }  // namespace mirobanth::managed

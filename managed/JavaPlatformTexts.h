@@ -4,7 +4,8 @@
 
 namespace mirobanth::managed {
 
-// The parts of the VM options that depend on the system the VM runs on.
+// The parts of the VM options, and of where the VM is found, that depend on
+// the system the VM runs on.
 struct JavaPlatformTexts {
     // Separates the entries of java.class.path and java.library.path.
     std::string pathListSeparator;
@@ -12,7 +13,13 @@ struct JavaPlatformTexts {
     std::string directorySeparator;
     // The look and feel that matches the desktop, used unless a skin was asked for.
     std::string nativeLookAndFeelClass;
+    // The VM library of a Java runtime image, relative to the image's folder.
+    std::string runtimeImageVMLibrary;
 };
+
+// The folder beside the product's files that may hold the product's own Java
+// runtime image.
+inline constexpr const char* BUNDLED_RUNTIME_FOLDER = "runtime";
 
 // Both systems' texts exist in every build, so either can be tested anywhere.
 JavaPlatformTexts windowsJavaPlatformTexts();

@@ -3,6 +3,7 @@
 #include <jni.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,30 @@ std::optional<std::string> environmentValue(const char* name) {
 std::string libraryFolder() {
     static const char insideThisLibrary = 0;
     return core::moduleFolder(&insideThisLibrary);
+}
+
+// The VM library of the runtime image a product carries in runtime/ beside
+// its files, when it carries one. The product was made and tested with that
+// runtime, so it goes before whatever the system offers; only the environment,
+// set on purpose, still decides first. A runtime folder
+// without a VM library is still the product's choice: the missing library is
+// reported, not replaced by some other Java. A library whose folder is
+// unknown has no product folder, and the working folder never stands in.
+std::optional<std::string> bundledVMLibrary(const core::Name* source) {
+    const std::string folder = libraryFolder();
+    if (folder.empty()) return std::nullopt;
+    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    const std::string runtime =
+        core::inFolder(folder, BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
+    std::error_code error;
+    if (!std::filesystem::is_directory(std::filesystem::u8path(runtime), error)) {
+        return std::nullopt;
+    }
+    Console::info(source, "Bundled Java runtime is used");
+    std::string path =
+        core::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator);
+    Console::info(source, path);
+    return path;
 }
 
 // The VM's entry point in the library at path, or null after saying why.
@@ -129,6 +154,7 @@ std::string Managed::findVMLibrary() {
         Console::info(this, "MIROBANTH_JVM override in effect");
         return *override;
     }
+    if (auto bundled = bundledVMLibrary(this)) return *bundled;
     Console::info(this, "JAVA_HOME and MIROBANTH_JVM not defined");
     return getPlatform()->getRuntimeLibrary();
 }

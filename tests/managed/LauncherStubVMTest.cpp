@@ -15,6 +15,8 @@ using mirobanth::test::lines;
 using mirobanth::test::linesAfter;
 using mirobanth::test::TemporaryFolder;
 using mirobanth::test::facts::nativeLookAndFeel;
+namespace facts = mirobanth::test::facts;
+namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -39,6 +41,17 @@ protected:
 
     Lines recorded(const std::string& prefix) const {
         return mirobanth::test::recordedCalls(recordFile, prefix);
+    }
+
+    // A copy of a library of the build as the file at path; returns the path.
+    static std::string place(const std::string& library, const std::string& path) {
+        fs::create_directories(fs::u8path(path).parent_path());
+        fs::copy_file(fs::u8path(library), fs::u8path(path));
+        return path;
+    }
+
+    std::string bundledVM() const {
+        return product.path() + facts::directorySeparator() + facts::bundledVMLibrary();
     }
 
     TemporaryFolder product;
@@ -120,6 +133,73 @@ TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
         << refused.err;
     options.env["MIROBANTH_STUBVM_REFUSE"] = std::nullopt;
     EXPECT_EQ(start("Tintavel64-Console").status, 0);
+}
+
+// The console lines from the VM library found at path to the launcher's end.
+Lines vmRunsFrom(const std::string& path) {
+    return {"Tintavel: Shared library found",
+            "Tintavel: " + path,
+            "Tintavel: Shared library loaded",
+            "Tintavel: Shared library method JNI_CreateJavaVM linked",
+            "Tintavel: com/mirobanth/tintavel/Tintavel",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>",
+            "Tintavel: <FINALIZE>"};
+}
+
+Lines concatenated(Lines first, const Lines& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
+    options.env["MIROBANTH_JVM"] = std::nullopt;
+    const std::string vm = place(mirobanth::test::stubVMPath(), bundledVM());
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+              concatenated({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm},
+                           vmRunsFrom(vm)));
+    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+// The bundled library here is no VM: taking it would fail the launch.
+TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
+    place(mirobanth::test::noEntryLibraryPath(), bundledVM());
+    ChildResult overridden = start("Tintavel64-Console");
+    EXPECT_EQ(overridden.status, 0) << overridden.err;
+    EXPECT_EQ(linesAfter(overridden.out, "Tintavel: No security policy used"),
+              concatenated({"Tintavel: MIROBANTH_JVM override in effect"},
+                           vmRunsFrom(mirobanth::test::stubVMPath())));
+
+    const std::string javaHome = work.path() + facts::directorySeparator() + "jdk";
+    const std::string vm =
+        place(mirobanth::test::stubVMPath(), javaHome + facts::javaHomeLayouts().front());
+    options.env["JAVA_HOME"] = javaHome;
+    ChildResult fromJavaHome = start("Tintavel64-Console");
+    EXPECT_EQ(fromJavaHome.status, 0) << fromJavaHome.err;
+    EXPECT_EQ(linesAfter(fromJavaHome.out, "Tintavel: No security policy used"),
+              concatenated({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm},
+                           vmRunsFrom(vm)));
+}
+
+// A runtime folder is the product's choice even when its VM is missing: the
+// launch fails naming the library instead of running some other Java.
+TEST_F(LauncherStubVMTest, ABundledRuntimeWithoutItsVMIsReportedNotReplaced) {
+    options.env["MIROBANTH_JVM"] = std::nullopt;
+    fs::create_directories(fs::u8path(product.path()) / "runtime");
+    const std::string vm = bundledVM();
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+              (Lines{"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm,
+                     "Tintavel: No shared library found", "Tintavel: <FINALIZE>",
+                     "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"}));
+    EXPECT_EQ(result.err, "Tintavel: File not found - " + vm + "\nTintavel: Cannot load " + vm +
+                              ": " + facts::missingLibraryReason(vm) +
+                              "\nTintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              facts::alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 }  // namespace

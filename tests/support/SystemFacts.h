@@ -21,6 +21,8 @@ std::string nativeLookAndFeelWithDisplay();
 // Where the launcher looks for the VM library under JAVA_HOME, in order,
 // each relative to the home and starting with "/".
 std::vector<std::string> javaHomeLayouts();
+// The VM library of the runtime a product bundles, relative to the product folder.
+std::string bundledVMLibrary();
 // The file name of a Java VM library.
 std::string vmLibraryFileName();
 // The loader's reason for refusing a library file that is missing, or that

@@ -13,6 +13,7 @@
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
 using mirobanth::test::lines;
+using mirobanth::test::linesAfter;
 using mirobanth::test::MessageBoxAnswerer;
 using mirobanth::test::RegistryFixture;
 using mirobanth::test::SeenMessageBox;
@@ -91,6 +92,32 @@ TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
                       "-Dmirobanth.ignore1",
                       "-Dmirobanth.ignore2",
                   }))
+            << launcher;
+        EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
+        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
+    }
+}
+
+// No registry key: the product's own runtime is the VM, and no box asks the
+// user for a Java that is not needed. A box would hold the launcher until its
+// time ran out, and the installation problem would leave its line on
+// standard error.
+TEST_F(WindowsLauncherTest, ABundledRuntimeRunsBothLaunchersWithoutRegistryOrBox) {
+    const std::string vm = product + "\\runtime\\bin\\server\\jvm.dll";
+    fs::create_directories(fs::u8path(vm).parent_path());
+    fs::copy_file(fs::u8path(mirobanth::test::stubVMPath()), fs::u8path(vm));
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        fs::remove(fs::u8path(recordFile));
+        ChildResult result = start(launcher, ARGUMENTS);
+        EXPECT_EQ(result.status, 0) << launcher << "\n" << result.err;
+        EXPECT_EQ(result.err, "") << launcher;
+        EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+                  (Lines{"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm,
+                         "Tintavel: Shared library found", "Tintavel: " + vm,
+                         "Tintavel: Shared library loaded",
+                         "Tintavel: Shared library method JNI_CreateJavaVM linked",
+                         "Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel: <FINALIZE>",
+                         "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"}))
             << launcher;
         EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
         EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;

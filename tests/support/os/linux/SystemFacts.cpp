@@ -16,6 +16,8 @@ std::vector<std::string> javaHomeLayouts() {
             "/lib/amd64/server/libjvm.so", "/jre/lib/server/libjvm.so"};
 }
 
+std::string bundledVMLibrary() { return "runtime/lib/server/libjvm.so"; }
+
 std::string vmLibraryFileName() { return "libjvm.so"; }
 
 std::string missingLibraryReason(const std::string& path) {

@@ -17,6 +17,8 @@ std::vector<std::string> javaHomeLayouts() {
             "/bin/client/jvm.dll"};
 }
 
+std::string bundledVMLibrary() { return "runtime\\bin\\server\\jvm.dll"; }
+
 std::string vmLibraryFileName() { return "jvm.dll"; }
 
 // The system's own text for an error code, as the launcher reports it.
