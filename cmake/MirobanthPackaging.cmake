@@ -1,7 +1,9 @@
 # Release packages, made by `cmake --build --preset <preset> --target package`:
 #   Linux:   Tintavel-<version>-Linux-<processor>.tar.gz, the product folder
 #            (component "archive"), and a Debian package of the whole install
-#            tree that depends on a Java runtime
+#            tree that depends on a Java runtime; with MIROBANTH_BUNDLE_RUNTIME
+#            also Tintavel-<version>-Linux-<processor>-runtime.tar.gz, the
+#            product folder with its own Java runtime (component "bundled")
 #   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
 #            with the MinGW runtime DLLs
 set(CPACK_PACKAGE_NAME Tintavel)
@@ -33,6 +35,7 @@ else()
   set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-Linux-${CMAKE_SYSTEM_PROCESSOR})
   set(CPACK_ARCHIVE_ARCHIVE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/MirobanthBundledRuntime.cmake)
 
 # One Debian package with every component. The jars are Java 8 class files,
 # so any runtime from 8 on will do; the native dependencies come from

@@ -9,7 +9,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}/unpacked" "${WORK_DIR}/elsewhere")
 run_step("cpack" "${CPACK_COMMAND}" -G TGZ --config "${BUILD_DIR}/CPackConfig.cmake"
-         -B "${WORK_DIR}/packages")
+         -D CPACK_COMPONENTS_ALL=archive -B "${WORK_DIR}/packages")
 file(GLOB archive "${WORK_DIR}/packages/*.tar.gz")
 run_step("Unpacking ${archive}" "${CMAKE_COMMAND}" -E chdir "${WORK_DIR}/unpacked"
          "${CMAKE_COMMAND}" -E tar xzf "${archive}")
