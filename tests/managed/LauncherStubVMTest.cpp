@@ -11,6 +11,7 @@
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
 using mirobanth::test::hexUnits;
+using mirobanth::test::launchLines;
 using mirobanth::test::lines;
 using mirobanth::test::linesAfter;
 using mirobanth::test::TemporaryFolder;
@@ -135,23 +136,6 @@ TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
     EXPECT_EQ(start("Tintavel64-Console").status, 0);
 }
 
-// The console lines from the VM library found at path to the launcher's end.
-Lines vmRunsFrom(const std::string& path) {
-    return {"Tintavel: Shared library found",
-            "Tintavel: " + path,
-            "Tintavel: Shared library loaded",
-            "Tintavel: Shared library method JNI_CreateJavaVM linked",
-            "Tintavel: com/mirobanth/tintavel/Tintavel",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>",
-            "Tintavel: <FINALIZE>"};
-}
-
-Lines concatenated(Lines first, const Lines& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
     options.env["MIROBANTH_JVM"] = std::nullopt;
     const std::string vm = place(mirobanth::test::stubVMPath(), bundledVM());
@@ -159,8 +143,7 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-              concatenated({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm},
-                           vmRunsFrom(vm)));
+              launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
@@ -169,9 +152,9 @@ TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
     place(mirobanth::test::noEntryLibraryPath(), bundledVM());
     ChildResult overridden = start("Tintavel64-Console");
     EXPECT_EQ(overridden.status, 0) << overridden.err;
-    EXPECT_EQ(linesAfter(overridden.out, "Tintavel: No security policy used"),
-              concatenated({"Tintavel: MIROBANTH_JVM override in effect"},
-                           vmRunsFrom(mirobanth::test::stubVMPath())));
+    EXPECT_EQ(
+        linesAfter(overridden.out, "Tintavel: No security policy used"),
+        launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, mirobanth::test::stubVMPath()));
 
     const std::string javaHome = work.path() + facts::directorySeparator() + "jdk";
     const std::string vm =
@@ -180,8 +163,7 @@ TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
     ChildResult fromJavaHome = start("Tintavel64-Console");
     EXPECT_EQ(fromJavaHome.status, 0) << fromJavaHome.err;
     EXPECT_EQ(linesAfter(fromJavaHome.out, "Tintavel: No security policy used"),
-              concatenated({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm},
-                           vmRunsFrom(vm)));
+              launchLines({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm}, vm));
 }
 
 // A runtime folder is the product's choice even when its VM is missing: the

@@ -60,6 +60,21 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& all,
     return {"<no line " + marker + ">"};
 }
 
+std::vector<std::string> launchLines(std::vector<std::string> lookup, const std::string& vm) {
+    const std::vector<std::string> found = {
+        "Tintavel: Shared library found",
+        "Tintavel: " + vm,
+        "Tintavel: Shared library loaded",
+        "Tintavel: Shared library method JNI_CreateJavaVM linked",
+        "Tintavel: com/mirobanth/tintavel/Tintavel",
+        "Tintavel: <FINALIZE>",
+        "Tintavel: <FINALIZE>",
+        "Tintavel: <FINALIZE>",
+    };
+    lookup.insert(lookup.end(), found.begin(), found.end());
+    return lookup;
+}
+
 std::vector<std::string> recordedCalls(const std::string& recordFile, const std::string& prefix) {
     std::vector<std::string> result;
     for (const std::string& line : fileLines(recordFile))

@@ -35,6 +35,11 @@ std::string realJavaHome();
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker);
 std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker);
 
+// The console lines of a Tintavel launcher after "No security policy used"
+// when the VM library at vm runs main: the lookup's own lines, then those of
+// the library found, loaded and linked, to the launcher's end.
+std::vector<std::string> launchLines(std::vector<std::string> lookup, const std::string& vm);
+
 // The stub VM's recorded calls that start with prefix, without it.
 std::vector<std::string> recordedCalls(const std::string& recordFile, const std::string& prefix);
 
