@@ -3,7 +3,8 @@
 #            (component "archive"), and a Debian package of the whole install
 #            tree that depends on a Java runtime
 #   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
-#            with the MinGW runtime DLLs
+#            with the MinGW runtime DLLs, and the installer beside it,
+#            Tintavel-<version>-win64.msi / -win32.msi (MirobanthMsi.cmake)
 set(CPACK_PACKAGE_NAME Tintavel)
 set(CPACK_PACKAGE_VENDOR Mirobanth)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -27,6 +28,7 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-win32)
   endif()
   set(CPACK_ARCHIVE_PRODUCT_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+  include(${CMAKE_CURRENT_LIST_DIR}/MirobanthMsi.cmake)
 else()
   set(CPACK_GENERATOR TGZ DEB)
   set(CPACK_COMPONENTS_ALL archive)
