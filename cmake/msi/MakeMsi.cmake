@@ -30,12 +30,15 @@ function(msi_id var kind path)
   set(${var} "${kind}_${hash}" PARENT_SCOPE)
 endfunction()
 
+# msi_component_guid(VAR PATH): the GUID of the component for PATH, the same
+# in every version of the package of one word size.
 function(msi_component_guid var path)
   string(UUID guid NAMESPACE "${CPACK_MIROBANTH_MSI_UPGRADE_CODE}"
          NAME "${CPACK_MIROBANTH_MSI_ARCH}/${path}" TYPE SHA1 UPPER)
   set(${var} "${guid}" PARENT_SCOPE)
 endfunction()
 
+# xml_escape(VAR TEXT): TEXT as an XML attribute value between double quotes.
 function(xml_escape var text)
   string(REPLACE "&" "&amp;" text "${text}")
   string(REPLACE "<" "&lt;" text "${text}")
