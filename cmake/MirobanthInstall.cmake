@@ -1,7 +1,8 @@
 # What `cmake --install` lays out:
 #   <prefix>/<product folder>/   the launchers, the three libraries beside them
 #                                (where the launchers look for them), the jars,
-#                                ext/ and system/VM.policy: component "product"
+#                                ext/ and system/VM.policy (on Windows also
+#                                README.txt and LICENSE): component "product"
 #   <prefix>/include/mirobanth/  the public headers, one folder per library
 #   <prefix>/lib/cmake/Mirobanth the package hosts find with
 #                                find_package(Mirobanth 1.0): component "development"
@@ -67,6 +68,13 @@ function(mirobanth_install_product_files destination component)
 endfunction()
 
 mirobanth_install_product_files(${MIROBANTH_INSTALL_PRODUCTDIR} product)
+
+# A Windows product folder reaches its users by itself, as the zip or the
+# installer: it says what it is and how to start it, and carries the licence.
+if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/samples/windows/README.txt ${PROJECT_SOURCE_DIR}/LICENSE
+    DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product)
+endif()
 
 # Component "archive", outside the default install: the same product folder
 # at the top of the tree, which is what the Linux release archive holds, so

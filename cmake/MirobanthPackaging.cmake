@@ -5,7 +5,8 @@
 #            also Tintavel-<version>-Linux-<processor>-runtime.tar.gz, the
 #            product folder with its own Java runtime (component "bundled")
 #   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
-#            with the MinGW runtime DLLs
+#            with the MinGW runtime DLLs, and the installer beside it,
+#            Tintavel-<version>-win64.msi / -win32.msi (MirobanthMsi.cmake)
 set(CPACK_PACKAGE_NAME Tintavel)
 set(CPACK_PACKAGE_VENDOR Mirobanth)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -29,6 +30,7 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME Tintavel-${PROJECT_VERSION}-win32)
   endif()
   set(CPACK_ARCHIVE_PRODUCT_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+  include(${CMAKE_CURRENT_LIST_DIR}/MirobanthMsi.cmake)
 else()
   set(CPACK_GENERATOR TGZ DEB)
   set(CPACK_COMPONENTS_ALL archive)

@@ -5,9 +5,10 @@ MIROBANTH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages every Linux build needs.
 MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless)
-# Packages the Windows cross builds need on top: the compilers, and Wine
-# (64- and 32-bit) with a virtual X display for the tests.
-MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest
+# Packages the Windows cross builds need on top: the compilers, wixl (from
+# msitools) for the installer, and Wine (64- and 32-bit) with a virtual X
+# display for the tests.
+MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest wixl
                             wine wine64 wine32:i386 xvfb)
 
 # ensure_packages PACKAGE...: installs the missing ones when root; otherwise
