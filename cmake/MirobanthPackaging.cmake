@@ -1,7 +1,7 @@
 # Release packages, made by `cmake --build --preset <preset> --target package`:
 #   Linux:   Tintavel-<version>-Linux-<processor>.tar.gz, the product folder
-#            (component "archive"), and a Debian package of the whole install
-#            tree that depends on a Java runtime
+#            (component "archive"), and the Debian packages tintavel and
+#            libmirobanth-dev (MirobanthDebian.cmake)
 #   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
 #            with the MinGW runtime DLLs
 set(CPACK_PACKAGE_NAME Tintavel)
@@ -34,15 +34,10 @@ else()
   set(CPACK_ARCHIVE_ARCHIVE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
 endif()
 
-# One Debian package with every component. The jars are Java 8 class files,
-# so any runtime from 8 on will do; the native dependencies come from
-# dpkg-shlibdeps. It installs below /usr.
-set(CPACK_DEB_COMPONENT_INSTALL OFF)
-set(CPACK_DEBIAN_PACKAGE_NAME tintavel)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mirobanth")
-set(CPACK_DEBIAN_PACKAGE_SECTION java)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "default-jre-headless | java8-runtime-headless")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(NOT WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/MirobanthDebian.cmake)
+endif()
+# Which components each generator packs is read when cpack runs it.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/MirobanthCPackOptions.cmake)
 
 include(CPack)
