@@ -125,10 +125,11 @@ public final class Tintavel {
             graphics.dispose();
             try {
                 ImageIO.write(picture, "png", file);
-            } catch (IOException failed) {
+            } catch (IOException | SecurityException failed) {
                 System.err.println("Tintavel: cannot write " + file + ": " + failed.getMessage());
+            } finally {
+                frame.dispose();
             }
-            frame.dispose();
         });
     }
 
