@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the shell tests share: failing, skipping, comparing, a private X
 # display. Sourced, not run.
 
