@@ -1,9 +1,10 @@
 # Release packages, made by `cmake --build --preset <preset> --target package`:
 #   Linux:   Tintavel-<version>-Linux-<processor>.tar.gz, the product folder
-#            (component "archive"), and a Debian package of the whole install
-#            tree that depends on a Java runtime; with MIROBANTH_BUNDLE_RUNTIME
-#            also Tintavel-<version>-Linux-<processor>-runtime.tar.gz, the
-#            product folder with its own Java runtime (component "bundled")
+#            (component "archive"), and the Debian packages tintavel and
+#            libmirobanth-dev (MirobanthDebian.cmake); with
+#            MIROBANTH_BUNDLE_RUNTIME also
+#            Tintavel-<version>-Linux-<processor>-runtime.tar.gz, the product
+#            folder with its own Java runtime (component "bundled")
 #   Windows: Tintavel-<version>-win64.zip / -win32.zip, the product folder
 #            with the MinGW runtime DLLs, and the installer beside it,
 #            Tintavel-<version>-win64.msi / -win32.msi (MirobanthMsi.cmake)
@@ -39,15 +40,10 @@ else()
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/MirobanthBundledRuntime.cmake)
 
-# One Debian package with every component. The jars are Java 8 class files,
-# so any runtime from 8 on will do; the native dependencies come from
-# dpkg-shlibdeps. It installs below /usr.
-set(CPACK_DEB_COMPONENT_INSTALL OFF)
-set(CPACK_DEBIAN_PACKAGE_NAME tintavel)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mirobanth")
-set(CPACK_DEBIAN_PACKAGE_SECTION java)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "default-jre-headless | java8-runtime-headless")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(NOT WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/MirobanthDebian.cmake)
+endif()
+# Which components each generator packs is read when cpack runs it.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/MirobanthCPackOptions.cmake)
 
 include(CPack)

@@ -171,6 +171,8 @@ std::string Managed::javaHomeLibrary(const std::string& javaHome) {
 }
 
 void Managed::checkLibrary() {
+    // An empty path names no file: the lookup that found nothing has said so.
+    if (jvmLibraryPath.empty()) return;
     if (fileExists(jvmLibraryPath)) {
         Console::info(this, "Shared library found");
         Console::info(this, jvmLibraryPath);

@@ -3,13 +3,19 @@
 
 MIROBANTH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages every Linux build needs.
-MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless)
+# Packages every Linux build needs: the tools, Debian's Substance library that
+# the skins extend, rsvg-convert for the icons and dpkg-dev for the Debian
+# packages; for the tests a Java runtime that can show a window, on a virtual
+# X display, and the tools that judge the packages and the Windows icon.
+MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless
+                          substance libtrident-java liblaf-widget-java liblaf-plugin-java
+                          librsvg2-bin dpkg-dev
+                          openjdk-17-jre xvfb lintian desktop-file-utils appstream icoutils)
 # Packages the Windows cross builds need on top: the compilers, wixl (from
-# msitools) for the installer, and Wine (64- and 32-bit) with a virtual X
-# display for the tests.
+# msitools) for the installer, and Wine (64- and 32-bit); their tests use the
+# virtual X display too.
 MIROBANTH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest wixl
-                            wine wine64 wine32:i386 xvfb)
+                            wine wine64 wine32:i386)
 
 # ensure_packages PACKAGE...: installs the missing ones when root; otherwise
 # names them and stops, since nothing can be built without them.

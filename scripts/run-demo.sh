@@ -11,12 +11,13 @@ ensure_packages $(packages_for_preset linux)
 # Only what the demo runs: the target TintavelProduct builds the libraries,
 # the launchers and the jars and assembles the product folder (the two
 # launchers with their libraries beside them, the runtime and product jars,
-# ext/ for the optional look-and-feel jar and system/VM.policy); the test
+# ext/ with the skins and the Substance library, and system/VM.policy); the test
 # suites are left for scripts/run-tests.sh.
 build_preset linux TintavelProduct >&2
 product="$MIROBANTH_ROOT/build/linux/product"
 for part in Tintavel64 Tintavel64-Console libMirobanthCore.so.1 libMirobanthApplication.so.1 \
-            libMirobanthManaged.so.1 mirobanth-runtime.jar tintavel.jar ext system/VM.policy; do
+            libMirobanthManaged.so.1 mirobanth-runtime.jar tintavel.jar ext/substance.jar \
+            ext/lib/substance.jar system/VM.policy; do
   if [ ! -e "$product/$part" ]; then
     echo "The product folder lacks $part: $product" >&2
     exit 1

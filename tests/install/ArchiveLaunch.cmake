@@ -1,7 +1,8 @@
 # Makes the Linux release archive of BUILD_DIR with CPack, unpacks it into a
-# fresh folder below WORK_DIR and starts the console launcher from another
-# working directory: the Java program must receive its argument and end
-# normally. The launcher's libraries are found beside it wherever it lands.
+# fresh folder below WORK_DIR, looks for the licences and the Substance
+# library, and starts the console launcher from another working directory:
+# the Java program must receive its argument and end normally. The
+# launcher's libraries are found beside it wherever it lands.
 cmake_minimum_required(VERSION 3.22)
 
 include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
@@ -14,6 +15,13 @@ file(GLOB archive "${WORK_DIR}/packages/*.tar.gz")
 run_step("Unpacking ${archive}" "${CMAKE_COMMAND}" -E chdir "${WORK_DIR}/unpacked"
          "${CMAKE_COMMAND}" -E tar xzf "${archive}")
 file(GLOB product "${WORK_DIR}/unpacked/*")
+# The licences travel with the product, and the skins with the library they extend.
+foreach(file LICENSE ext/substance.jar ext/lib/substance.jar ext/lib/trident.jar
+             ext/lib/laf-widget.jar ext/lib/laf-plugin.jar ext/lib/COPYRIGHT.txt)
+  if(NOT EXISTS "${product}/${file}")
+    message(FATAL_ERROR "The archive lacks ${file}")
+  endif()
+endforeach()
 
 # The launcher finds its jars beside itself, wherever it was unpacked. A
 # sanitized build's leak check cannot stop the Java VM's threads, so it stays

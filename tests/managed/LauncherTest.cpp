@@ -8,7 +8,9 @@
 #include <regex>
 
 #include "ManagedTestSupport.h"
+#include "application/platform/os/linux/PlatformLinux.h"
 
+using mirobanth::application::PlatformLinux;
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
 using mirobanth::test::lines;
@@ -205,6 +207,37 @@ TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
     EXPECT_EQ(result.err, "Tintavel: File not found - " + expected + "\nTintavel: Cannot load " +
                               expected + ": " + expected +
                               ": cannot open shared object file: No such file or directory\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+// The command in a mount namespace of its own where /usr/lib/jvm is empty: a
+// machine without Java, since java on PATH then leads nowhere too.
+Lines withoutJava(const Lines& command) {
+    Lines hiding = {"/usr/bin/unshare",
+                    "--map-root-user",
+                    "--mount",
+                    "/bin/sh",
+                    "-c",
+                    "mount -t tmpfs none /usr/lib/jvm && exec \"$@\"",
+                    "sh"};
+    hiding.insert(hiding.end(), command.begin(), command.end());
+    return hiding;
+}
+
+// The user learns where the launcher looked and what to do, and no line names
+// an empty file.
+TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
+    ChildResult probe = mirobanth::test::runChild(withoutJava({"/bin/true"}));
+    if (probe.status != 0) {
+        GTEST_SKIP() << "no mount namespace to hide /usr/lib/jvm in: " << probe.err;
+    }
+    options.args = withoutJava({product + "/Tintavel64-Console"});
+    ChildResult result = mirobanth::test::runChild(options);
+    EXPECT_EQ(result.status, 1);
+    const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
+    EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
+                              "Tintavel: Cannot load a library from an empty path\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
                               "Tintavel Alert: Java VM failed to initialize\n");
 }

@@ -28,8 +28,12 @@ public:
     std::vector<std::string> getRuntimeLibraryCandidates(const std::string& javaHome) override;
     std::string quoteForShell(const std::string& text) override;
 
-    // What the user sees when no Java runtime was found.
-    static constexpr const char* RUNTIME_NOT_FOUND = "Java Runtime Not Found - No Java installed ?";
+    // What the user sees when no Java runtime was found: where the lookup
+    // went and what puts a runtime there.
+    static constexpr const char* RUNTIME_NOT_FOUND =
+        "Java Runtime Not Found - No Java installed ?\n"
+        "Looked for java on PATH, in /usr/lib/jvm/default-java and in /usr/lib/jvm.\n"
+        "Install a Java runtime (such as Debian's default-jre) or set JAVA_HOME to one.";
 
 private:
     std::string systemRoot;

@@ -159,11 +159,11 @@ TEST_F(DialogTest, MissingRuntimeShowsOneBoxThenTheDetail) {
     install("zenity", 0);
     auto output = capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), ""); });
     EXPECT_EQ(contents(bin + "/runs"), "run\n");
+    const std::string detail = PlatformLinux::RUNTIME_NOT_FOUND;
     EXPECT_EQ(arguments("zenity").back(),
-              "--text=Installation problem:\nJava Runtime Not Found - No Java installed "
-              "?\n\t\t\t\t\n\t\t\t\t");
+              "--text=Installation problem:\n" + detail + "\n\t\t\t\t\n\t\t\t\t");
     EXPECT_EQ(arguments("zenity").at(2), "--title=Mirobanth Runtime Alert");
-    EXPECT_EQ(output.err, "Java Runtime Not Found - No Java installed ?\n");
+    EXPECT_EQ(output.err, detail + "\n");
 }
 
 }  // namespace

@@ -66,16 +66,20 @@ TEST_F(PlatformLinuxTest, FindsTheOpenJdkOfThisMachine) {
     EXPECT_EQ(output.out + output.err, "");
 }
 
+// The first line is the one Windows users see too; the others say where the
+// lookup went and what to do.
 TEST_F(PlatformLinuxTest, MissingRuntimeIsReportedOnceOnTheTerminal) {
-    const std::string alert =
-        "Mirobanth Runtime Alert: Installation problem:\n"
-        "Java Runtime Not Found - No Java installed ?\n";
+    const std::string detail =
+        "Java Runtime Not Found - No Java installed ?\n"
+        "Looked for java on PATH, in /usr/lib/jvm/default-java and in /usr/lib/jvm.\n"
+        "Install a Java runtime (such as Debian's default-jre) or set JAVA_HOME to one.\n";
+    const std::string alert = "Mirobanth Runtime Alert: Installation problem:\n" + detail;
     environment.set("PATH", "");
     mirobanth::test::TemporaryFolder emptyRoot;
     PlatformLinux bare(emptyRoot.path());
     auto output = capture([&] { EXPECT_EQ(bare.getRuntimeLibrary(), ""); });
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, alert + "Java Runtime Not Found - No Java installed ?\n");
+    EXPECT_EQ(output.err, alert + detail);
 
     // The alert stands for a message box, which silence does not hide.
     mirobanth::core::Console::enableSilent(true);
