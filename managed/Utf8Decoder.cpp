@@ -8,91 +8,122 @@ namespace {
 
 constexpr char16_t REPLACEMENT_CHARACTER = 0xFFFD;
 
-// What a lead byte promises: the sequence length, the mask of the bits it
-// contributes and the range of the byte after it. The narrowed second-byte
-// ranges are what rule out overlong forms, surrogates and values above
-// U+10FFFF.
-struct LeadBytes {
-    unsigned char first;
-    unsigned char last;
-    std::size_t length;
-    unsigned char mask;
-    unsigned char secondLow;
-    unsigned char secondHigh;
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Whether a three-byte sequence is already broken at its second byte: E0
+// followed by 80..9F could only start an overlong form.
+bool isBrokenThreeByteStart(unsigned char lead, unsigned char second) {
+    return (lead == 0xE0 && (second & 0xE0) == 0x80) || !isContinuation(second);
+}
+
+// Whether a four-byte sequence is already broken at its second byte: overlong
+// forms (F0 80..8F), values above U+10FFFF (F4 90.., F5 and up).
+bool isBrokenFourByteStart(unsigned char lead, unsigned char second) {
+    return lead > 0xF4 || (lead == 0xF0 && (second < 0x90 || second > 0xBF)) ||
+           (lead == 0xF4 && (second & 0xF0) != 0x80) || !isContinuation(second);
+}
+
+// Java decodes a byte string sequence by sequence, and where one is
+// ill-formed it puts one U+FFFD and goes on after the bytes it judged to
+// belong to it; an argument must reach main as `new String(bytes, UTF_8)`
+// would give it, so this walks the bytes the same way. Where the text ends
+// inside a sequence whose bytes so far were fine, that rest is one U+FFFD.
+class Decoder {
+public:
+    explicit Decoder(const std::string& text) : text(text) { out.reserve(text.size()); }
+
+    std::u16string run() {
+        while (at < text.size()) {
+            const unsigned char lead = next();
+            if (lead < 0x80) {
+                out.push_back(lead);
+            } else if (lead >= 0xC2 && lead <= 0xDF) {
+                twoBytes(lead);
+            } else if ((lead & 0xF0) == 0xE0) {
+                threeBytes(lead);
+            } else if ((lead & 0xF8) == 0xF0) {
+                fourBytes(lead);
+            } else {
+                replace();  // a stray continuation byte, C0, C1, F8..FF
+            }
+        }
+        return std::move(out);
+    }
+
+private:
+    unsigned char next() { return byteAt(at++); }
+    unsigned char byteAt(std::size_t index) const { return static_cast<unsigned char>(text[index]); }
+    std::size_t left() const { return text.size() - at; }
+    void replace() { out.push_back(REPLACEMENT_CHARACTER); }
+    void endInsideSequence() {
+        replace();
+        at = text.size();
+    }
+
+    void twoBytes(unsigned char lead) {
+        if (left() == 0) return endInsideSequence();
+        if (!isContinuation(byteAt(at))) return replace();
+        out.push_back(static_cast<char16_t>(((lead & 0x1F) << 6) | (next() & 0x3F)));
+    }
+
+    void threeBytes(unsigned char lead) {
+        if (left() < 2) {
+            if (left() == 1 && isBrokenThreeByteStart(lead, byteAt(at))) return replace();
+            return endInsideSequence();
+        }
+        const unsigned char second = byteAt(at), third = byteAt(at + 1);
+        if (isBrokenThreeByteStart(lead, second)) return replace();
+        if (!isContinuation(third)) {
+            ++at;  // the lead and the second byte were one broken sequence
+            return replace();
+        }
+        at += 2;
+        const char16_t unit = static_cast<char16_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) |
+                                                    (third & 0x3F));
+        // An encoded surrogate is one broken sequence of three bytes.
+        const bool isSurrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        out.push_back(isSurrogate ? REPLACEMENT_CHARACTER : unit);
+    }
+
+    void fourBytes(unsigned char lead) {
+        if (left() < 3) return truncatedFourBytes(lead);
+        const unsigned char second = byteAt(at), third = byteAt(at + 1), fourth = byteAt(at + 2);
+        if (isBrokenFourByteStart(lead, second)) return replace();
+        if (!isContinuation(third)) {
+            ++at;
+            return replace();
+        }
+        if (!isContinuation(fourth)) {
+            at += 2;
+            return replace();
+        }
+        at += 3;
+        const char32_t codePoint = ((lead & 0x07) << 18) | ((second & 0x3F) << 12) |
+                                   ((third & 0x3F) << 6) | (fourth & 0x3F);
+        const char32_t offset = codePoint - 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
+    }
+
+    // Fewer than three bytes follow the lead: a broken second byte ends the
+    // sequence at the lead, a broken third byte after the second; otherwise
+    // the text ends inside it.
+    void truncatedFourBytes(unsigned char lead) {
+        if (lead > 0xF4 || (left() > 0 && isBrokenFourByteStart(lead, byteAt(at)))) return replace();
+        if (left() == 2 && !isContinuation(byteAt(at + 1))) {
+            ++at;
+            return replace();
+        }
+        endInsideSequence();
+    }
+
+    const std::string& text;
+    std::size_t at = 0;
+    std::u16string out;
 };
-
-// clang-format off
-constexpr LeadBytes LEAD_BYTES[] = {
-    {0xC2, 0xDF, 2, 0x1F, 0x80, 0xBF},
-    {0xE0, 0xE0, 3, 0x0F, 0xA0, 0xBF},  // no overlong forms
-    {0xE1, 0xEC, 3, 0x0F, 0x80, 0xBF},
-    {0xED, 0xED, 3, 0x0F, 0x80, 0x9F},  // no surrogates
-    {0xEE, 0xEF, 3, 0x0F, 0x80, 0xBF},
-    {0xF0, 0xF0, 4, 0x07, 0x90, 0xBF},  // no overlong forms
-    {0xF1, 0xF3, 4, 0x07, 0x80, 0xBF},
-    {0xF4, 0xF4, 4, 0x07, 0x80, 0x8F},  // nothing above U+10FFFF
-};
-// clang-format on
-
-const LeadBytes* leadOf(unsigned char byte) {
-    for (const LeadBytes& lead : LEAD_BYTES) {
-        if (byte >= lead.first && byte <= lead.last) return &lead;
-    }
-    return nullptr;
-}
-
-void appendCodePoint(std::u16string& out, char32_t codePoint) {
-    if (codePoint < 0x10000) {
-        out.push_back(static_cast<char16_t>(codePoint));
-        return;
-    }
-    codePoint -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
-}
-
-// Decodes the sequence starting at text[start]; returns how many bytes it
-// used. A sequence that breaks off uses the bytes that were still valid.
-std::size_t decodeSequence(const std::string& text, std::size_t start, std::u16string& out) {
-    const auto byte = [&](std::size_t index) { return static_cast<unsigned char>(text[index]); };
-    const LeadBytes* lead = leadOf(byte(start));
-    if (!lead) {
-        out.push_back(REPLACEMENT_CHARACTER);
-        return 1;
-    }
-    char32_t codePoint = byte(start) & lead->mask;
-    std::size_t used = 1;
-    for (; used < lead->length && start + used < text.size(); ++used) {
-        unsigned char next = byte(start + used);
-        unsigned char low = used == 1 ? lead->secondLow : 0x80;
-        unsigned char high = used == 1 ? lead->secondHigh : 0xBF;
-        if (next < low || next > high) break;
-        codePoint = (codePoint << 6) | (next & 0x3Fu);
-    }
-    if (used < lead->length) {
-        out.push_back(REPLACEMENT_CHARACTER);
-    } else {
-        appendCodePoint(out, codePoint);
-    }
-    return used;
-}
 
 }  // namespace
 
-std::u16string decodeUtf8(const std::string& text) {
-    std::u16string out;
-    out.reserve(text.size());
-    std::size_t index = 0;
-    while (index < text.size()) {
-        unsigned char byte = static_cast<unsigned char>(text[index]);
-        if (byte < 0x80) {
-            out.push_back(byte);
-            ++index;
-        } else {
-            index += decodeSequence(text, index, out);
-        }
-    }
-    return out;
-}
+std::u16string decodeUtf8(const std::string& text) { return Decoder(text).run(); }
 
 }  // namespace mirobanth::managed

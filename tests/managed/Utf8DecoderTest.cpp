@@ -39,8 +39,12 @@ TEST(Utf8DecoderTest, ATruncatedSequenceBecomesOneReplacement) {
     EXPECT_EQ(decodeUtf8("\xC3"), u"\uFFFD");
 }
 
-TEST(Utf8DecoderTest, EncodedSurrogatesAndOverlongFormsAreRefusedAtTheSecondByte) {
-    EXPECT_EQ(decodeUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");
+// As Java has it: an encoded surrogate is one broken sequence, an overlong
+// form is broken at its second byte.
+TEST(Utf8DecoderTest, EncodedSurrogatesAndOverlongFormsAreReplacedAsJavaReplacesThem) {
+    EXPECT_EQ(decodeUtf8("\xED\xA0\x80"), u"\uFFFD");
+    EXPECT_EQ(decodeUtf8("\xED\xB6"), u"\uFFFD");
+    EXPECT_EQ(decodeUtf8("\xED\xA0\x41"), u"\uFFFDA");
     EXPECT_EQ(decodeUtf8("\xE0\x80\xAF"), u"\uFFFD\uFFFD\uFFFD");
     EXPECT_EQ(decodeUtf8("\xF0\x80\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
     EXPECT_EQ(decodeUtf8("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
