@@ -1,5 +1,7 @@
 #include "application/platform/Platform.h"
 
+#include "application/platform/PatternRemoval.h"
+
 #include <cstdlib>
 
 #include "application/platform/DialogTexts.h"
@@ -62,15 +64,7 @@ std::string Platform::quoteForShell(const std::string& text) { return text; }
 std::string Platform::trim(std::string text) { return remove(text, " "); }
 
 std::string Platform::remove(std::string text, std::string pattern) {
-    // Nothing can be taken away by an empty pattern, and searching for one
-    // would match at position 0 for ever.
-    if (pattern.empty()) return text;
-    // Only one character goes per match and the search starts over, so the
-    // deletions can make or break further matches ("aabb" less "ab" is "bb").
-    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern)) {
-        text.erase(at, 1);
-    }
-    return text;
+    return removeOccurrences(std::move(text), pattern);
 }
 
 std::string Platform::getRelativePath(std::string, std::string) { return ""; }
