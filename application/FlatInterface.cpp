@@ -1,6 +1,5 @@
 // The flat C functions of the application library. Every handle is checked
 // before use and no C++ exception leaves a function.
-#include <exception>
 #include <map>
 #include <mutex>
 #include <string>
@@ -8,9 +7,11 @@
 #include "application/Application.h"
 #include "application/MirobanthApplication.h"
 #include "core/Console.h"
+#include "core/FlatGuard.h"
 #include "core/MirobanthCore.h"
 
 using mirobanth::application::Application;
+using mirobanth::core::guarded;
 
 namespace {
 
@@ -47,18 +48,6 @@ private:
 DataAnswers& dataAnswers() {
     static DataAnswers answers;
     return answers;
-}
-
-// Runs body; whatever it throws becomes a warning naming the function.
-template <typename Body>
-void guarded(const char* function, Body&& body) {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        mirobanth::core::Console::warn(std::string(function) + " - " + error.what());
-    } catch (...) {
-        mirobanth::core::Console::warn(std::string(function) + " - unexpected failure");
-    }
 }
 
 ApplicationTypeC create(const char* name, int argc, char** argv) {

@@ -1,14 +1,15 @@
 // The flat C functions of the core library. No C++ exception may cross
 // into a C host, so nothing here lets one escape.
-#include <exception>
 #include <memory>
 #include <string>
 
 #include "core/Console.h"
+#include "core/FlatGuard.h"
 #include "core/MirobanthCore.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Name;
+using mirobanth::core::guarded;
 
 namespace {
 
@@ -23,20 +24,6 @@ const Name* sourceOf(ConsoleTypeC handle) {
 
 // A host's null text stands for the empty text.
 std::string textOf(const char* text) { return text ? text : ""; }
-
-// Runs body; a failure becomes a warning instead of reaching the C host.
-template <typename Body>
-void guarded(const char* function, Body&& body) noexcept {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        try {
-            Console::warn(std::string(function) + " - " + error.what());
-        } catch (...) {
-        }
-    } catch (...) {
-    }
-}
 
 }  // namespace
 

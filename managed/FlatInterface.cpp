@@ -1,16 +1,17 @@
 // The flat C functions of the managed library. Every handle is checked
 // before use and no C++ exception leaves a function.
-#include <exception>
 #include <string>
 
 #include "application/MirobanthApplication.h"
 #include "core/Console.h"
+#include "core/FlatGuard.h"
 #include "core/MirobanthCore.h"
 #include "managed/Managed.h"
 #include "managed/MirobanthManaged.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;
+using mirobanth::core::guarded;
 using mirobanth::managed::Managed;
 
 namespace {
@@ -27,18 +28,6 @@ ManagedTypeC handleOf(Managed* managed) {
 
 bool isNull(const void* handle, const char* function) {
     return mbIsNull(handle, (std::string(function) + " - ManagedTypeC handle is NULL").c_str());
-}
-
-// Runs body; whatever it throws becomes a warning naming the function.
-template <typename Body>
-void guarded(const char* function, Body&& body) {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        Console::warn(std::string(function) + " - " + error.what());
-    } catch (...) {
-        Console::warn(std::string(function) + " - unexpected failure");
-    }
 }
 
 ManagedTypeC create(const char* function, const char* name, const char* company, int argc,

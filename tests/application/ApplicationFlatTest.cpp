@@ -1,5 +1,6 @@
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
+#include "FailingStreams.h"
 #include "SystemFacts.h"
 #include "application/Application.h"
 #include "application/MirobanthApplication.h"
@@ -35,6 +36,17 @@ TEST_F(ApplicationFlatTest, CreationFormsAndQueries) {
         mbApplicationDelete(acme);
     });
     EXPECT_EQ(deleted.out, "Tintavel: <FINALIZE>\nAcme: <FINALIZE>\n");
+}
+
+// Creation writes, and so does the report of its failure: with streams that
+// throw, neither exception may reach the C host.
+TEST_F(ApplicationFlatTest, NoExceptionReachesTheHostEvenWhileReporting) {
+    ApplicationTypeC handle = nullptr;
+    {
+        mirobanth::test::FailingStreams failing;
+        handle = mbApplicationCreateWithName("Tintavel");
+    }
+    EXPECT_EQ(handle, nullptr);
 }
 
 TEST_F(ApplicationFlatTest, DataStaysReadableUntilTheNextCallForTheHandle) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "FailingStreams.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
@@ -45,6 +46,15 @@ TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
               "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
               "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
     EXPECT_EQ(environment.record(), Lines{});
+}
+
+TEST_F(ManagedFlatTest, NoExceptionReachesTheHostEvenWhileReporting) {
+    ManagedTypeC handle = nullptr;
+    {
+        mirobanth::test::FailingStreams failing;
+        handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr);
+    }
+    EXPECT_EQ(handle, nullptr);
 }
 
 TEST_F(ManagedFlatTest, NullTextsAreRefused) {
