@@ -56,8 +56,6 @@ Application& Application::operator=(const Application& other) = default;
 Application::~Application() { Console::finalizeEvent(this); }
 
 void Application::init(std::string name, int argc, char** argv, ApplicationDelegate* newDelegate) {
-    // Lines to a closed pipe fail quietly instead of ending the process.
-    systemenv::ignoreBrokenPipe();
     delegate = newDelegate;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     launchTime[0] = launchTime[1] = 0;

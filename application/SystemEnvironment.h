@@ -17,8 +17,4 @@ std::string machineArchitecture();
 // another program has open (as an installer may) counts too. The path is UTF-8.
 bool isReadableFile(const std::string& path);
 
-// Makes a write to a closed pipe fail instead of ending the process, where the
-// system would end it (the Java VM does the same once it runs).
-void ignoreBrokenPipe();
-
 }  // namespace mirobanth::application::systemenv

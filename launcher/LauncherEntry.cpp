@@ -4,8 +4,10 @@
 #include "launcher/LauncherEntry.h"
 
 #include "application/Application.h"
+#include "launcher/ProcessSetup.h"
 #include "managed/products/MirobanthTintavel.h"
 
 int runTintavel(int argc, char** argv) {
+    prepareLauncherProcess();
     return mirobanth::application::Application::launch(new MirobanthTintavel(argc, argv));
 }

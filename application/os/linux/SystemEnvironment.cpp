@@ -2,7 +2,6 @@
 
 #include <sys/utsname.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,7 +23,5 @@ bool isReadableFile(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, error)) return false;
     return std::ifstream(path).is_open();
 }
-
-void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 
 }  // namespace mirobanth::application::systemenv

@@ -26,7 +26,4 @@ bool isReadableFile(const std::string& path) {
     return true;
 }
 
-// A write to a closed pipe already fails with an error on Windows.
-void ignoreBrokenPipe() {}
-
 }  // namespace mirobanth::application::systemenv

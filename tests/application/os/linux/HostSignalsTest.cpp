@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "OutputCapture.h"
+#include "application/MirobanthApplication.h"
+
+namespace {
+
+// A host decides what a write to a closed pipe does to its process; creating
+// an application must leave that as the host had it.
+TEST(HostSignalsTest, CreatingAnApplicationKeepsTheHostsBrokenPipeDisposition) {
+    struct sigaction saved {};
+    sigaction(SIGPIPE, nullptr, &saved);
+    std::signal(SIGPIPE, SIG_DFL);
+    ApplicationTypeC application = nullptr;
+    mirobanth::test::capture([&] { application = mbApplicationCreateWithName("Host"); });
+    struct sigaction now {};
+    sigaction(SIGPIPE, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+    mirobanth::test::capture([&] { mbApplicationDelete(application); });
+    sigaction(SIGPIPE, &saved, nullptr);
+}
+
+}  // namespace
