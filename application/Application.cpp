@@ -35,6 +35,14 @@ std::string libraryFolder() {
     return core::moduleFolder(&insideThisLibrary);
 }
 
+// One platform object serves every application of the process and lives
+// until the process ends: it holds no state, and a host may keep the pointer
+// getPlatform() gave it after the application is gone.
+std::shared_ptr<Platform> processPlatform() {
+    static const auto* const platform = new std::shared_ptr<Platform>(createPlatform());
+    return *platform;
+}
+
 }  // namespace
 
 Application::Application(std::string name, int argc, char** argv)
@@ -66,7 +74,7 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
     if (!firstApplicationRunningInConsole) runningInConsole = false;
     processArguments(argc, argv);
     checkSystem();
-    platform = createPlatform();
+    platform = processPlatform();
     if (std::getenv("MIROBANTH")) {
         Console::info(this, "Verbose mode (tracking finalizers)");
         Console::enableVerbose(true);

@@ -178,7 +178,7 @@ TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
     capture([&] { application.reset(); });
 }
 
-TEST_F(ApplicationPropertiesTest, CopiesShareThePlatformUntilTheLastOneGoes) {
+TEST_F(ApplicationPropertiesTest, CopiesShareThePlatform) {
     std::unique_ptr<Application> original;
     capture([&] { original.reset(new Application("Tintavel", 0, nullptr)); });
     original->processCommandLater("queued");
@@ -190,6 +190,23 @@ TEST_F(ApplicationPropertiesTest, CopiesShareThePlatformUntilTheLastOneGoes) {
     EXPECT_EQ(copy->getPlatform()->getPathSeparator(), mirobanth::test::facts::pathListSeparator());
     EXPECT_EQ(copy->nextCommand(), "queued");
     capture([&] { copy.reset(); });
+}
+
+// Every application of the process shares one platform object, which
+// outlives them all: a host may keep the pointer, and creating applications
+// by the thousand adds no platform objects.
+TEST_F(ApplicationPropertiesTest, ThePlatformOutlivesEveryApplication) {
+    mirobanth::application::Platform* kept = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        capture([&] {
+            Application application("Tintavel", 0, nullptr);
+            if (kept) {
+                EXPECT_EQ(application.getPlatform(), kept);
+            }
+            kept = application.getPlatform();
+        });
+    }
+    EXPECT_EQ(kept->getPathSeparator(), mirobanth::test::facts::pathListSeparator());
 }
 
 TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {
