@@ -7,6 +7,7 @@
 
 #include "application/ApplicationDelegate.h"
 #include "application/ArgumentVector.h"
+#include "application/ProductFolder.h"
 #include "application/SystemEnvironment.h"
 #include "application/platform/Platform.h"
 #include "application/platform/PlatformFactory.h"
@@ -29,10 +30,11 @@ std::string environmentValue(const char* name, const std::string& fallback) {
     return value ? value : fallback;
 }
 
-// The folder this library was loaded from, which holds the product's files.
-std::string libraryFolder() {
-    static const char insideThisLibrary = 0;
-    return core::moduleFolder(&insideThisLibrary);
+// Whether the path list holds entry as one of its entries.
+bool holdsEntry(const std::string& pathList, const std::string& entry,
+                const std::string& separator) {
+    return (separator + pathList + separator).find(separator + entry + separator) !=
+           std::string::npos;
 }
 
 // One platform object serves every application of the process and lives
@@ -89,14 +91,23 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
 
 // Puts the product's system/ folder at the end of PATH, found beside this
 // library: a relative entry would let the working directory plant native
-// libraries. An unset or empty PATH gets no leading separator: an empty entry
-// would put the current folder on the search path.
+// libraries, so a folder that would give one is not added. An unset or empty
+// PATH gets no leading separator: an empty entry would put the current folder
+// on the search path. The entry goes in once per process, however many
+// applications a host creates.
 void Application::extendSearchPath() {
+    const std::string separator = platform->getPathSeparator();
     std::string path = environmentValue("PATH", "");
-    if (!path.empty()) path += platform->getPathSeparator();
-    path += core::inFolder(libraryFolder(), "system/", core::DIRECTORY_SEPARATOR);
+    const std::string problem = core::pathListProblem(productFolder(), separator);
+    const std::string entry = productSystemFolder();
+    if (!problem.empty()) {
+        Console::warn(this, "PATH not extended: " + problem);
+    } else if (!holdsEntry(path, entry, separator)) {
+        if (!path.empty()) path += separator;
+        path += entry;
+        systemenv::setVariable("PATH", path);
+    }
     Console::info(this, "PATH=" + path);
-    systemenv::setVariable("PATH", path);
 }
 
 void Application::processArguments(int argc, char** argv) {

@@ -22,4 +22,12 @@ MIROBANTH_CORE_API std::string moduleFolder(const void* address);
 MIROBANTH_CORE_API std::string inFolder(const std::string& folder, const std::string& entry,
                                         const std::string& separator);
 
+// What keeps folder from standing in a path list whose entries separator
+// separates (a Java class path, PATH), as a sentence; "" when nothing does.
+// Without a folder the product's entries would be relative to the working
+// folder, and a folder holding the separator would be split at it, its
+// second part relative: either way files from where nobody chose would load.
+MIROBANTH_CORE_API std::string pathListProblem(const std::string& folder,
+                                              const std::string& separator);
+
 }  // namespace mirobanth::core

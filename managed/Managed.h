@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <queue>
 #include <set>
 #include <string>
@@ -102,8 +103,10 @@ private:
     bool applySwitch(const std::string& argument);
     void passThrough(const std::string& argument);
 
+    bool isUsableProductFolder(const std::string& pathListSeparator);
     VMOptionSettings optionSettings() const;
     std::string findVMLibrary();
+    std::optional<std::string> absoluteSetting(const char* variable);
     std::string javaHomeLibrary(const std::string& javaHome);
     void checkLibrary();
     JNIEnv* createJavaVM(const VMOptionTexts& options);

@@ -108,7 +108,9 @@ private:
 
 JNIEnv* Managed::initialize() {
     Console::info(this, "Dynamic hookup of JVM through shared library");
-    const VMOptionTexts options = buildVMOptions(optionSettings(), hostJavaPlatformTexts());
+    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    if (!isUsableProductFolder(platform.pathListSeparator)) return nullptr;
+    const VMOptionTexts options = buildVMOptions(optionSettings(), platform);
     Console::info(this, options[CLASS_PATH_OPTION]);
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
@@ -120,6 +122,16 @@ JNIEnv* Managed::initialize() {
     }
     checkLibrary();
     return createJavaVM(options);
+}
+
+// Every product file reaches the VM as an entry of a path list; a product
+// folder that would make one relative is refused, before any option exists.
+bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
+    const std::string problem = core::pathListProblem(libraryFolder(), pathListSeparator);
+    if (problem.empty()) return true;
+    Console::warn(this, problem);
+    getPlatform()->alert(getApplicationName(), problem);
+    return false;
 }
 
 VMOptionSettings Managed::optionSettings() const {
@@ -142,21 +154,36 @@ VMOptionSettings Managed::optionSettings() const {
 // has already told the user when it found nothing. An empty variable counts
 // as not set: it names no installation.
 std::string Managed::findVMLibrary() {
-    auto javaHome = environmentValue("JAVA_HOME");
-    if (javaHome && !javaHome->empty()) {
+    auto javaHome = absoluteSetting("JAVA_HOME");
+    if (javaHome) {
         Console::info(this, "JAVA_HOME is used as JRE base path");
         std::string path = javaHomeLibrary(*javaHome);
         Console::info(this, path);
         return path;
     }
-    auto override = environmentValue("MIROBANTH_JVM");
-    if (override && !override->empty()) {
+    auto override = absoluteSetting("MIROBANTH_JVM");
+    if (override) {
         Console::info(this, "MIROBANTH_JVM override in effect");
         return *override;
     }
     if (auto bundled = bundledVMLibrary(this)) return *bundled;
     Console::info(this, "JAVA_HOME and MIROBANTH_JVM not defined");
     return getPlatform()->getRuntimeLibrary();
+}
+
+// The value of a variable that names where the VM lies, unless it is unset
+// or empty. A relative path would be read against the working folder, where
+// anyone may have put a library: it is ignored as if it were not set. Quotes
+// around the path do not make it relative (they are taken off later).
+std::optional<std::string> Managed::absoluteSetting(const char* variable) {
+    auto value = environmentValue(variable);
+    if (!value || value->empty()) return std::nullopt;
+    if (!std::filesystem::u8path(getPlatform()->remove(*value, "\"")).is_absolute()) {
+        Console::warn(this, std::string(variable) + " is ignored because it is not an absolute path: " +
+                                *value);
+        return std::nullopt;
+    }
+    return value;
 }
 
 // Installations differ in where they keep the VM library; the first

@@ -26,6 +26,13 @@ std::string absolutePath(const std::string& path) {
 SharedLibrary::SharedLibrary(const std::string& path) {
     if (path.empty()) throw LibraryError("Cannot load a library from an empty path");
     libraryPath = absolutePath(path);
+    // Only a regular file can be a library; opening anything else may block
+    // for ever (a FIFO waits for a writer that never comes).
+    std::error_code error;
+    const auto status = std::filesystem::status(std::filesystem::u8path(libraryPath), error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw LibraryError("Cannot load " + libraryPath + ": not a regular file");
+    }
     std::string reason;
     handle = system_library::open(libraryPath, reason);
     if (!handle) throw LibraryError("Cannot load " + libraryPath + ": " + reason);

@@ -17,7 +17,8 @@ public:
 // library of the same name. Unloaded by the destructor unless kept.
 class SharedLibrary {
 public:
-    // Throws LibraryError when the path is empty or the library does not load.
+    // Throws LibraryError when the path is empty, names anything but a regular
+    // file, or the library does not load.
     explicit SharedLibrary(const std::string& path);
     ~SharedLibrary();
     SharedLibrary(SharedLibrary&& other) noexcept;

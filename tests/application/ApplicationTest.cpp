@@ -81,13 +81,15 @@ TEST_F(ApplicationConstructionTest, UnsetOrEmptyPathGetsNoEmptyEntry) {
     }
 }
 
-TEST_F(ApplicationConstructionTest, EachApplicationExtendsPathAgain) {
-    capture([&] {
+// However many applications a host creates, PATH grows once.
+TEST_F(ApplicationConstructionTest, PathReceivesTheSystemFolderOncePerProcess) {
+    auto output = capture([&] {
         Application first("A", 0, nullptr);
         Application second("B", 0, nullptr);
     });
-    EXPECT_EQ(std::string(std::getenv("PATH")),
-              pathList({"/usr/bin", SYSTEM_FOLDER, SYSTEM_FOLDER}));
+    const std::string extended = pathList({"/usr/bin", SYSTEM_FOLDER});
+    EXPECT_EQ(std::string(std::getenv("PATH")), extended);
+    EXPECT_NE(output.out.find("B: PATH=" + extended + "\n"), std::string::npos) << output.out;
 }
 
 // A host may hand over a null vector or a null entry: no argument, or an

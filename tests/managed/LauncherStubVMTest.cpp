@@ -184,4 +184,46 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeWithoutItsVMIsReportedNotReplaced) {
                               facts::alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
+// Names read against the working folder would let whoever writes there
+// choose the VM: both variables are ignored, and the bundled runtime runs.
+TEST_F(LauncherStubVMTest, RelativeVMLocationsAreIgnored) {
+    options.workingDirectory = work.path();
+    const std::string relativeVM = "vm" + facts::directorySeparator() + facts::vmLibraryFileName();
+    place(mirobanth::test::noEntryLibraryPath(),
+          work.path() + facts::directorySeparator() + relativeVM);
+    place(mirobanth::test::noEntryLibraryPath(), work.path() + "/jdk" + facts::javaHomeLayouts().front());
+    options.env["JAVA_HOME"] = "jdk";
+    options.env["MIROBANTH_JVM"] = relativeVM;
+    const std::string vm = place(mirobanth::test::stubVMPath(), bundledVM());
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "Tintavel: JAVA_HOME is ignored because it is not an absolute path: jdk\n"
+              "Tintavel: MIROBANTH_JVM is ignored because it is not an absolute path: " +
+                  relativeVM + "\n");
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+              launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
+}
+
+// A folder holding the path-list separator would be split into a relative
+// entry of the class path and of PATH: the product refuses to start there.
+TEST_F(LauncherStubVMTest, AProductFolderHoldingThePathListSeparatorIsRefused) {
+    const std::string folder = product.path() + facts::directorySeparator() + "x" +
+                               facts::pathListSeparator() + "y";
+    fs::copy(fs::u8path(MIROBANTH_PRODUCT_DIR), fs::u8path(folder), fs::copy_options::recursive);
+    options.args = {folder + "/" + mirobanth::test::programFileName("Tintavel64-Console")};
+    ChildResult result = mirobanth::test::runChild(options);
+    const std::string problem = "The product folder " + folder + " holds '" +
+                                facts::pathListSeparator() +
+                                "', which separates the entries of a Java class path; install "
+                                "the product in a folder whose path has no '" +
+                                facts::pathListSeparator() + "'";
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
+                              "\n" + facts::alertTrace("Tintavel", problem) +
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
+                              facts::alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The real executables in a product folder laid out in a temporary folder,
 // against Debian's OpenJDK: what a user sees when starting Tintavel.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -238,6 +239,38 @@ TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
     EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
                               "Tintavel: Cannot load a library from an empty path\n"
+                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
+// Whoever can write to the product's system/ folder, which PATH receives,
+// must not choose the VM: the search for java reads the user's own PATH.
+TEST_F(LauncherTest, AJavaInTheProductsSystemFolderIsNotSearched) {
+    const std::string planted = temporary.path() + "/planted";
+    std::filesystem::create_directories(planted + "/bin");
+    std::filesystem::create_directories(planted + "/lib/server");
+    std::filesystem::copy_file("/bin/true", planted + "/bin/java");
+    std::filesystem::copy_file(mirobanth::test::noEntryLibraryPath(),
+                               planted + "/lib/server/libjvm.so");
+    std::filesystem::create_symlink(planted + "/bin/java", product + "/system/java");
+    options.env["PATH"] = documents;  // no java of the user's own
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    Lines found = linesAfter(result.out, "Tintavel: Shared library found");
+    ASSERT_FALSE(found.empty()) << result.out;
+    EXPECT_EQ(found.front().rfind("Tintavel: /usr/lib/jvm/", 0), 0u) << found.front();
+}
+
+// A FIFO where the VM library should be would block its opening for ever.
+TEST_F(LauncherTest, AVMPathNamingAFifoFailsAtOnce) {
+    const std::string fifo = documents + "/libjvm.so";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    options.env["MIROBANTH_JVM"] = fifo;
+    options.timeoutSeconds = 20;
+    ChildResult result = start("Tintavel64-Console");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Tintavel: File not found - " + fifo + "\nTintavel: Cannot load " + fifo +
+                              ": not a regular file\n"
                               "Tintavel: Unable to initialize a virtual machine (launch2)\n"
                               "Tintavel Alert: Java VM failed to initialize\n");
 }

@@ -1,10 +1,12 @@
 #include "application/platform/os/linux/PlatformLinux.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 #include <utility>
 
+#include "application/ProductFolder.h"
 #include "application/platform/DialogTexts.h"
 #include "application/platform/os/linux/ConsoleDialog.h"
 #include "application/platform/os/linux/DialogProgram.h"
@@ -25,6 +27,20 @@ std::string environmentValue(const char* name) {
 
 bool hasDisplay() {
     return !environmentValue("DISPLAY").empty() || !environmentValue("WAYLAND_DISPLAY").empty();
+}
+
+// PATH as the user gave it, without the product's own system/ folder, which
+// the application added: whoever can write there must not choose the VM.
+std::string userSearchPath() {
+    const std::string productEntry = productSystemFolder();
+    std::string path = environmentValue("PATH"), kept;
+    for (std::size_t start = 0; start <= path.size();) {
+        std::size_t end = std::min(path.find(':', start), path.size());
+        std::string entry = path.substr(start, end - start);
+        if (entry != productEntry) kept += (kept.empty() ? "" : ":") + entry;
+        start = end + 1;
+    }
+    return kept;
 }
 
 // The dialog program to show a box with, when a display can show one.
@@ -51,7 +67,7 @@ void PlatformLinux::sleepNow(int milliseconds) {
 std::string PlatformLinux::getPlatformName() { return "Linux"; }
 
 std::string PlatformLinux::getRuntimeLibrary() {
-    std::string library = JavaRuntimeLocator(environmentValue("PATH"), systemRoot).find();
+    std::string library = JavaRuntimeLocator(userSearchPath(), systemRoot).find();
     if (library.empty()) reportInstallationProblem(RUNTIME_NOT_FOUND);
     return library;
 }
