@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "application/Application.h"
+#include "application/SystemEnvironment.h"
 #include "application/platform/Platform.h"
 #include "application/platform/PlatformFactory.h"
 
@@ -24,7 +25,7 @@ int Application::launch(std::string name, int argc, char** argv, ApplicationDele
 int Application::relaunch(int, char** argv, std::string arguments) {
     if (!argv || !argv[0]) return 1;
     std::string command = createPlatform()->quoteForShell(argv[0]) + arguments;
-    [[maybe_unused]] int ignored = std::system(command.c_str());
+    [[maybe_unused]] int ignored = systemenv::runCommandLine(command);
     return 1;
 }
 

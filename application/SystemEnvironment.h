@@ -17,4 +17,8 @@ std::string machineArchitecture();
 // another program has open (as an installer may) counts too. The path is UTF-8.
 bool isReadableFile(const std::string& path);
 
+// Runs a command line through the system's command interpreter, waits for it
+// and returns what the runtime library's system() returns.
+int runCommandLine(const std::string& command);
+
 }  // namespace mirobanth::application::systemenv

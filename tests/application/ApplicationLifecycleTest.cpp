@@ -88,7 +88,8 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
                   "Demo not added\n");
 }
 
-// A program whose path has a blank still runs; its arguments arrive as written.
+// A program whose path has a blank still runs; its arguments arrive as
+// written, quotes among them too.
 TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
     mirobanth::test::TemporaryFolder folder;
     std::string program =
@@ -96,11 +97,13 @@ TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
     CommandLine line({program});
 
     int value = 0;
-    auto output = capture(
-        [&] { value = Application::relaunch(1, line.argv(), " app/application.xml  two"); });
+    auto output = capture([&] {
+        value = Application::relaunch(1, line.argv(), " app/application.xml  two");
+        Application::relaunch(1, line.argv(), " \"x y\" z");
+    });
     EXPECT_EQ(value, 1);
     EXPECT_EQ(mirobanth::test::lines(output.out),
-              std::vector<std::string>{"ran app/application.xml two"});
+              (std::vector<std::string>{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
 
     EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
     EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);

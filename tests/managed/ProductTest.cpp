@@ -179,7 +179,7 @@ TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
     });
     EXPECT_EQ(
         mirobanth::test::lines(output.out),
-        (Lines{"No arguments, attempting to load app/application.xml", "ran app/application.xml"}));
+        (Lines{"No arguments, attempting to load app/application.xml", "ran [app/application.xml]"}));
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {

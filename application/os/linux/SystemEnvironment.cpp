@@ -24,4 +24,6 @@ bool isReadableFile(const std::string& path) {
     return std::ifstream(path).is_open();
 }
 
+int runCommandLine(const std::string& command) { return std::system(command.c_str()); }
+
 }  // namespace mirobanth::application::systemenv

@@ -26,4 +26,10 @@ bool isReadableFile(const std::string& path) {
     return true;
 }
 
+// system() hands the line to "cmd /c", which takes off the first and the last
+// quote of a line that starts with one: a quoted program followed by quoted
+// arguments would lose two quotes that belong to them. So the whole line is
+// quoted once more, for the interpreter to take off.
+int runCommandLine(const std::string& command) { return std::system(("\"" + command + "\"").c_str()); }
+
 }  // namespace mirobanth::application::systemenv
