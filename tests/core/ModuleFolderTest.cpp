@@ -31,4 +31,15 @@ TEST(ModuleFolderTest, DotIsTheFolderAndOtherEntriesLieInsideIt) {
     EXPECT_EQ(inFolder("", "system/", "/"), "system/");
 }
 
+// A folder that would give a path list a relative entry is named with the
+// reason; any other is fine.
+TEST(ModuleFolderTest, FoldersThatWouldSplitAPathListAreNamed) {
+    EXPECT_EQ(mirobanth::core::pathListProblem("/opt/my app", ":"), "");
+    EXPECT_EQ(mirobanth::core::pathListProblem("C:\\x:y", ";"), "");
+    EXPECT_EQ(mirobanth::core::pathListProblem("", ":"), "The product folder cannot be found");
+    EXPECT_EQ(mirobanth::core::pathListProblem("C:\\x;y", ";"),
+              "The product folder C:\\x;y holds ';', which separates the entries of a Java class "
+              "path; install the product in a folder whose path has no ';'");
+}
+
 }  // namespace

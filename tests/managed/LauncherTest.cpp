@@ -261,6 +261,22 @@ TEST_F(LauncherTest, AJavaInTheProductsSystemFolderIsNotSearched) {
     EXPECT_EQ(found.front().rfind("Tintavel: /usr/lib/jvm/", 0), 0u) << found.front();
 }
 
+// A product folder with ':' in its path is refused with the reason, before
+// PATH or any VM option could hold a relative entry.
+TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
+    const std::string folder = temporary.path() + "/x:y";
+    std::filesystem::copy(product, folder, std::filesystem::copy_options::recursive);
+    ChildResult result = start(folder + "/Tintavel64-Console");
+    const std::string problem = "The product folder " + folder +
+                                " holds ':', which separates the entries of a Java class path; "
+                                "install the product in a folder whose path has no ':'";
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
+                              "\nTintavel Alert: " + problem +
+                              "\nTintavel: Unable to initialize a virtual machine (launch2)\n"
+                              "Tintavel Alert: Java VM failed to initialize\n");
+}
+
 // A FIFO where the VM library should be would block its opening for ever.
 TEST_F(LauncherTest, AVMPathNamingAFifoFailsAtOnce) {
     const std::string fifo = documents + "/libjvm.so";

@@ -157,7 +157,7 @@ TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
 }
 
 TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
-    CommandLine arguments({"echo"});
+    CommandLine arguments({mirobanth::test::programPath("argument_echo")});
     int value = 0;
     CapturedOutput output = capture([&] {
         value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
@@ -165,7 +165,7 @@ TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
     EXPECT_EQ(value, 1);
     EXPECT_EQ(
         mirobanth::test::lines(output.out),
-        (Lines{"No arguments, attempting to load app/application.xml", "app/application.xml"}));
+        (Lines{"No arguments, attempting to load app/application.xml", "ran [app/application.xml]"}));
     EXPECT_EQ(environment.record(), Lines{});
 }
 
