@@ -1,18 +1,17 @@
-#include "application/Application.h"
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/ApplicationDelegate.h>
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/application/platform/PlatformFactory.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
 
-#include "application/ApplicationDelegate.h"
-#include "application/ArgumentVector.h"
-#include "application/ProductFolder.h"
-#include "application/SystemEnvironment.h"
-#include "application/platform/Platform.h"
-#include "application/platform/PlatformFactory.h"
-#include "core/ModuleFolder.h"
-#include "core/VendorAddresses.h"
+#include "ArgumentVector.h"
+#include "OperatingSystem.h"
+#include "ProductFolder.h"
+#include "VendorAddresses.h"
 
 namespace mirobanth::application {
 
@@ -24,11 +23,6 @@ std::string Application::NAME = "Application";
 bool Application::firstApplicationRunningInConsole = true;
 
 namespace {
-
-std::string environmentValue(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value ? value : fallback;
-}
 
 // Whether the path list holds entry as one of its entries.
 bool holdsEntry(const std::string& pathList, const std::string& entry,
@@ -71,13 +65,13 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
     launchTime[0] = launchTime[1] = 0;
     mode = NORMAL;
     setName(name);
-    if (std::getenv("MIROBANTH_SILENT")) Console::enableSilent(true);
+    if (os::environmentValue("MIROBANTH_SILENT")) Console::enableSilent(true);
     if (!Console::isSilent()) Console::splash(getName(), cpuId(), user(), date());
     if (!firstApplicationRunningInConsole) runningInConsole = false;
     processArguments(argc, argv);
     checkSystem();
     platform = processPlatform();
-    if (std::getenv("MIROBANTH")) {
+    if (os::environmentValue("MIROBANTH")) {
         Console::info(this, "Verbose mode (tracking finalizers)");
         Console::enableVerbose(true);
     }
@@ -97,15 +91,15 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
 // applications a host creates.
 void Application::extendSearchPath() {
     const std::string separator = platform->getPathSeparator();
-    std::string path = environmentValue("PATH", "");
-    const std::string problem = core::pathListProblem(productFolder(), separator);
+    std::string path = os::environmentValue("PATH").value_or("");
+    const std::string problem = os::pathListProblem(productFolder(), separator);
     const std::string entry = productSystemFolder();
     if (!problem.empty()) {
         Console::warn(this, "PATH not extended: " + problem);
     } else if (!holdsEntry(path, entry, separator)) {
         if (!path.empty()) path += separator;
         path += entry;
-        systemenv::setVariable("PATH", path);
+        os::setEnvironmentValue("PATH", path);
     }
     Console::info(this, "PATH=" + path);
 }
@@ -195,16 +189,15 @@ void Application::setConsoleMode(bool) { Console::notImplemented("setConsoleMode
 bool Application::isFirstApplicationRunningInConsole() { return firstApplicationRunningInConsole; }
 
 std::string Application::cpuId() {
-    const char* architecture = std::getenv("PROCESSOR_ARCHITECTURE");
-    if (architecture) return architecture;
-    std::string machine = systemenv::machineArchitecture();
+    if (auto architecture = os::environmentValue("PROCESSOR_ARCHITECTURE")) return *architecture;
+    std::string machine = os::machineArchitecture();
     return machine.empty() ? "Unknown" : machine;
 }
 
 std::string Application::user() {
-    const char* name = std::getenv("USERNAME");
-    if (!name) name = std::getenv("USER");
-    return name ? name : "Unknown";
+    auto name = os::environmentValue("USERNAME");
+    if (!name) name = os::environmentValue("USER");
+    return name.value_or("Unknown");
 }
 
 std::string Application::date() {
@@ -221,10 +214,9 @@ std::string Application::lowercase(std::string text) {
 
 bool Application::getBoolean(const char* variable) {
     if (!variable) return false;
-    const char* value = std::getenv(variable);
-    return value && std::string(value) == "true";
+    return os::environmentValue(variable) == std::optional<std::string>("true");
 }
 
-bool Application::fileExists(std::string path) { return systemenv::isReadableFile(path); }
+bool Application::fileExists(std::string path) { return os::isReadableFile(path); }
 
 }  // namespace mirobanth::application

@@ -1,6 +1,6 @@
-#include <iostream>
+#include <mirobanth/application/Application.h>
 
-#include "application/Application.h"
+#include <iostream>
 
 namespace mirobanth::application {
 

@@ -1,7 +1,6 @@
-#include "application/ApplicationDelegate.h"
-
-#include "application/Application.h"
-#include "core/Console.h"
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/ApplicationDelegate.h>
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::application {
 

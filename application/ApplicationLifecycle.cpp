@@ -1,10 +1,11 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/application/platform/PlatformFactory.h>
+
 #include <cstdlib>
 #include <vector>
 
-#include "application/Application.h"
-#include "application/SystemEnvironment.h"
-#include "application/platform/Platform.h"
-#include "application/platform/PlatformFactory.h"
+#include "OperatingSystem.h"
 
 namespace mirobanth::application {
 
@@ -25,7 +26,7 @@ int Application::launch(std::string name, int argc, char** argv, ApplicationDele
 int Application::relaunch(int, char** argv, std::string arguments) {
     if (!argv || !argv[0]) return 1;
     std::string command = createPlatform()->quoteForShell(argv[0]) + arguments;
-    [[maybe_unused]] int ignored = systemenv::runCommandLine(command);
+    [[maybe_unused]] int ignored = os::runCommandLine(command);
     return 1;
 }
 

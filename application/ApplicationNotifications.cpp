@@ -1,5 +1,5 @@
-#include "application/Application.h"
-#include "application/Notify.h"
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/Notify.h>
 
 namespace mirobanth::application {
 

@@ -1,8 +1,7 @@
-#include "application/Arguments.h"
+#include <mirobanth/application/Arguments.h>
+#include <mirobanth/core/Console.h>
 
 #include <algorithm>
-
-#include "core/Console.h"
 
 namespace mirobanth::application {
 

@@ -1,14 +1,15 @@
 // The flat C functions of the application library. Every handle is checked
 // before use and no C++ exception leaves a function.
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/MirobanthApplication.h>
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/MirobanthCore.h>
+
 #include <map>
 #include <mutex>
 #include <string>
 
-#include "application/Application.h"
-#include "application/MirobanthApplication.h"
-#include "core/Console.h"
-#include "core/FlatGuard.h"
-#include "core/MirobanthCore.h"
+#include "FlatGuard.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::guarded;

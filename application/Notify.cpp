@@ -1,9 +1,9 @@
-#include "application/Notify.h"
+#include <mirobanth/application/Notify.h>
+#include <mirobanth/core/Console.h>
 
 #include <iostream>
 
-#include "application/WideText.h"
-#include "core/Console.h"
+#include "Text.h"
 
 namespace mirobanth::application {
 
@@ -33,7 +33,7 @@ int Notify::getLevel() const { return level; }
 
 bool Notify::getFlag() const { return flag; }
 
-std::ostream& Notify::print() const { return std::cout << toUtf8(message) << std::endl; }
+std::ostream& Notify::print() const { return std::cout << text::toUtf8(message) << std::endl; }
 
 void Notify::announceChecking() { Console::info(this, "Checking for new updates"); }
 

@@ -1,16 +1,14 @@
-#include "application/ProductFolder.h"
+#include "ProductFolder.h"
 
-#include "core/ModuleFolder.h"
+#include "OperatingSystem.h"
 
 namespace mirobanth::application {
 
 std::string productFolder() {
     static const char insideThisLibrary = 0;
-    return core::moduleFolder(&insideThisLibrary);
+    return os::moduleFolder(&insideThisLibrary);
 }
 
-std::string productSystemFolder() {
-    return core::inFolder(productFolder(), "system/", core::DIRECTORY_SEPARATOR);
-}
+std::string productSystemFolder() { return os::inFolder(productFolder(), "system/"); }
 
 }  // namespace mirobanth::application

@@ -13,16 +13,48 @@ function(mirobanth_warnings target)
 endfunction()
 
 # mirobanth_add_library(NAME DEFINE SOURCES...): a shared library of the
-# project whose export macro is keyed on DEFINE.
+# project whose export macro is keyed on DEFINE, also known as
+# Mirobanth::<NAME without "Mirobanth">, as hosts of the installed package
+# know it. Its hidden parts are NAMEInternals (mirobanth_add_internals).
 function(mirobanth_add_library name define)
   add_library(${name} SHARED ${ARGN})
+  string(REPLACE Mirobanth "" _short ${name})
+  add_library(Mirobanth::${_short} ALIAS ${name})
   target_compile_definitions(${name} PRIVATE ${define})
-  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+  target_link_libraries(${name} PRIVATE ${name}Internals)
   mirobanth_warnings(${name})
   if(WIN32)
     # MinGW names DLLs lib*.dll by default; the deliverables carry their own names.
     set_target_properties(${name} PROPERTIES PREFIX "")
   endif()
+endfunction()
+
+# mirobanth_add_internals(LIBRARY DEFINE SOURCES...): what LIBRARY keeps to
+# itself, as the static library LIBRARYInternals: compiled as part of LIBRARY
+# (DEFINE), linked into it and into its tests, which so reach it directly.
+# Its headers are found from LIBRARY's folder, by no other library; the core
+# library's internals, the seam to the operating system, are the exception
+# every library links.
+function(mirobanth_add_internals library define)
+  set(_internals ${library}Internals)
+  add_library(${_internals} STATIC ${ARGN})
+  target_compile_definitions(${_internals} PRIVATE ${define})
+  target_include_directories(${_internals} PUBLIC
+    ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/include)
+  set_target_properties(${_internals} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  mirobanth_warnings(${_internals})
+endfunction()
+
+# mirobanth_public_headers(LIBRARY HEADERS...): the headers a host includes,
+# below include/mirobanth/<library folder>/, as a header file set: what is
+# installed is exactly what is listed here, and includes read
+# <mirobanth/core/Console.h> in the tree and in an installed package alike.
+function(mirobanth_public_headers library)
+  string(REPLACE Mirobanth "" _folder ${library})
+  string(TOLOWER ${_folder} _folder)
+  list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/include/mirobanth/${_folder}/)
+  target_sources(${library} PUBLIC
+    FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR}/include FILES ${ARGN})
 endfunction()
 
 # mirobanth_utf8_program(TARGET): on Windows, the program's narrow strings

@@ -15,7 +15,6 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 include(${CMAKE_CURRENT_LIST_DIR}/MirobanthRuntimeDlls.cmake)
-include(${CMAKE_CURRENT_LIST_DIR}/MirobanthPublicHeaders.cmake)
 
 if(WIN32)
   set(MIROBANTH_INSTALL_PRODUCTDIR .)
@@ -23,7 +22,6 @@ else()
   set(MIROBANTH_INSTALL_PRODUCTDIR ${CMAKE_INSTALL_LIBDIR}/tintavel)
   set(MIROBANTH_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tintavel)
 endif()
-set(MIROBANTH_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/mirobanth)
 set(MIROBANTH_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Mirobanth)
 
 # The libraries: one copy, in the product folder, which hosts link too.
@@ -34,15 +32,14 @@ foreach(_library IN LISTS _mirobanth_libraries)
   if(NOT WIN32)
     set_target_properties(${_library} PROPERTIES SOVERSION ${PROJECT_VERSION_MAJOR})
   endif()
-  target_include_directories(${_library} INTERFACE
-    $<INSTALL_INTERFACE:${MIROBANTH_INSTALL_INCLUDEDIR}>)
 endforeach()
 
 install(TARGETS ${_mirobanth_libraries} EXPORT MirobanthTargets
   RUNTIME DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product
   LIBRARY DESTINATION ${MIROBANTH_INSTALL_PRODUCTDIR} COMPONENT product
           NAMELINK_COMPONENT development
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+  FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
 
 # mirobanth_install_java_files(DESTINATION COMPONENT [EXCLUDE_FROM_ALL]): the
 # product's jars, and ext/ with the skins and copies of the Substance library
@@ -146,14 +143,6 @@ if(NOT WIN32)
   mirobanth_install_product_files(. archive EXCLUDE_FROM_ALL)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
 endif()
-
-# Headers keep their paths below the source root, so the includes between
-# them ("core/Name.h") resolve below include/mirobanth as they do in the tree.
-foreach(_header IN LISTS MIROBANTH_PUBLIC_HEADERS)
-  get_filename_component(_folder ${_header} DIRECTORY)
-  install(FILES ${PROJECT_SOURCE_DIR}/${_header}
-    DESTINATION ${MIROBANTH_INSTALL_INCLUDEDIR}/${_folder} COMPONENT development)
-endforeach()
 
 install(EXPORT MirobanthTargets NAMESPACE Mirobanth::
   DESTINATION ${MIROBANTH_INSTALL_CMAKEDIR} COMPONENT development)

@@ -1,10 +1,10 @@
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
 
 #include <clocale>
 #include <cstdlib>
 #include <iostream>
 
-#include "core/ShellCommands.h"
+#include "OperatingSystem.h"
 
 namespace mirobanth::core {
 
@@ -121,7 +121,7 @@ const char* Console::getVersion() const { return VERSION; }
 
 void Console::clear() {
     // The exit status of the clearing command tells nothing worth acting on.
-    [[maybe_unused]] int ignored = std::system(clearScreenCommand());
+    [[maybe_unused]] int ignored = std::system(os::clearScreenCommand());
 }
 
 void Console::slow() {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <mirobanth/core/Console.h>
+
 #include <exception>
 #include <string>
-
-#include "core/Console.h"
 
 // Shared by the flat C functions of every library: no C++ exception may
 // reach a C host, also not one thrown while a failure is being reported.

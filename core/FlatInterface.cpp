@@ -1,15 +1,16 @@
 // The flat C functions of the core library. No C++ exception may cross
 // into a C host, so nothing here lets one escape.
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/MirobanthCore.h>
+
 #include <memory>
 #include <string>
 
-#include "core/Console.h"
-#include "core/FlatGuard.h"
-#include "core/MirobanthCore.h"
+#include "FlatGuard.h"
 
 using mirobanth::core::Console;
-using mirobanth::core::Name;
 using mirobanth::core::guarded;
+using mirobanth::core::Name;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "core/InvokerThread.h"
+#include "InvokerThread.h"
 
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::core {
 

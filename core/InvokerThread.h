@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Name.h"
-#include "core/Runnable.h"
+#include <mirobanth/core/Name.h>
+#include <mirobanth/core/Runnable.h>
 
 namespace mirobanth::core {
 

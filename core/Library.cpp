@@ -1,11 +1,11 @@
-#include "core/Library.h"
+#include <mirobanth/core/Library.h>
+#include <mirobanth/core/RuntimeException.h>
 
 #include <cstdarg>
 #include <memory>
 
-#include "core/InvokerThread.h"
-#include "core/RuntimeException.h"
-#include "core/Thread.h"
+#include "InvokerThread.h"
+#include "Thread.h"
 
 namespace mirobanth::core {
 

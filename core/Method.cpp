@@ -1,4 +1,4 @@
-#include "core/Method.h"
+#include <mirobanth/core/Method.h>
 
 namespace mirobanth::core {
 

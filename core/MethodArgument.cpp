@@ -1,4 +1,4 @@
-#include "core/MethodArgument.h"
+#include <mirobanth/core/MethodArgument.h>
 
 namespace mirobanth::core {
 

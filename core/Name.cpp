@@ -1,10 +1,9 @@
-#include "core/Name.h"
+#include <mirobanth/core/Name.h>
+#include <mirobanth/core/RuntimeException.h>
 
 #include <exception>
 #include <istream>
 #include <ostream>
-
-#include "core/RuntimeException.h"
 
 namespace mirobanth::core {
 

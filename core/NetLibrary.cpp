@@ -1,8 +1,8 @@
-#include "core/NetLibrary.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/NetLibrary.h>
+#include <mirobanth/core/NetLibraryDefault.h>
 
-#include "core/Console.h"
-#include "core/NetLibraryDefault.h"
-#include "core/VendorAddresses.h"
+#include "VendorAddresses.h"
 
 namespace mirobanth::core {
 

@@ -1,4 +1,4 @@
-#include "core/NetLibraryDefault.h"
+#include <mirobanth/core/NetLibraryDefault.h>
 
 namespace mirobanth::core {
 

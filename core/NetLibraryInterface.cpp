@@ -1,4 +1,4 @@
-#include "core/NetLibraryInterface.h"
+#include <mirobanth/core/NetLibraryInterface.h>
 
 namespace mirobanth::core {
 

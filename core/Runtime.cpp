@@ -1,6 +1,5 @@
-#include "core/Runtime.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/Runtime.h>
 
 namespace mirobanth::core {
 

@@ -1,4 +1,4 @@
-#include "core/RuntimeException.h"
+#include <mirobanth/core/RuntimeException.h>
 
 namespace mirobanth::core {
 

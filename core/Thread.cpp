@@ -1,10 +1,10 @@
-#include "core/Thread.h"
+#include "Thread.h"
+
+#include <mirobanth/core/Console.h>
 
 #include <iostream>
 #include <system_error>
 #include <thread>
-
-#include "core/Console.h"
 
 namespace mirobanth::core {
 

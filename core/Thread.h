@@ -1,10 +1,10 @@
 #pragma once
 
+#include <mirobanth/core/Name.h>
+#include <mirobanth/core/Runnable.h>
+
 #include <cstdint>
 #include <string>
-
-#include "core/Name.h"
-#include "core/Runnable.h"
 
 namespace mirobanth::core {
 

@@ -1,4 +1,4 @@
-#include "core/Transition.h"
+#include <mirobanth/core/Transition.h>
 
 namespace mirobanth::core {
 

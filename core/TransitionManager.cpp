@@ -1,8 +1,7 @@
-#include "core/TransitionManager.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/TransitionManager.h>
 
 #include <mutex>
-
-#include "core/Console.h"
 
 namespace mirobanth::core {
 

@@ -1,4 +1,4 @@
-#include "core/Value.h"
+#include <mirobanth/core/Value.h>
 
 namespace mirobanth::core {
 

@@ -1,13 +1,17 @@
 // The entry sequence shared by both Tintavel launchers. It writes nothing and
 // reads no environment variable of its own, and catches nothing: failures are
 // reported inside the construction.
-#include "launcher/LauncherEntry.h"
+#include "LauncherEntry.h"
 
-#include "application/Application.h"
-#include "launcher/ProcessSetup.h"
-#include "managed/products/MirobanthTintavel.h"
+#include <mirobanth/application/Application.h>
+#include <mirobanth/managed/products/MirobanthTintavel.h>
+
+#include "OperatingSystem.h"
 
 int runTintavel(int argc, char** argv) {
-    prepareLauncherProcess();
+    // Lines to a closed pipe (`| head -1`) fail quietly instead of ending the
+    // launcher: its status is the Java program's. The launcher owns its
+    // process; the libraries leave a host's signal dispositions alone.
+    mirobanth::os::ignoreBrokenPipe();
     return mirobanth::application::Application::launch(new MirobanthTintavel(argc, argv));
 }

@@ -1,13 +1,14 @@
 // The flat C functions of the managed library. Every handle is checked
 // before use and no C++ exception leaves a function.
+#include <mirobanth/application/MirobanthApplication.h>
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/MirobanthCore.h>
+#include <mirobanth/managed/Managed.h>
+#include <mirobanth/managed/MirobanthManaged.h>
+
 #include <string>
 
-#include "application/MirobanthApplication.h"
-#include "core/Console.h"
-#include "core/FlatGuard.h"
-#include "core/MirobanthCore.h"
-#include "managed/Managed.h"
-#include "managed/MirobanthManaged.h"
+#include "FlatGuard.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;

@@ -1,8 +1,8 @@
-#include "managed/JavaBridge.h"
+#include "JavaBridge.h"
 
 #include <iostream>
 
-#include "managed/Utf8Decoder.h"
+#include "Text.h"
 
 namespace mirobanth::managed::java_bridge {
 
@@ -83,7 +83,7 @@ bool isPublic(JNIEnv* env, jclass type, jmethodID method) {
 }
 
 jstring newString(JNIEnv* env, const std::string& text) {
-    std::u16string utf16 = decodeUtf8(text);
+    std::u16string utf16 = text::decodeUtf8(text);
     std::vector<jchar> characters(utf16.begin(), utf16.end());
     return env->NewString(characters.data(), static_cast<jsize>(characters.size()));
 }

@@ -1,4 +1,6 @@
-#include "managed/JavaPlatformTexts.h"
+#include "JavaPlatformTexts.h"
+
+#include "OperatingSystem.h"
 
 namespace mirobanth::managed {
 
@@ -14,6 +16,11 @@ JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable) {
             displayAvailable ? "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"
                              : "javax.swing.plaf.metal.MetalLookAndFeel",
             "lib/server/libjvm.so"};
+}
+
+JavaPlatformTexts hostJavaPlatformTexts() {
+    return os::hostSystem() == os::System::Windows ? windowsJavaPlatformTexts()
+                                                   : linuxJavaPlatformTexts(os::hasDisplay());
 }
 
 }  // namespace mirobanth::managed

@@ -27,8 +27,7 @@ JavaPlatformTexts windowsJavaPlatformTexts();
 // native look and feel is then the one Swing draws itself.
 JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable);
 
-// The texts of the system this build targets; each system's answer lives in
-// its own source file under os/.
+// The texts of the system this build runs on, with its display as it is now.
 JavaPlatformTexts hostJavaPlatformTexts();
 
 }  // namespace mirobanth::managed

@@ -1,12 +1,12 @@
 // The managed object itself: construction with the launcher switches, the
 // flags and their property events, the argument set and the shared instance.
-#include "managed/Managed.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
 
 #include <algorithm>
 #include <sstream>
 
-#include "application/ArgumentVector.h"
-#include "core/Console.h"
+#include "ArgumentVector.h"
 
 namespace mirobanth::managed {
 

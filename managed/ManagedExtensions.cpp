@@ -1,9 +1,11 @@
 // What products may call on the object besides launching: extension jars,
 // queued tasks, the Java version and the probe for an update entry point.
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
+
 #include <jni.h>
 
-#include "core/Console.h"
-#include "managed/Managed.h"
+#include "JavaVirtualMachine.h"
 
 namespace mirobanth::managed {
 
@@ -35,6 +37,7 @@ std::string Managed::checkJavaVersion() { return "Unknown"; }
 // product can update itself.
 void Managed::checkForUpdates(UpdateEvent*) {
     Console::info(this, "Checking for updates");
+    JNIEnv* jniEnv = vm ? vm->environment() : nullptr;
     if (!jniEnv) return checkSignature(jniEnv);
     jclass updater = jniEnv->FindClass("com/mirobanth/ds/Updater");
     if (!updater) {

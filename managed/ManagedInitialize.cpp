@@ -1,17 +1,18 @@
 // Creating the Java VM: the eight options, the search for the VM library,
 // loading it and calling JNI_CreateJavaVM.
-#include <jni.h>
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
-#include "application/platform/Platform.h"
-#include "core/Console.h"
-#include "core/ModuleFolder.h"
-#include "managed/Managed.h"
-#include "managed/SharedLibrary.h"
+#include "JavaHome.h"
+#include "JavaPlatformTexts.h"
+#include "JavaVirtualMachine.h"
+#include "OperatingSystem.h"
+#include "VMOptions.h"
 
 namespace mirobanth::managed {
 
@@ -19,18 +20,10 @@ using core::Console;
 
 namespace {
 
-typedef jint(JNICALL* CreateJavaVMFunction)(JavaVM**, void**, void*);
-
-std::optional<std::string> environmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value) return std::nullopt;
-    return std::string(value);
-}
-
 // The folder this library was loaded from, which holds the product's files.
 std::string libraryFolder() {
     static const char insideThisLibrary = 0;
-    return core::moduleFolder(&insideThisLibrary);
+    return os::moduleFolder(&insideThisLibrary);
 }
 
 // The VM library of the runtime image a product carries in runtime/ beside
@@ -45,64 +38,17 @@ std::optional<std::string> bundledVMLibrary(const core::Name* source) {
     if (folder.empty()) return std::nullopt;
     const JavaPlatformTexts platform = hostJavaPlatformTexts();
     const std::string runtime =
-        core::inFolder(folder, BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
+        os::inFolder(folder, BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
     std::error_code error;
     if (!std::filesystem::is_directory(std::filesystem::u8path(runtime), error)) {
         return std::nullopt;
     }
     Console::info(source, "Bundled Java runtime is used");
     std::string path =
-        core::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator);
+        os::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator);
     Console::info(source, path);
     return path;
 }
-
-// The VM's entry point in the library at path, or null after saying why.
-CreateJavaVMFunction linkCreateJavaVM(const core::Name* source, const std::string& path) {
-    std::optional<SharedLibrary> library;
-    try {
-        library.emplace(path);
-    } catch (const LibraryError& error) {
-        Console::info(source, "No shared library found");
-        // The loader's reason tells a broken or foreign library from a missing one.
-        Console::warn(source, error.what());
-        return nullptr;
-    }
-    // The library stays loaded for the rest of the process, also when it
-    // turns out not to be a VM: a Java VM cannot be unloaded, its threads run
-    // its code until the process ends.
-    library->keepLoaded();
-    Console::info(source, "Shared library loaded");
-    try {
-        auto createJavaVM = library->function<CreateJavaVMFunction>("JNI_CreateJavaVM");
-        Console::info(source, "Shared library method JNI_CreateJavaVM linked");
-        return createJavaVM;
-    } catch (const LibraryError&) {
-        Console::info(source, "Shared library does not contain method JNI_CreateJavaVM");
-        return nullptr;
-    }
-}
-
-// The initialisation record with the option texts it points into.
-class InitArguments {
-public:
-    explicit InitArguments(const VMOptionTexts& options) : texts(options.begin(), options.end()) {
-        for (std::string& text : texts) entries.push_back({text.data(), nullptr});
-        arguments.version = JNI_VERSION_1_4;
-        arguments.nOptions = static_cast<jint>(entries.size());
-        arguments.options = entries.data();
-        arguments.ignoreUnrecognized = JNI_FALSE;
-    }
-    InitArguments(const InitArguments&) = delete;
-    InitArguments& operator=(const InitArguments&) = delete;
-
-    JavaVMInitArgs* record() { return &arguments; }
-
-private:
-    std::vector<std::string> texts;
-    std::vector<JavaVMOption> entries;
-    JavaVMInitArgs arguments{};
-};
 
 }  // namespace
 
@@ -121,13 +67,18 @@ JNIEnv* Managed::initialize() {
         jvmLibraryPath = getPlatform()->remove(jvmLibraryPath, "\"");
     }
     checkLibrary();
-    return createJavaVM(options);
+    // A second VM in the same process is refused by JNI_CreateJavaVM; the one
+    // this object created stays, to be ended.
+    if (!vm) vm = std::make_shared<JavaVirtualMachine>();
+    const std::vector<std::string> optionTexts(options.begin(), options.end());
+    if (!vm->link(this, jvmLibraryPath) || !vm->create(this, optionTexts)) return nullptr;
+    return vm->environment();
 }
 
 // Every product file reaches the VM as an entry of a path list; a product
 // folder that would make one relative is refused, before any option exists.
 bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
-    const std::string problem = core::pathListProblem(libraryFolder(), pathListSeparator);
+    const std::string problem = os::pathListProblem(libraryFolder(), pathListSeparator);
     if (problem.empty()) return true;
     Console::warn(this, problem);
     getPlatform()->alert(getApplicationName(), problem);
@@ -145,8 +96,8 @@ VMOptionSettings Managed::optionSettings() const {
     settings.gemini = gemini;
     settings.chrome = chrome;
     settings.secured = secured;
-    settings.classPathOverride = environmentValue("MIROBANTH_CLASSPATH");
-    settings.libraryPathOverride = environmentValue("MIROBANTH_LIBRARYPATH");
+    settings.classPathOverride = os::environmentValue("MIROBANTH_CLASSPATH");
+    settings.libraryPathOverride = os::environmentValue("MIROBANTH_LIBRARYPATH");
     return settings;
 }
 
@@ -176,11 +127,11 @@ std::string Managed::findVMLibrary() {
 // anyone may have put a library: it is ignored as if it were not set. Quotes
 // around the path do not make it relative (they are taken off later).
 std::optional<std::string> Managed::absoluteSetting(const char* variable) {
-    auto value = environmentValue(variable);
+    auto value = os::environmentValue(variable);
     if (!value || value->empty()) return std::nullopt;
     if (!std::filesystem::u8path(getPlatform()->remove(*value, "\"")).is_absolute()) {
-        Console::warn(this, std::string(variable) + " is ignored because it is not an absolute path: " +
-                                *value);
+        Console::warn(this, std::string(variable) +
+                                " is ignored because it is not an absolute path: " + *value);
         return std::nullopt;
     }
     return value;
@@ -190,11 +141,8 @@ std::optional<std::string> Managed::absoluteSetting(const char* variable) {
 // candidate that exists wins. When none does, the most likely one is named,
 // so the messages that follow say what was expected.
 std::string Managed::javaHomeLibrary(const std::string& javaHome) {
-    std::vector<std::string> candidates = getPlatform()->getRuntimeLibraryCandidates(javaHome);
-    for (const std::string& candidate : candidates) {
-        if (fileExists(candidate)) return candidate;
-    }
-    return candidates.empty() ? std::string() : candidates.front();
+    std::string library = os::existingJavaHomeLibrary(javaHome);
+    return library.empty() ? os::javaHomeLibraries(javaHome).front() : library;
 }
 
 void Managed::checkLibrary() {
@@ -206,23 +154,6 @@ void Managed::checkLibrary() {
     } else {
         Console::warn(this, "File not found - " + jvmLibraryPath);
     }
-}
-
-JNIEnv* Managed::createJavaVM(const VMOptionTexts& options) {
-    CreateJavaVMFunction createJavaVM = linkCreateJavaVM(this, jvmLibraryPath);
-    if (!createJavaVM) return nullptr;
-    InitArguments arguments(options);
-    // A failed call must not touch the pointers of a VM this object already
-    // created: run still has to end that one.
-    JavaVM* createdVM = nullptr;
-    JNIEnv* createdEnv = nullptr;
-    if (createJavaVM(&createdVM, reinterpret_cast<void**>(&createdEnv), arguments.record()) < 0) {
-        Console::warn(this, "Call to Java VM failed");
-        return nullptr;
-    }
-    javaVM = createdVM;
-    jniEnv = createdEnv;
-    return jniEnv;
 }
 
 }  // namespace mirobanth::managed

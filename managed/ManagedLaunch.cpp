@@ -1,19 +1,18 @@
 // Running the Java program: the launch entry points, the call of the main
 // class's main(String[]) and the end of the VM.
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
+
 #include <jni.h>
 
-#include "application/platform/Platform.h"
-#include "core/Console.h"
-#include "managed/JavaBridge.h"
-#include "managed/Managed.h"
+#include "JavaVirtualMachine.h"
 
 namespace mirobanth::managed {
 
 using core::Console;
 
 namespace {
-
-const char* const MAIN_SIGNATURE = "([Ljava/lang/String;)V";
 
 // A null class name is the empty one, which no class has.
 const char* classNameOf(const char* className) { return className ? className : ""; }
@@ -52,36 +51,23 @@ void Managed::run(JNIEnv* env, const char* className) {
     mainClass = classNameOf(className);
     Console::info(this, mainClass);
     invoke(env, mainClass.c_str());
-    if (!launchFailed) endJavaVM();
+    if (!launchFailed && vm) vm->end();
 }
 
 // Class names are slash-separated as FindClass wants them; a dotted name is
 // passed on as given and is then simply not found.
 void Managed::invoke(JNIEnv* env, const char* className) {
     className = classNameOf(className);
-    jclass mainType = env->FindClass(className);
-    if (!mainType) return reportMissingClass(env, className);
-    jmethodID main = env->GetStaticMethodID(mainType, "main", MAIN_SIGNATURE);
-    // The Java launcher runs only a public main; so does this one.
-    if (!main || !java_bridge::isPublic(env, mainType, main)) return reportMissingMain(env);
-    if (java_bridge::callMain(env, mainType, main, passThroughArguments)) {
-        setExitValue(0);
-    } else {
-        Console::warn(this, "Static method call failed");
+    switch (JavaVirtualMachine::runMain(env, className, passThroughArguments)) {
+        case JavaVirtualMachine::MainOutcome::Returned:
+            return setExitValue(0);
+        case JavaVirtualMachine::MainOutcome::Threw:
+            return Console::warn(this, "Static method call failed");
+        case JavaVirtualMachine::MainOutcome::ClassNotFound:
+            return reportMissingClass(env, className);
+        case JavaVirtualMachine::MainOutcome::NoPublicMain:
+            return reportMissingMain(env);
     }
-}
-
-// The main thread leaves the VM first, as the Java launcher's own does: a
-// Java thread that joins the main thread would otherwise wait for ever, and
-// DestroyJavaVM waits for every non-daemon thread. The pointers are
-// forgotten afterwards so nothing reaches into the ended VM. Without a VM
-// there is nothing to end.
-void Managed::endJavaVM() {
-    if (!javaVM) return;
-    javaVM->DetachCurrentThread();
-    javaVM->DestroyJavaVM();
-    javaVM = nullptr;
-    jniEnv = nullptr;
 }
 
 int Managed::java(std::string name, const char* className, int argc, char** argv) {

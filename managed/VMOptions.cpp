@@ -1,8 +1,8 @@
-#include "managed/VMOptions.h"
+#include "VMOptions.h"
 
 #include <vector>
 
-#include "core/ModuleFolder.h"
+#include "OperatingSystem.h"
 
 namespace mirobanth::managed {
 
@@ -24,7 +24,7 @@ std::string chromeOption(const VMOptionSettings& settings) {
 // working directory, where any folder could plant a jar of the same name.
 std::string productFile(const VMOptionSettings& settings, const JavaPlatformTexts& platform,
                         const std::string& entry) {
-    return core::inFolder(settings.productFolder, entry, platform.directorySeparator);
+    return os::inFolder(settings.productFolder, entry, platform.directorySeparator);
 }
 
 std::string pathOption(const std::string& property, const std::vector<std::string>& entries,

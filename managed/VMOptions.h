@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "managed/JavaPlatformTexts.h"
+#include "JavaPlatformTexts.h"
 
 namespace mirobanth::managed {
 

@@ -1,4 +1,4 @@
-#include "application/platform/DataAccessPlaceholders.h"
+#include <mirobanth/application/platform/DataAccessPlaceholders.h>
 
 namespace mirobanth::application {
 

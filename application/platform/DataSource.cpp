@@ -1,6 +1,5 @@
-#include "application/platform/DataSource.h"
-
-#include "application/platform/DataAccessPlaceholders.h"
+#include <mirobanth/application/platform/DataAccessPlaceholders.h>
+#include <mirobanth/application/platform/DataSource.h>
 
 namespace mirobanth::application {
 

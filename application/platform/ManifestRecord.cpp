@@ -1,10 +1,10 @@
-#include "application/platform/ManifestRecord.h"
+#include "platform/ManifestRecord.h"
+
+#include <mirobanth/core/Console.h>
 
 #include <algorithm>
 #include <iostream>
 #include <sstream>
-
-#include "core/Console.h"
 
 namespace mirobanth::application {
 

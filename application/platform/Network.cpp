@@ -1,4 +1,4 @@
-#include "application/platform/Network.h"
+#include <mirobanth/application/platform/Network.h>
 
 namespace mirobanth::application {
 

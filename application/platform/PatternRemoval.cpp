@@ -1,4 +1,4 @@
-#include "application/platform/PatternRemoval.h"
+#include "platform/PatternRemoval.h"
 
 #include <algorithm>
 #include <vector>
@@ -81,7 +81,8 @@ private:
     void removeFirstOfOccurrence() {
         const std::size_t m = pattern.size();
         cutKeptTo(kept.size() - m);
-        for (std::size_t k = widestOverlap[stateOfKept()]; k > 0; k = widestOverlap[stateOfKept()]) {
+        for (std::size_t k = widestOverlap[stateOfKept()]; k > 0;
+             k = widestOverlap[stateOfKept()]) {
             // The occurrence k characters back ends inside pattern[1..]; what
             // follows it there, pattern[m - k + 1..], stays unread.
             unreadInFront(pattern.begin() + static_cast<std::ptrdiff_t>(m - k + 1), pattern.end());

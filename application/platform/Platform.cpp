@@ -1,11 +1,11 @@
-#include "application/platform/Platform.h"
-
-#include "application/platform/PatternRemoval.h"
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/core/Console.h>
 
 #include <cstdlib>
 
-#include "application/platform/DialogTexts.h"
-#include "core/Console.h"
+#include "OperatingSystem.h"
+#include "platform/DialogTexts.h"
+#include "platform/PatternRemoval.h"
 
 namespace mirobanth::application {
 
@@ -20,12 +20,12 @@ void Platform::sleepNow(int milliseconds) {
 
 std::string Platform::getLibrary(std::string variable, std::string suffix) {
     // A variable defined as the empty text still counts: its value is "".
-    const char* value = std::getenv(variable.c_str());
-    if (value == nullptr) {
+    auto value = os::environmentValue(variable.c_str());
+    if (!value) {
         Console::warn("Environment variable not defined " + variable);
         return "";
     }
-    return value + suffix;
+    return *value + suffix;
 }
 
 Network* Platform::getNetwork() { return new Network(); }

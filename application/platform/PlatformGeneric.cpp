@@ -1,4 +1,4 @@
-#include "application/platform/PlatformGeneric.h"
+#include <mirobanth/application/platform/PlatformGeneric.h>
 
 namespace mirobanth::application {
 

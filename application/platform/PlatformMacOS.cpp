@@ -1,4 +1,4 @@
-#include "application/platform/PlatformMacOS.h"
+#include <mirobanth/application/platform/PlatformMacOS.h>
 
 namespace mirobanth::application {
 

@@ -1,8 +1,8 @@
-#include "application/platform/PropertyTable.h"
+#include "platform/PropertyTable.h"
+
+#include <mirobanth/core/Console.h>
 
 #include <iostream>
-
-#include "core/Console.h"
 
 namespace mirobanth::application {
 

@@ -1,4 +1,4 @@
-#include "application/platform/Sensor.h"
+#include "platform/Sensor.h"
 
 namespace mirobanth::application {
 

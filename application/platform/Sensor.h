@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include <mirobanth/core/Name.h>
 
-#include "core/Name.h"
+#include <string>
 
 namespace mirobanth::application {
 

@@ -1,6 +1,6 @@
-#include "application/platform/State.h"
+#include "platform/State.h"
 
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::application {
 

@@ -1,6 +1,6 @@
-#include "application/platform/StateEntries.h"
+#include "platform/StateEntries.h"
 
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::application {
 

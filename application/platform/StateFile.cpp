@@ -1,11 +1,11 @@
-#include "application/platform/StateFile.h"
+#include "platform/StateFile.h"
+
+#include <mirobanth/application/Application.h>
+#include <mirobanth/core/Console.h>
 
 #include <cctype>
 #include <fstream>
 #include <iostream>
-
-#include "application/Application.h"
-#include "core/Console.h"
 
 namespace mirobanth::application {
 

@@ -1,4 +1,4 @@
-#include "application/platform/StateStreams.h"
+#include "platform/StateStreams.h"
 
 #include <iostream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "application/platform/UiComponent.h"
+#include "platform/UiComponent.h"
 
 #include <iomanip>
 #include <iostream>

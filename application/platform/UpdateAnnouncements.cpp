@@ -1,8 +1,7 @@
-#include "application/platform/UpdateAnnouncements.h"
+#include <mirobanth/application/platform/UpdateAnnouncements.h>
+#include <mirobanth/core/Console.h>
 
 #include <string>
-
-#include "core/Console.h"
 
 namespace mirobanth::application {
 

@@ -1,6 +1,5 @@
-#include "application/platform/View.h"
-
-#include "core/Console.h"
+#include <mirobanth/application/platform/View.h>
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::application {
 

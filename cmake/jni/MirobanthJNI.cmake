@@ -23,9 +23,7 @@ if(MIROBANTH_JAVAC)
   get_filename_component(_mirobanth_jdk "${_mirobanth_jdk}" DIRECTORY)
   list(APPEND _mirobanth_jdk_hints "${_mirobanth_jdk}/include")
 endif()
-list(APPEND _mirobanth_jdk_hints
-  /usr/lib/jvm/java-17-openjdk-amd64/include
-  /usr/lib/jvm/default-java/include)
+list(APPEND _mirobanth_jdk_hints /usr/lib/jvm/default-java/include)
 
 find_path(MIROBANTH_JNI_INCLUDE_DIR jni.h
   HINTS ${_mirobanth_jdk_hints}

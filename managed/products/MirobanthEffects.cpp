@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthEffects.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthEffects.h>
 
 std::string MirobanthEffects::NAME = "MirobanthFX";
 

@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthHybrimain.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthHybrimain.h>
 
 using mirobanth::core::Console;
 

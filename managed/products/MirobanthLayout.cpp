@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthLayout.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthLayout.h>
 
 std::string MirobanthLayout::NAME = "MirobanthLayout";
 

@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthMedorel.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthMedorel.h>
 
 std::string MirobanthMedorel::NAME = "Medorel";
 

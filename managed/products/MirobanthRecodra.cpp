@@ -1,7 +1,7 @@
-#include "managed/products/MirobanthRecodra.h"
+#include "products/MirobanthRecodra.h"
 
-#include "application/platform/Platform.h"
-#include "core/Console.h"
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/core/Console.h>
 
 using mirobanth::core::Console;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include <mirobanth/application/Application.h>
 
-#include "application/Application.h"
+#include <string>
 
 // The Recodra product runs no Java program: it shows the arguments it was
 // started with in an alert. Internal to the managed library.

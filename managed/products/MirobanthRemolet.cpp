@@ -1,7 +1,7 @@
-#include "managed/products/MirobanthRemolet.h"
+#include "products/MirobanthRemolet.h"
 
-#include "application/platform/Platform.h"
-#include "core/Console.h"
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/core/Console.h>
 
 using mirobanth::core::Console;
 

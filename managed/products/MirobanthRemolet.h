@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include <mirobanth/application/Application.h>
 
-#include "application/Application.h"
+#include <string>
 
 // The Remolet product runs no Java program: it names itself in an alert.
 // Internal to the managed library.

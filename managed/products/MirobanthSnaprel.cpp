@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthSnaprel.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthSnaprel.h>
 
 std::string MirobanthSnaprel::NAME = "Snaprel";
 

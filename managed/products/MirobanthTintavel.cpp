@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthTintavel.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthTintavel.h>
 
 std::string MirobanthTintavel::NAME = "Tintavel";
 

@@ -1,6 +1,5 @@
-#include "managed/products/MirobanthWarmlet.h"
-
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/products/MirobanthWarmlet.h>
 
 std::string MirobanthWarmlet::NAME = "Warmlet";
 

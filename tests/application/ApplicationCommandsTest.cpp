@@ -1,9 +1,10 @@
+#include <mirobanth/application/Application.h>
+
 #include <iostream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
-#include "application/Application.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;

@@ -1,6 +1,7 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/ApplicationDelegate.h>
+
 #include "ApplicationFixture.h"
-#include "application/Application.h"
-#include "application/ApplicationDelegate.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::ApplicationDelegate;

@@ -1,9 +1,10 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/MirobanthApplication.h>
+
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
 #include "FailingStreams.h"
 #include "SystemFacts.h"
-#include "application/Application.h"
-#include "application/MirobanthApplication.h"
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;

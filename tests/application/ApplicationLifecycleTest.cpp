@@ -1,3 +1,5 @@
+#include <mirobanth/application/Application.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -5,7 +7,6 @@
 #include "ChildProcess.h"
 #include "SystemFacts.h"
 #include "TextLines.h"
-#include "application/Application.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;

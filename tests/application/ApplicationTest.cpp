@@ -1,11 +1,12 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/platform/Platform.h>
+
 #include <cstdlib>
 #include <memory>
 
 #include "ApplicationFixture.h"
 #include "ChildProcess.h"
 #include "SystemFacts.h"
-#include "application/Application.h"
-#include "application/platform/Platform.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;

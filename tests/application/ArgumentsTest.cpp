@@ -1,11 +1,12 @@
+#include <mirobanth/application/Arguments.h>
+#include <mirobanth/core/Console.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "application/Arguments.h"
-#include "core/Console.h"
 
 using mirobanth::application::Arguments;
 using mirobanth::core::Console;

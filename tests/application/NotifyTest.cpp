@@ -1,8 +1,9 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/Notify.h>
+
 #include <memory>
 
 #include "ApplicationFixture.h"
-#include "application/Application.h"
-#include "application/Notify.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::Notify;

@@ -1,8 +1,8 @@
 /* A host written in C: it must compile against the flat header alone. */
+#include <mirobanth/application/MirobanthApplication.h>
+
 #include <stdio.h>
 #include <string.h>
-
-#include "application/MirobanthApplication.h"
 
 /* Every function given a null handle: each warns and answers neutrally. */
 static void callWithNullHandles(void) {

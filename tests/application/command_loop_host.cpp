@@ -1,5 +1,5 @@
 // Runs an application's interactive command loop on the real standard input.
-#include "application/Application.h"
+#include <mirobanth/application/Application.h>
 
 int main() {
     mirobanth::application::Application application("Tintavel", 0, nullptr);

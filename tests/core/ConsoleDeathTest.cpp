@@ -1,9 +1,9 @@
 // Every path that ends the process, each run in a child of the test program.
-#include <gtest/gtest.h>
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/MirobanthCore.h>
+#include <mirobanth/core/RuntimeException.h>
 
-#include "core/Console.h"
-#include "core/MirobanthCore.h"
-#include "core/RuntimeException.h"
+#include <gtest/gtest.h>
 
 using mirobanth::core::Console;
 using mirobanth::core::Name;

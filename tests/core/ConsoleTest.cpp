@@ -1,8 +1,9 @@
+#include <mirobanth/core/Console.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Name;

@@ -1,10 +1,11 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/MirobanthCore.h>
+
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
-#include "core/MirobanthCore.h"
 
 using mirobanth::core::Console;
 using mirobanth::test::capture;
@@ -76,8 +77,7 @@ TEST_F(CoreFlatTest, IsNullAnswersQuietlyForALiveHandle) {
 // A host written in C links the library and calls the self-test; the streams
 // must hold exactly the four lines, each on its own stream.
 TEST(CoreCHostTest, SelfTestPrintsFourLines) {
-    auto result =
-        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "test"});
+    auto result = mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "test"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "mbConsoleTest: message\nmbConsoleTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -87,8 +87,8 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
 
 // Each null text is the empty text; none may end the host with an abort.
 TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
-    auto result = mirobanth::test::runChild(
-        {mirobanth::test::programPath("core_c_host"), "null-texts"});
+    auto result =
+        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "null-texts"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, ": \n: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -100,8 +100,8 @@ TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
 }
 
 TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
-    auto result = mirobanth::test::runChild(
-        {mirobanth::test::programPath("core_c_host"), "silent-fatal"});
+    auto result =
+        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "silent-fatal"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "FATAL ERROR, EXITING...\nstopped\n");

@@ -1,10 +1,11 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/Library.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 #include "RaisedException.h"
-#include "core/Console.h"
-#include "core/Library.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Library;

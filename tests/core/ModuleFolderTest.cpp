@@ -1,14 +1,15 @@
 // Where a loaded library or program lies, and product files named in it.
+#include <mirobanth/core/Console.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "ChildProcess.h"
-#include "core/Console.h"
-#include "core/ModuleFolder.h"
+#include "OperatingSystem.h"
 
-using mirobanth::core::inFolder;
-using mirobanth::core::moduleFolder;
+using mirobanth::os::inFolder;
+using mirobanth::os::moduleFolder;
 
 namespace {
 
@@ -34,10 +35,10 @@ TEST(ModuleFolderTest, DotIsTheFolderAndOtherEntriesLieInsideIt) {
 // A folder that would give a path list a relative entry is named with the
 // reason; any other is fine.
 TEST(ModuleFolderTest, FoldersThatWouldSplitAPathListAreNamed) {
-    EXPECT_EQ(mirobanth::core::pathListProblem("/opt/my app", ":"), "");
-    EXPECT_EQ(mirobanth::core::pathListProblem("C:\\x:y", ";"), "");
-    EXPECT_EQ(mirobanth::core::pathListProblem("", ":"), "The product folder cannot be found");
-    EXPECT_EQ(mirobanth::core::pathListProblem("C:\\x;y", ";"),
+    EXPECT_EQ(mirobanth::os::pathListProblem("/opt/my app", ":"), "");
+    EXPECT_EQ(mirobanth::os::pathListProblem("C:\\x:y", ";"), "");
+    EXPECT_EQ(mirobanth::os::pathListProblem("", ":"), "The product folder cannot be found");
+    EXPECT_EQ(mirobanth::os::pathListProblem("C:\\x;y", ";"),
               "The product folder C:\\x;y holds ';', which separates the entries of a Java class "
               "path; install the product in a folder whose path has no ';'");
 }

@@ -1,11 +1,11 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/Name.h>
+#include <mirobanth/core/RuntimeException.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
-
-#include "core/Console.h"
-#include "core/Name.h"
-#include "core/RuntimeException.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Name;

@@ -1,9 +1,10 @@
+#include <mirobanth/core/NetLibrary.h>
+#include <mirobanth/core/NetLibraryDefault.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/NetLibrary.h"
-#include "core/NetLibraryDefault.h"
 
 using mirobanth::core::NetLibrary;
 using mirobanth::core::NetLibraryDefault;

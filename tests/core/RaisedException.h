@@ -1,11 +1,11 @@
 #pragma once
 
+#include <mirobanth/core/RuntimeException.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-
-#include "core/RuntimeException.h"
 
 namespace mirobanth::test {
 

@@ -1,9 +1,10 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/Runtime.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
-#include "core/Runtime.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Runtime;

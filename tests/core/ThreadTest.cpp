@@ -1,3 +1,6 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/Library.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,9 +11,7 @@
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
-#include "core/Library.h"
-#include "core/Thread.h"
+#include "Thread.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::Library;

@@ -1,9 +1,10 @@
+#include <mirobanth/core/Console.h>
+#include <mirobanth/core/TransitionManager.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
-#include "core/TransitionManager.h"
 
 using mirobanth::core::Console;
 using mirobanth::core::TransitionManager;

@@ -1,7 +1,7 @@
 /* A host written in C: it must compile against the flat header alone. */
-#include <string.h>
+#include <mirobanth/core/MirobanthCore.h>
 
-#include "core/MirobanthCore.h"
+#include <string.h>
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;

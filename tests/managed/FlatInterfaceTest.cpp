@@ -1,4 +1,7 @@
 // The flat C functions, in process against the stub VM and through the C host.
+#include <mirobanth/application/MirobanthApplication.h>
+#include <mirobanth/managed/MirobanthManaged.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,8 +10,6 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
-#include "application/MirobanthApplication.h"
-#include "managed/MirobanthManaged.h"
 
 using mirobanth::test::binaryDirectory;
 using mirobanth::test::capture;

@@ -1,5 +1,7 @@
 // Calling main through the stub VM: the argument strings, the exit value, the
 // failure paths and the end of the VM, seen in the stub's record.
+#include <mirobanth/managed/Managed.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +9,6 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
-#include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
 using mirobanth::test::capture;

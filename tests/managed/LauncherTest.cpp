@@ -1,5 +1,7 @@
 // The real executables in a product folder laid out in a temporary folder,
 // against Debian's OpenJDK: what a user sees when starting Tintavel.
+#include <mirobanth/application/platform/PlatformLinux.h>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,6 @@
 #include <regex>
 
 #include "ManagedTestSupport.h"
-#include "application/platform/os/linux/PlatformLinux.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::ChildOptions;

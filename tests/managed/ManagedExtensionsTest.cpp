@@ -1,11 +1,12 @@
 // The shared instance, extensions, tasks and the update probe without a VM.
+#include <mirobanth/managed/Managed.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
-#include "managed/Managed.h"
 
 namespace mirobanth::managed {
 // Tasks are opaque to the launcher; a test only needs distinct addresses.

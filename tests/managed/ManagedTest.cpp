@@ -1,13 +1,14 @@
 // The managed object without a VM: construction, launcher switches, flags and
 // their property events, the argument set and the shared instance.
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
-#include "core/Console.h"
-#include "managed/Managed.h"
 
 using mirobanth::core::Console;
 using mirobanth::managed::Managed;

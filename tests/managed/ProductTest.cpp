@@ -1,5 +1,13 @@
 // The product classes against the stub VM: each launches its own main class
 // from its constructor.
+#include <mirobanth/managed/products/MirobanthEffects.h>
+#include <mirobanth/managed/products/MirobanthHybrimain.h>
+#include <mirobanth/managed/products/MirobanthLayout.h>
+#include <mirobanth/managed/products/MirobanthMedorel.h>
+#include <mirobanth/managed/products/MirobanthSnaprel.h>
+#include <mirobanth/managed/products/MirobanthTintavel.h>
+#include <mirobanth/managed/products/MirobanthWarmlet.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,15 +16,8 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
-#include "managed/products/MirobanthEffects.h"
-#include "managed/products/MirobanthHybrimain.h"
-#include "managed/products/MirobanthLayout.h"
-#include "managed/products/MirobanthMedorel.h"
-#include "managed/products/MirobanthRecodra.h"
-#include "managed/products/MirobanthRemolet.h"
-#include "managed/products/MirobanthSnaprel.h"
-#include "managed/products/MirobanthTintavel.h"
-#include "managed/products/MirobanthWarmlet.h"
+#include "products/MirobanthRecodra.h"
+#include "products/MirobanthRemolet.h"
 
 using mirobanth::application::Application;
 using mirobanth::test::capture;
@@ -163,9 +164,9 @@ TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
         value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(
-        mirobanth::test::lines(output.out),
-        (Lines{"No arguments, attempting to load app/application.xml", "ran [app/application.xml]"}));
+    EXPECT_EQ(mirobanth::test::lines(output.out),
+              (Lines{"No arguments, attempting to load app/application.xml",
+                     "ran [app/application.xml]"}));
     EXPECT_EQ(environment.record(), Lines{});
 }
 
@@ -177,9 +178,9 @@ TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
     CapturedOutput output = capture([&] {
         MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
-    EXPECT_EQ(
-        mirobanth::test::lines(output.out),
-        (Lines{"No arguments, attempting to load app/application.xml", "ran [app/application.xml]"}));
+    EXPECT_EQ(mirobanth::test::lines(output.out),
+              (Lines{"No arguments, attempting to load app/application.xml",
+                     "ran [app/application.xml]"}));
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {

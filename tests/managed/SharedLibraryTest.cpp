@@ -5,10 +5,10 @@
 
 #include "ChildProcess.h"
 #include "ManagedTestSupport.h"
-#include "managed/SharedLibrary.h"
+#include "SharedLibrary.h"
 
-using mirobanth::managed::LibraryError;
-using mirobanth::managed::SharedLibrary;
+using mirobanth::os::LibraryError;
+using mirobanth::os::SharedLibrary;
 using mirobanth::test::binaryDirectory;
 using mirobanth::test::TemporaryFolder;
 

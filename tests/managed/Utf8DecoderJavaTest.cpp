@@ -8,18 +8,17 @@
 #include <sstream>
 
 #include "ChildProcess.h"
+#include "Text.h"
 #include "TextLines.h"
-#include "managed/Utf8Decoder.h"
 
 namespace {
 
 std::string generatedBytes(std::mt19937& random) {
     // Leads of every length, the edges of the second-byte ranges, stray and
     // impossible bytes; now and then any byte at all.
-    static const unsigned char interesting[] = {0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0,
-                                                0xBF, 0xC0, 0xC1, 0xC2, 0xDF, 0xE0, 0xE1,
-                                                0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF4,
-                                                0xF5, 0xF7, 0xF8, 0xFF};
+    static const unsigned char interesting[] = {
+        0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xC1, 0xC2, 0xDF, 0xE0,
+        0xE1, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF4, 0xF5, 0xF7, 0xF8, 0xFF};
     std::uniform_int_distribution<int> length(1, 8), pick(0, sizeof interesting - 1),
         anyByte(1, 255), coin(0, 3);
     std::string bytes;
@@ -67,7 +66,7 @@ TEST(Utf8DecoderJavaTest, EveryGeneratedByteStringDecodesAsJavaDecodesIt) {
     auto expected = mirobanth::test::lines(result.out);
     ASSERT_EQ(expected.size(), corpus.size());
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        EXPECT_EQ(hex(mirobanth::managed::decodeUtf8(corpus[i])), expected[i])
+        EXPECT_EQ(hex(mirobanth::text::decodeUtf8(corpus[i])), expected[i])
             << "bytes " << hex(corpus[i]);
     }
 }

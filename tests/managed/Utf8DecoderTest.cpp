@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "managed/Utf8Decoder.h"
+#include "Text.h"
 
-using mirobanth::managed::decodeUtf8;
+using mirobanth::text::decodeUtf8;
 
 namespace {
 

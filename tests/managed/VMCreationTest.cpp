@@ -1,5 +1,7 @@
 // Creating the VM against the stub VM library: the exact option record, the
 // search for the library and every way loading it can fail.
+#include <mirobanth/managed/Managed.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
-#include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
 using mirobanth::test::binaryDirectory;

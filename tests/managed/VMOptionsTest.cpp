@@ -1,7 +1,7 @@
 // The eight VM options as texts, for both systems' spellings.
 #include <gtest/gtest.h>
 
-#include "managed/VMOptions.h"
+#include "VMOptions.h"
 
 using namespace mirobanth::managed;
 

@@ -9,13 +9,13 @@
          a null handle and prints what they returned
      managed_c_host wide                             creates an object through
          the wide-character form and prints its name */
+#include <mirobanth/application/MirobanthApplication.h>
+#include <mirobanth/core/MirobanthCore.h>
+#include <mirobanth/managed/MirobanthManaged.h>
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-
-#include "application/MirobanthApplication.h"
-#include "core/MirobanthCore.h"
-#include "managed/MirobanthManaged.h"
 
 static int launch(int argc, char** argv) {
     /* The object's command line: this program, then the ARGUMENTs. */

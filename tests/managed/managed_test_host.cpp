@@ -3,12 +3,12 @@
 //   managed_test_host java NAME CLASS [ARGUMENT...]    exits with Managed::java's value
 //   managed_test_host updates NAME CLASS               launches CLASS (which should be
 //       missing, so the VM stays alive), then probes for the updater
+#include <mirobanth/core/Console.h>
+#include <mirobanth/managed/Managed.h>
+
 #include <cstring>
 #include <iostream>
 #include <vector>
-
-#include "core/Console.h"
-#include "managed/Managed.h"
 
 using mirobanth::managed::Managed;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Console.h"
+#include <mirobanth/core/Console.h>
 
 namespace mirobanth::test {
 

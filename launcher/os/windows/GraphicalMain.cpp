@@ -4,6 +4,6 @@
 #include <stdlib.h>
 #include <windows.h>
 
-#include "launcher/LauncherEntry.h"
+#include "LauncherEntry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return runTintavel(__argc, __argv); }

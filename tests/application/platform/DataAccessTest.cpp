@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
+#include <mirobanth/application/platform/DataAccessPlaceholders.h>
+#include <mirobanth/application/platform/DataSource.h>
 
-#include "application/platform/DataAccessPlaceholders.h"
-#include "application/platform/DataSource.h"
+#include <gtest/gtest.h>
 
 using namespace mirobanth::application;
 

@@ -6,7 +6,7 @@
 #include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "application/platform/ManifestRecord.h"
+#include "platform/ManifestRecord.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::checkManifest;

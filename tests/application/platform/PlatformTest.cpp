@@ -1,17 +1,18 @@
+#include <mirobanth/application/platform/Platform.h>
+#include <mirobanth/application/platform/PlatformGeneric.h>
+#include <mirobanth/application/platform/PlatformMacOS.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <iostream>
-#include <random>
 #include <memory>
+#include <random>
 #include <type_traits>
 
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
-#include "application/platform/Platform.h"
-#include "application/platform/PlatformGeneric.h"
-#include "application/platform/PlatformMacOS.h"
 
 using mirobanth::application::PlatformGeneric;
 using mirobanth::application::PlatformMacOS;

@@ -1,9 +1,10 @@
+#include <mirobanth/core/Console.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "application/platform/PropertyTable.h"
-#include "core/Console.h"
+#include "platform/PropertyTable.h"
 
 using mirobanth::application::PropertyTable;
 using mirobanth::core::Console;

@@ -1,3 +1,5 @@
+#include <mirobanth/application/Application.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -5,11 +7,10 @@
 
 #include "../ApplicationFixture.h"
 #include "ChildProcess.h"
-#include "application/Application.h"
-#include "application/platform/State.h"
-#include "application/platform/StateEntries.h"
-#include "application/platform/StateFile.h"
-#include "application/platform/StateStreams.h"
+#include "platform/State.h"
+#include "platform/StateEntries.h"
+#include "platform/StateFile.h"
+#include "platform/StateStreams.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::Application;

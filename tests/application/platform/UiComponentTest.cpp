@@ -1,11 +1,12 @@
+#include <mirobanth/core/Console.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "application/platform/UiComponent.h"
-#include "core/Console.h"
+#include "platform/UiComponent.h"
 
 using mirobanth::application::UiComponent;
 using mirobanth::core::Console;

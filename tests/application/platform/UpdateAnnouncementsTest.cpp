@@ -1,8 +1,9 @@
+#include <mirobanth/application/Application.h>
+#include <mirobanth/application/platform/UpdateAnnouncements.h>
+
 #include <memory>
 
 #include "../ApplicationFixture.h"
-#include "application/Application.h"
-#include "application/platform/UpdateAnnouncements.h"
 
 using mirobanth::application::Application;
 using mirobanth::core::Console;

@@ -1,8 +1,9 @@
+#include <mirobanth/application/platform/View.h>
+
 #include <gtest/gtest.h>
 
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
-#include "application/platform/View.h"
 
 using mirobanth::application::Application;
 using mirobanth::application::View;

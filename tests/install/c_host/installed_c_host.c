@@ -1,10 +1,10 @@
 /* Creates a launcher object through the flat functions of all three libraries
    and prints what it reports: its console version, name and default exit value. */
-#include <stdio.h>
+#include <mirobanth/application/MirobanthApplication.h>
+#include <mirobanth/core/MirobanthCore.h>
+#include <mirobanth/managed/MirobanthManaged.h>
 
-#include "application/MirobanthApplication.h"
-#include "core/MirobanthCore.h"
-#include "managed/MirobanthManaged.h"
+#include <stdio.h>
 
 int main(int argc, char** argv) {
     ConsoleTypeC console = mbConsoleCreate("InstalledCHost");

@@ -2,11 +2,11 @@
 // exit value set here must come back through the library's accessor, and an
 // exception the core library raises must be caught here by its class, which
 // takes the class's type information exported from the library.
-#include <iostream>
+#include <mirobanth/core/Library.h>
+#include <mirobanth/core/RuntimeException.h>
+#include <mirobanth/managed/Managed.h>
 
-#include "core/Library.h"
-#include "core/RuntimeException.h"
-#include "managed/Managed.h"
+#include <iostream>
 
 int main(int argc, char** argv) {
     mirobanth::managed::Managed managed("InstalledCxxHost", argc, argv);

@@ -1,4 +1,4 @@
-#include "application/platform/os/linux/ConsoleDialog.h"
+#include "platform/os/linux/ConsoleDialog.h"
 
 #include <unistd.h>
 

@@ -2,13 +2,11 @@
 
 #include <string>
 
-#include "application/ApplicationExport.h"
-
 namespace mirobanth::application {
 
 // The dialogs of a session without a display: the terminal stands in for the
 // message box.
-class MIROBANTH_APPLICATION_API ConsoleDialog {
+class ConsoleDialog {
 public:
     // Writes caption, ": " and the message without its trailing white space
     // as one line on standard error. A message box cannot be silenced, so

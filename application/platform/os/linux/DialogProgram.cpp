@@ -1,8 +1,8 @@
-#include "application/platform/os/linux/DialogProgram.h"
+#include "platform/os/linux/DialogProgram.h"
 
 #include <utility>
 
-#include "application/platform/os/linux/ExecutableSearch.h"
+#include "platform/os/linux/ExecutableSearch.h"
 
 namespace mirobanth::application {
 

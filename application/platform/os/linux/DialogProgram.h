@@ -4,13 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "application/ApplicationExport.h"
-
 namespace mirobanth::application {
 
 // A desktop program that shows a message box on our behalf, and the
 // arguments each one needs for the two dialogs the platform shows.
-class MIROBANTH_APPLICATION_API DialogProgram {
+class DialogProgram {
 public:
     enum class Kind { Zenity, KDialog, XMessage };
 

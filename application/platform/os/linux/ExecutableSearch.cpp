@@ -1,4 +1,4 @@
-#include "application/platform/os/linux/ExecutableSearch.h"
+#include "platform/os/linux/ExecutableSearch.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

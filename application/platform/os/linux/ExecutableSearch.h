@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "application/ApplicationExport.h"
-
 namespace mirobanth::application {
 
 // Looks programs up in a PATH value the way a shell would, without running one.
-class MIROBANTH_APPLICATION_API ExecutableSearch {
+class ExecutableSearch {
 public:
     // The absolute folders of a PATH value in order. Empty and relative
     // entries are left out: they name the working folder or one below it,

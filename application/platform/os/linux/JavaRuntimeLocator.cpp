@@ -1,12 +1,12 @@
-#include "application/platform/os/linux/JavaRuntimeLocator.h"
+#include "platform/os/linux/JavaRuntimeLocator.h"
 
 #include <cctype>
 #include <filesystem>
 #include <tuple>
 #include <utility>
 
-#include "application/platform/os/linux/ExecutableSearch.h"
-#include "application/platform/os/linux/JavaRuntimeLayout.h"
+#include "JavaHome.h"
+#include "platform/os/linux/ExecutableSearch.h"
 
 namespace fs = std::filesystem;
 
@@ -100,11 +100,7 @@ std::string JavaRuntimeLocator::homeOfJavaProgram(const std::string& program) {
 }
 
 std::string JavaRuntimeLocator::libraryOfHome(const std::string& javaHome) {
-    for (const auto& candidate : linuxRuntimeLibraryCandidates(javaHome)) {
-        std::error_code error;
-        if (fs::is_regular_file(candidate, error)) return candidate;
-    }
-    return "";
+    return os::existingJavaHomeLibrary(javaHome, os::System::Linux);
 }
 
 std::vector<int> JavaRuntimeLocator::versionOfFolderName(const std::string& name) {

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "application/ApplicationExport.h"
-
 namespace mirobanth::application {
 
 // Finds the VM library of an installed Java runtime, trying in turn:
@@ -14,7 +12,7 @@ namespace mirobanth::application {
 //   3. the runtime with the highest version under usr/lib/jvm.
 // The lookup stops at the first runtime that has a VM library. The system
 // folders are taken under root, so that a test can lay out a whole tree.
-class MIROBANTH_APPLICATION_API JavaRuntimeLocator {
+class JavaRuntimeLocator {
 public:
     explicit JavaRuntimeLocator(std::string searchPath, std::string root = "/");
 

@@ -1,6 +1,5 @@
-#include "application/platform/PlatformFactory.h"
-
-#include "application/platform/os/linux/PlatformLinux.h"
+#include <mirobanth/application/platform/PlatformFactory.h>
+#include <mirobanth/application/platform/PlatformLinux.h>
 
 namespace mirobanth::application {
 

@@ -1,18 +1,18 @@
-#include "application/platform/os/linux/PlatformLinux.h"
+#include <mirobanth/application/platform/PlatformLinux.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 #include <utility>
 
-#include "application/ProductFolder.h"
-#include "application/platform/DialogTexts.h"
-#include "application/platform/os/linux/ConsoleDialog.h"
-#include "application/platform/os/linux/DialogProgram.h"
-#include "application/platform/os/linux/JavaRuntimeLayout.h"
-#include "application/platform/os/linux/JavaRuntimeLocator.h"
-#include "application/platform/os/linux/ProgramRunner.h"
+#include "JavaHome.h"
+#include "OperatingSystem.h"
+#include "ProductFolder.h"
+#include "platform/DialogTexts.h"
+#include "platform/os/linux/ConsoleDialog.h"
+#include "platform/os/linux/DialogProgram.h"
+#include "platform/os/linux/JavaRuntimeLocator.h"
+#include "platform/os/linux/ProgramRunner.h"
 
 namespace mirobanth::application {
 
@@ -20,20 +20,13 @@ namespace texts = dialog_texts;
 
 namespace {
 
-std::string environmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-bool hasDisplay() {
-    return !environmentValue("DISPLAY").empty() || !environmentValue("WAYLAND_DISPLAY").empty();
-}
+std::string searchPath() { return os::environmentValue("PATH").value_or(""); }
 
 // PATH as the user gave it, without the product's own system/ folder, which
 // the application added: whoever can write there must not choose the VM.
 std::string userSearchPath() {
     const std::string productEntry = productSystemFolder();
-    std::string path = environmentValue("PATH"), kept;
+    std::string path = searchPath(), kept;
     for (std::size_t start = 0; start <= path.size();) {
         std::size_t end = std::min(path.find(':', start), path.size());
         std::string entry = path.substr(start, end - start);
@@ -45,8 +38,8 @@ std::string userSearchPath() {
 
 // The dialog program to show a box with, when a display can show one.
 std::optional<DialogProgram> dialogProgram() {
-    if (!hasDisplay()) return std::nullopt;
-    return DialogProgram::find(environmentValue("PATH"));
+    if (!os::hasDisplay()) return std::nullopt;
+    return DialogProgram::find(searchPath());
 }
 
 }  // namespace
@@ -100,7 +93,7 @@ bool PlatformLinux::choice(std::string) {
 }
 
 std::vector<std::string> PlatformLinux::getRuntimeLibraryCandidates(const std::string& javaHome) {
-    return linuxRuntimeLibraryCandidates(javaHome);
+    return os::javaHomeLibraries(javaHome, os::System::Linux);
 }
 
 std::string PlatformLinux::quoteForShell(const std::string& text) {

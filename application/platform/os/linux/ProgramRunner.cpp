@@ -1,4 +1,4 @@
-#include "application/platform/os/linux/ProgramRunner.h"
+#include "platform/os/linux/ProgramRunner.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

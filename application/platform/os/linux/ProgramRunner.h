@@ -3,13 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "application/ApplicationExport.h"
-
 namespace mirobanth::application {
 
 // Starts a program directly, never through a shell, so that no text handed to
 // it (a message, a title) can be read as shell syntax.
-class MIROBANTH_APPLICATION_API ProgramRunner {
+class ProgramRunner {
 public:
     // The exit status a run reports when the program never started or did not
     // end by itself (a signal).

@@ -1,4 +1,4 @@
-#include "application/platform/os/windows/CommandLineSplitter.h"
+#include "platform/os/windows/CommandLineSplitter.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "application/platform/os/windows/JavaRegistryLookup.h"
+#include "platform/os/windows/JavaRegistryLookup.h"
 
 #include <algorithm>
 

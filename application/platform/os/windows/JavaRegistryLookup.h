@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "application/platform/os/windows/RegistryReader.h"
+#include "platform/os/windows/RegistryReader.h"
 
 namespace mirobanth::application::java_registry {
 

@@ -1,6 +1,5 @@
-#include "application/platform/PlatformFactory.h"
-
-#include "application/platform/os/windows/PlatformWindows.h"
+#include <mirobanth/application/platform/PlatformFactory.h>
+#include <mirobanth/application/platform/PlatformWindows.h>
 
 namespace mirobanth::application {
 

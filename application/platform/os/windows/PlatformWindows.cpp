@@ -1,13 +1,14 @@
-#include "application/platform/os/windows/PlatformWindows.h"
+#include <mirobanth/application/platform/PlatformWindows.h>
+#include <mirobanth/core/Console.h>
 
 #include <windows.h>
 
-#include "application/platform/DialogTexts.h"
-#include "application/platform/os/windows/CommandLineSplitter.h"
-#include "application/platform/os/windows/JavaRegistryLookup.h"
-#include "application/platform/os/windows/Win32RegistryReader.h"
-#include "application/platform/os/windows/Win32Text.h"
-#include "core/Console.h"
+#include "JavaHome.h"
+#include "Text.h"
+#include "platform/DialogTexts.h"
+#include "platform/os/windows/CommandLineSplitter.h"
+#include "platform/os/windows/JavaRegistryLookup.h"
+#include "platform/os/windows/Win32RegistryReader.h"
 
 namespace mirobanth::application {
 
@@ -42,20 +43,13 @@ void PlatformWindows::alert(std::string title, std::string message) {
 
 // The question asked is never shown: the box always asks the fixed text.
 bool PlatformWindows::choice(std::string) {
-    int answer = MessageBoxW(nullptr, widen(dialog_texts::CHOICE_TEXT).c_str(),
-                             widen(dialog_texts::CHOICE_CAPTION).c_str(), CHOICE_BOX_TYPE);
+    int answer = MessageBoxW(nullptr, text::widen(dialog_texts::CHOICE_TEXT).c_str(),
+                             text::widen(dialog_texts::CHOICE_CAPTION).c_str(), CHOICE_BOX_TYPE);
     return answer == IDRETRY;
 }
 
 std::vector<std::string> PlatformWindows::getRuntimeLibraryCandidates(const std::string& javaHome) {
-    // The layouts a Windows Java installation has used: the old JRE inside a
-    // JDK (client VM before server), then the modular runtime.
-    return {
-        javaHome + "/jre/bin/client/jvm.dll",
-        javaHome + "/jre/bin/server/jvm.dll",
-        javaHome + "/bin/server/jvm.dll",
-        javaHome + "/bin/client/jvm.dll",
-    };
+    return os::javaHomeLibraries(javaHome, os::System::Windows);
 }
 
 std::string PlatformWindows::quoteForShell(const std::string& text) {

@@ -1,4 +1,4 @@
-#include "application/platform/os/windows/Win32RegistryReader.h"
+#include "platform/os/windows/Win32RegistryReader.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "application/platform/os/windows/RegistryReader.h"
+#include "platform/os/windows/RegistryReader.h"
 
 namespace mirobanth::application {
 

@@ -1,9 +1,10 @@
+#include <mirobanth/application/MirobanthApplication.h>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
 
 #include "OutputCapture.h"
-#include "application/MirobanthApplication.h"
 
 namespace {
 

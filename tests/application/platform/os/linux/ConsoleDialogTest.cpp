@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "OutputCapture.h"
-#include "application/platform/os/linux/ConsoleDialog.h"
+#include "platform/os/linux/ConsoleDialog.h"
 
 using mirobanth::application::ConsoleDialog;
 using mirobanth::test::capture;

@@ -1,5 +1,7 @@
 // Alerts and the retry question of the Linux platform: through fake dialog
 // programs on the path, and on the terminal when there is no display.
+#include <mirobanth/application/platform/PlatformLinux.h>
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -13,7 +15,6 @@
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
-#include "application/platform/os/linux/PlatformLinux.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::capture;

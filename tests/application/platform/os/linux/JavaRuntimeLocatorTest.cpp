@@ -1,10 +1,11 @@
+#include <mirobanth/application/platform/PlatformLinux.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "ChildProcess.h"
-#include "application/platform/os/linux/JavaRuntimeLocator.h"
-#include "application/platform/os/linux/PlatformLinux.h"
+#include "platform/os/linux/JavaRuntimeLocator.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::JavaRuntimeLocator;

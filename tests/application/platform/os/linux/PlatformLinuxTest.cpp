@@ -1,3 +1,6 @@
+#include <mirobanth/application/platform/PlatformFactory.h>
+#include <mirobanth/application/platform/PlatformLinux.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,8 +10,6 @@
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
-#include "application/platform/PlatformFactory.h"
-#include "application/platform/os/linux/PlatformLinux.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::capture;

@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "ChildProcess.h"
-#include "application/platform/os/linux/ExecutableSearch.h"
-#include "application/platform/os/linux/ProgramRunner.h"
+#include "platform/os/linux/ExecutableSearch.h"
+#include "platform/os/linux/ProgramRunner.h"
 
 using mirobanth::application::ExecutableSearch;
 using mirobanth::application::ProgramRunner;

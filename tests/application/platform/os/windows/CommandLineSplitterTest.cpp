@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "application/platform/os/windows/CommandLineSplitter.h"
+#include "platform/os/windows/CommandLineSplitter.h"
 
 using mirobanth::application::command_line::split;
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "application/platform/os/windows/JavaRegistryLookup.h"
+#include "platform/os/windows/JavaRegistryLookup.h"
 
 namespace registry = mirobanth::application::java_registry;
 using mirobanth::application::RegistryReader;

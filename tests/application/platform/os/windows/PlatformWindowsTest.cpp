@@ -1,6 +1,8 @@
 // The Windows platform on the Win32 API, under Wine: real registry keys in
 // the test prefix and real message boxes on a virtual display, each read and
 // answered by the test.
+#include <mirobanth/application/platform/PlatformWindows.h>
+
 #include <gtest/gtest.h>
 #include <io.h>
 
@@ -13,7 +15,6 @@
 #include "OutputCapture.h"
 #include "RegistryFixture.h"
 #include "TextLines.h"
-#include "application/platform/os/windows/PlatformWindows.h"
 
 using mirobanth::application::PlatformWindows;
 using mirobanth::test::capture;

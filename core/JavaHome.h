@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "OperatingSystem.h"
+
+// Where a Java installation keeps its VM library: one place for both
+// systems' layouts, which the Java runtime lookup and JAVA_HOME both read.
+namespace mirobanth::os {
+
+// The VM libraries a Java installation rooted at javaHome may hold on the
+// system, most likely first. Linux: the modular runtime (9 and later), then
+// the JDK 8 layout with its processor folder, for a JDK and for a bare JRE.
+// Windows: the JRE inside an old JDK (client VM before server), then the
+// modular runtime; the folders are joined with "/", which Windows accepts.
+std::vector<std::string> javaHomeLibraries(const std::string& javaHome,
+                                           System system = hostSystem());
+
+// The first of them that is a readable file; "" when none is.
+std::string existingJavaHomeLibrary(const std::string& javaHome, System system = hostSystem());
+
+// The processor folder of the JDK 8 layout ("amd64", "i386", "aarch64", ...)
+// for the processor this library was built for: the VM must match the
+// process, whatever the machine could also run.
+const char* jdk8ProcessorFolder();
+
+}  // namespace mirobanth::os

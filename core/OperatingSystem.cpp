@@ -1,0 +1,22 @@
+// The seam's pure helpers, the same on every system.
+#include "OperatingSystem.h"
+
+namespace mirobanth::os {
+
+std::string inFolder(const std::string& folder, const std::string& entry,
+                     const std::string& separator) {
+    if (folder.empty()) return entry;
+    if (entry == ".") return folder;
+    return folder + separator + entry;
+}
+
+std::string pathListProblem(const std::string& folder, const std::string& separator) {
+    if (folder.empty()) return "The product folder cannot be found";
+    if (folder.find(separator) == std::string::npos) return "";
+    return "The product folder " + folder + " holds '" + separator +
+           "', which separates the entries of a Java class path; install the product in a "
+           "folder whose path has no '" +
+           separator + "'";
+}
+
+}  // namespace mirobanth::os

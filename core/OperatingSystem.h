@@ -1,0 +1,71 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The one seam between the libraries and the operating system: every
+// environment variable, file check, module folder, library load and command
+// line goes through here. Pure helpers live in OperatingSystem.cpp; each
+// system answers the rest in its own os/<system>/OperatingSystem.cpp, the
+// only file a port of this seam writes.
+namespace mirobanth::os {
+
+// The systems the launcher knows; texts that name Java's files and classes
+// differ between them (see the managed library's JavaPlatformTexts).
+enum class System { Linux, Windows };
+// The system this build runs on.
+System hostSystem();
+
+// Separates the entries of PATH (and of a Java class path) on this system.
+extern const char* const PATH_LIST_SEPARATOR;
+// Separates a folder from the names inside it on this system.
+extern const char* const DIRECTORY_SEPARATOR;
+
+// The value of an environment variable, or nothing when it is not set.
+std::optional<std::string> environmentValue(const char* name);
+// Sets a variable of this process's environment (its children inherit it).
+void setEnvironmentValue(const std::string& name, const std::string& value);
+// Whether a graphical display is there to show a window on.
+bool hasDisplay();
+
+// The absolute folder of the loaded library or program that holds address,
+// without a trailing separator; "" when the system cannot say. Each library
+// passes an address of its own to find its own folder.
+std::string moduleFolder(const void* address);
+// A product file named relative to folder: "." is the folder itself, any
+// other entry is the folder, separator and the entry as written. An empty
+// folder (not found) leaves the entry as written.
+std::string inFolder(const std::string& folder, const std::string& entry,
+                     const std::string& separator = DIRECTORY_SEPARATOR);
+// What keeps folder from standing in a path list whose entries separator
+// separates (a Java class path, PATH), as a sentence; "" when nothing does.
+// Without a folder the product's entries would be relative to the working
+// folder, and a folder holding the separator would be split at it, its
+// second part relative: either way files from where nobody chose would load.
+std::string pathListProblem(const std::string& folder,
+                            const std::string& separator = PATH_LIST_SEPARATOR);
+
+// True for a regular file that exists and can be opened for reading; a file
+// that another program has open (as an installer may) counts too. UTF-8 path.
+bool isReadableFile(const std::string& path);
+// The processor architecture the system reports, or "" when it reports none.
+std::string machineArchitecture();
+
+// Runs a command line through the system's command interpreter, waits for it
+// and returns what the runtime library's system() returns.
+int runCommandLine(const std::string& command);
+// The command that clears the terminal.
+const char* clearScreenCommand();
+// Makes a write to a closed pipe fail instead of ending the process, where the
+// system would end it. For the launchers, which own their process: the
+// libraries leave a host's signal dispositions alone.
+void ignoreBrokenPipe();
+
+// The system's library loader, for SharedLibrary: the handle of the library
+// at an absolute path, or null with the system's reason; the address of an
+// exported symbol, or null with the reason; and the unloading.
+void* openLibrary(const std::string& path, std::string& reason);
+void* findSymbol(void* library, const char* name, std::string& reason);
+void closeLibrary(void* library) noexcept;
+
+}  // namespace mirobanth::os

@@ -1,0 +1,100 @@
+// The seam on Linux (and other systems with dlopen and POSIX calls).
+#include "OperatingSystem.h"
+
+#include <dlfcn.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/utsname.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace mirobanth::os {
+
+const char* const PATH_LIST_SEPARATOR = ":";
+const char* const DIRECTORY_SEPARATOR = "/";
+
+System hostSystem() { return System::Linux; }
+
+std::optional<std::string> environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
+
+void setEnvironmentValue(const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+}
+
+bool hasDisplay() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        auto value = environmentValue(variable);
+        if (value && !value->empty()) return true;
+    }
+    return false;
+}
+
+namespace {
+
+// The loader names a library as it was found; a host that loaded it by a
+// relative path leaves a relative name, which is made absolute here.
+std::string absoluteFileName(const char* loadedName) {
+    if (loadedName[0] == '/') return loadedName;
+    char resolved[PATH_MAX];
+    return realpath(loadedName, resolved) ? resolved : "";
+}
+
+std::string lastLoaderError() {
+    const char* error = dlerror();
+    return error ? error : "unknown error";
+}
+
+}  // namespace
+
+std::string moduleFolder(const void* address) {
+    Dl_info info{};
+    if (!dladdr(address, &info) || !info.dli_fname || !info.dli_fname[0]) return "";
+    std::string file = absoluteFileName(info.dli_fname);
+    std::string::size_type slash = file.rfind('/');
+    if (slash == std::string::npos) return "";
+    return slash == 0 ? "/" : file.substr(0, slash);
+}
+
+bool isReadableFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    return std::ifstream(path).is_open();
+}
+
+std::string machineArchitecture() {
+    utsname system{};
+    if (uname(&system) != 0) return "";
+    return system.machine;
+}
+
+int runCommandLine(const std::string& command) { return std::system(command.c_str()); }
+
+const char* clearScreenCommand() { return "clear"; }
+
+void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
+
+// RTLD_GLOBAL: a VM library resolves its companion libraries' symbols
+// through the global scope, as the Java launcher loads it.
+void* openLibrary(const std::string& path, std::string& reason) {
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    if (!library) reason = lastLoaderError();
+    return library;
+}
+
+void* findSymbol(void* library, const char* name, std::string& reason) {
+    dlerror();
+    void* symbol = dlsym(library, name);
+    if (!symbol) reason = lastLoaderError();
+    return symbol;
+}
+
+void closeLibrary(void* library) noexcept { dlclose(library); }
+
+}  // namespace mirobanth::os

@@ -1,7 +1,0 @@
-#include "managed/JavaPlatformTexts.h"
-
-namespace mirobanth::managed {
-
-JavaPlatformTexts hostJavaPlatformTexts() { return windowsJavaPlatformTexts(); }
-
-}  // namespace mirobanth::managed
