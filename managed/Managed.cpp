@@ -162,8 +162,8 @@ bool Managed::isArgumentSet(std::string name) const {
     return std::find(argumentSet.begin(), argumentSet.end(), name) != argumentSet.end();
 }
 
-// Recognised switches are announced here; the set itself only ever holds
-// "test", which products may ask for.
+// Every recognised switch is passed here, and none is kept: the set holds
+// "test", added at construction, and nothing else.
 void Managed::setArgumentSet(std::string) {}
 
 const std::string& Managed::getMainClass() const { return mainClass; }

@@ -5,8 +5,8 @@
 namespace mirobanth::application {
 
 // A complete platform without anything system-specific behind it: it knows
-// no Java runtime and does not sleep. Built everywhere; handy in tests and
-// as the stand-in where no dedicated platform exists yet.
+// no Java runtime and does not sleep. Built everywhere and offered to hosts
+// as an alternative; the applications never create one.
 class MIROBANTH_APPLICATION_API PlatformGeneric : public Platform {
 public:
     PlatformGeneric() = default;
