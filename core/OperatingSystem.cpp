@@ -1,7 +1,17 @@
 // The seam's pure helpers, the same on every system.
 #include "OperatingSystem.h"
 
+#include <cstdlib>
+
 namespace mirobanth::os {
+
+// The runtime library's copy of the environment, which setEnvironmentValue
+// changes too; on Windows its narrow texts are UTF-8, as everywhere.
+std::optional<std::string> environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
 
 std::string inFolder(const std::string& folder, const std::string& entry,
                      const std::string& separator) {

@@ -18,12 +18,6 @@ const char* const DIRECTORY_SEPARATOR = "/";
 
 System hostSystem() { return System::Linux; }
 
-std::optional<std::string> environmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value) return std::nullopt;
-    return std::string(value);
-}
-
 void setEnvironmentValue(const std::string& name, const std::string& value) {
     setenv(name.c_str(), value.c_str(), 1);
 }

@@ -19,12 +19,6 @@ const char* const DIRECTORY_SEPARATOR = "\\";
 
 System hostSystem() { return System::Windows; }
 
-std::optional<std::string> environmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value) return std::nullopt;
-    return std::string(value);
-}
-
 void setEnvironmentValue(const std::string& name, const std::string& value) {
     // _putenv copies its argument into the runtime library's environment.
     _putenv((name + "=" + value).c_str());
