@@ -24,6 +24,19 @@ namespace {
 
 const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";
 
+// The calls of a launch of com/example/Main that returns normally, around
+// those that make its argument array.
+Lines mainCalls(const Lines& argumentArray) {
+    return mirobanth::test::concatenated(
+        {{"FindClass com/example/Main", MAIN_LOOKUP, "ToReflectedMethod com/example/Main main",
+          "FindClass java/lang/reflect/Method",
+          "GetMethodID java/lang/reflect/Method getModifiers ()I",
+          "CallIntMethod reflected main getModifiers", "FindClass java/lang/String"},
+         argumentArray,
+         {"CallStaticVoidMethod com/example/Main main array", "DetachCurrentThread",
+          "DestroyJavaVM"}});
+}
+
 class InvocationTest : public ::testing::Test {
 protected:
     void make(std::initializer_list<std::string> texts) {
@@ -47,14 +60,7 @@ TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
     make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", mirobanth::test::WORLD_TEXT,
           mirobanth::test::INVALID_BYTE});
     launch();
-    EXPECT_EQ(environment.calls(), (Lines{
-                                       "FindClass com/example/Main",
-                                       MAIN_LOOKUP,
-                                       "ToReflectedMethod com/example/Main main",
-                                       "FindClass java/lang/reflect/Method",
-                                       "GetMethodID java/lang/reflect/Method getModifiers ()I",
-                                       "CallIntMethod reflected main getModifiers",
-                                       "FindClass java/lang/String",
+    EXPECT_EQ(environment.calls(), mainCalls({
                                        "NewObjectArray 6 java/lang/String",
                                        "NewString " + hexUnits(u"My File"),
                                        "SetObjectArrayElement 0",
@@ -68,28 +74,13 @@ TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
                                        "SetObjectArrayElement 4",
                                        "NewString FFFD",
                                        "SetObjectArrayElement 5",
-                                       "CallStaticVoidMethod com/example/Main main array",
-                                       "DetachCurrentThread",
-                                       "DestroyJavaVM",
                                    }));
 }
 
 TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
     make({"program", "-Xpolicy"});
     launch();
-    EXPECT_EQ(environment.calls(), (Lines{
-                                       "FindClass com/example/Main",
-                                       MAIN_LOOKUP,
-                                       "ToReflectedMethod com/example/Main main",
-                                       "FindClass java/lang/reflect/Method",
-                                       "GetMethodID java/lang/reflect/Method getModifiers ()I",
-                                       "CallIntMethod reflected main getModifiers",
-                                       "FindClass java/lang/String",
-                                       "NewObjectArray 0 java/lang/String",
-                                       "CallStaticVoidMethod com/example/Main main array",
-                                       "DetachCurrentThread",
-                                       "DestroyJavaVM",
-                                   }));
+    EXPECT_EQ(environment.calls(), mainCalls({"NewObjectArray 0 java/lang/String"}));
 }
 
 TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
@@ -105,7 +96,7 @@ TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
     make({"program"});
     CapturedOutput output = launch();
-    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library method JNI_CreateJavaVM linked"),
+    EXPECT_EQ(linesAfter(output.out, mirobanth::test::vmLinkedLine()),
               (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"

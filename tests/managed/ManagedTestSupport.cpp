@@ -48,6 +48,39 @@ std::string libraryPathIn(const std::string& folder) {
 
 std::string realJavaHome() { return MIROBANTH_TEST_JAVA_HOME; }
 
+std::vector<std::string> defaultOptions(const std::string& classPath,
+                                        const std::string& libraryPath,
+                                        const std::string& lookAndFeel) {
+    return {"-Dmirobanth.nx=true",
+            classPath,
+            libraryPath,
+            "-Dmirobanth.override=true",
+            "-Dswing.defaultlaf=" + lookAndFeel,
+            "-Dmirobanth.ignore=just",
+            "-Dmirobanth.ignore1",
+            "-Dmirobanth.ignore2"};
+}
+
+std::vector<std::string> tintavelOptionsIn(const std::string& folder,
+                                           const std::string& lookAndFeel) {
+    return defaultOptions(classPathIn(folder, TINTAVEL_JARS), libraryPathIn(folder), lookAndFeel);
+}
+
+std::vector<std::string> hookupLines(const std::string& classPath, const std::string& libraryPath,
+                                     const std::string& name) {
+    return {name + ": Dynamic hookup of JVM through shared library", name + ": " + classPath,
+            name + ": " + libraryPath, name + ": No security policy used"};
+}
+
+std::string vmLinkedLine(const std::string& name) {
+    return name + ": Shared library method JNI_CreateJavaVM linked";
+}
+
+std::vector<std::string> vmLibraryLines(const std::string& vm, const std::string& name) {
+    return {name + ": Shared library found", name + ": " + vm, name + ": Shared library loaded",
+            vmLinkedLine(name)};
+}
+
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker) {
     return linesAfter(lines(text), marker);
 }
@@ -60,18 +93,21 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& all,
     return {"<no line " + marker + ">"};
 }
 
+std::string noVMError(const std::string& name) {
+    return name + ": Unable to initialize a virtual machine (launch2)\n" +
+           facts::alertTrace(name, "Java VM failed to initialize");
+}
+
+std::string missingLibraryError(const std::string& library) {
+    return "Tintavel: File not found - " + library + "\nTintavel: Cannot load " + library + ": " +
+           facts::missingLibraryReason(library) + "\n" + noVMError();
+}
+
 std::vector<std::string> launchLines(std::vector<std::string> lookup, const std::string& vm) {
-    const std::vector<std::string> found = {
-        "Tintavel: Shared library found",
-        "Tintavel: " + vm,
-        "Tintavel: Shared library loaded",
-        "Tintavel: Shared library method JNI_CreateJavaVM linked",
-        "Tintavel: com/mirobanth/tintavel/Tintavel",
-        "Tintavel: <FINALIZE>",
-        "Tintavel: <FINALIZE>",
-        "Tintavel: <FINALIZE>",
-    };
-    lookup.insert(lookup.end(), found.begin(), found.end());
+    for (const std::string& line : vmLibraryLines(vm)) lookup.push_back(line);
+    for (const char* line :
+         {"com/mirobanth/tintavel/Tintavel", "<FINALIZE>", "<FINALIZE>", "<FINALIZE>"})
+        lookup.push_back(std::string("Tintavel: ") + line);
     return lookup;
 }
 
@@ -113,19 +149,10 @@ StubVMEnvironment::StubVMEnvironment() {
     variables.set("MIROBANTH_JVM", stubVMPath());
 }
 
-std::vector<std::string> StubVMEnvironment::record() const {
-    std::ifstream file(recordFile, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return lines(content.str());
-}
+std::vector<std::string> StubVMEnvironment::record() const { return fileLines(recordFile); }
 
 std::vector<std::string> StubVMEnvironment::options() const {
-    std::vector<std::string> result;
-    for (const std::string& line : record()) {
-        if (line.rfind("option ", 0) == 0) result.push_back(line.substr(7));
-    }
-    return result;
+    return recordedCalls(recordFile, "option ");
 }
 
 std::vector<std::string> StubVMEnvironment::calls() const {

@@ -31,6 +31,33 @@ std::string libraryPathIn(const std::string& folder);
 // The Java runtime the real-VM tests use.
 std::string realJavaHome();
 
+// The jars of the Tintavel product's class path, after its folder.
+inline const std::vector<std::string> TINTAVEL_JARS = {"mirobanth-runtime.jar", "ext/substance.jar",
+                                                       "tintavel.jar"};
+
+// The eight options a launch gives the VM when no switch changes them.
+std::vector<std::string> defaultOptions(const std::string& classPath,
+                                        const std::string& libraryPath,
+                                        const std::string& lookAndFeel);
+// Those of the Tintavel product in folder.
+std::vector<std::string> tintavelOptionsIn(const std::string& folder,
+                                           const std::string& lookAndFeel);
+
+// A launch's first console lines, up to "No security policy used".
+std::vector<std::string> hookupLines(const std::string& classPath, const std::string& libraryPath,
+                                     const std::string& name = "Tintavel");
+// The line after which the VM is linked: what follows is the launch itself.
+std::string vmLinkedLine(const std::string& name = "Tintavel");
+// The lines of the VM library at vm found, loaded and linked.
+std::vector<std::string> vmLibraryLines(const std::string& vm,
+                                        const std::string& name = "Tintavel");
+
+// What a launch writes to standard error when it ends without a VM: the
+// warning and the alert.
+std::string noVMError(const std::string& name = "Tintavel");
+// Those of a launch whose VM library does not exist, after the reasons.
+std::string missingLibraryError(const std::string& library);
+
 // The lines that come after the first line equal to marker.
 std::vector<std::string> linesAfter(const std::string& text, const std::string& marker);
 std::vector<std::string> linesAfter(const std::vector<std::string>& all, const std::string& marker);

@@ -23,6 +23,7 @@ using mirobanth::application::Application;
 using mirobanth::test::capture;
 using mirobanth::test::CapturedOutput;
 using mirobanth::test::CommandLine;
+using mirobanth::test::concatenated;
 using mirobanth::test::linesAfter;
 using Lines = std::vector<std::string>;
 
@@ -36,8 +37,8 @@ namespace {
 // The product files lie beside the managed library, which the build puts
 // beside the test programs.
 const std::string PRODUCT = mirobanth::test::binaryDirectory();
-const std::string TINTAVEL_CLASS_PATH = mirobanth::test::classPathIn(
-    PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"});
+const std::string TINTAVEL_CLASS_PATH =
+    mirobanth::test::classPathIn(PRODUCT, mirobanth::test::TINTAVEL_JARS);
 
 class ProductTest : public ::testing::Test {
 protected:
@@ -66,34 +67,16 @@ protected:
 
 TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(run<MirobanthTintavel>({"program"}), "Tintavel");
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         TINTAVEL_CLASS_PATH,
-                                         mirobanth::test::libraryPathIn(PRODUCT),
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                                         "-Dmirobanth.ignore=just",
-                                         "-Dmirobanth.ignore1",
-                                         "-Dmirobanth.ignore2",
-                                     }));
+    EXPECT_EQ(environment.options(),
+              mirobanth::test::tintavelOptionsIn(PRODUCT, nativeLookAndFeel()));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
     EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              (Lines{
-                  "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: " + TINTAVEL_CLASS_PATH,
-                  "Tintavel: " + mirobanth::test::libraryPathIn(PRODUCT),
-                  "Tintavel: No security policy used",
-                  "Tintavel: MIROBANTH_JVM override in effect",
-                  "Tintavel: Shared library found",
-                  "Tintavel: " + mirobanth::test::stubVMPath(),
-                  "Tintavel: Shared library loaded",
-                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                  "Tintavel: com/mirobanth/tintavel/Tintavel",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-              }));
+              mirobanth::test::launchLines(
+                  concatenated({mirobanth::test::hookupLines(
+                                    TINTAVEL_CLASS_PATH, mirobanth::test::libraryPathIn(PRODUCT)),
+                                {"Tintavel: MIROBANTH_JVM override in effect"}}),
+                  mirobanth::test::stubVMPath()));
 }
 
 TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {

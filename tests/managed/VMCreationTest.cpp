@@ -16,8 +16,14 @@ using mirobanth::test::binaryDirectory;
 using mirobanth::test::capture;
 using mirobanth::test::CapturedOutput;
 using mirobanth::test::CommandLine;
+using mirobanth::test::concatenated;
+using mirobanth::test::defaultOptions;
+using mirobanth::test::hookupLines;
 using mirobanth::test::linesAfter;
+using mirobanth::test::missingLibraryError;
 using mirobanth::test::stubVMPath;
+using mirobanth::test::vmLibraryLines;
+using mirobanth::test::vmLinkedLine;
 using Lines = std::vector<std::string>;
 
 using mirobanth::test::facts::nativeLookAndFeel;
@@ -25,7 +31,6 @@ using mirobanth::test::facts::pathList;
 
 using mirobanth::test::facts::alertTrace;
 using mirobanth::test::facts::javaHomeLayouts;
-using mirobanth::test::facts::missingLibraryReason;
 using mirobanth::test::facts::notALibraryReason;
 using mirobanth::test::facts::vmLibraryFileName;
 
@@ -37,6 +42,7 @@ const std::string PRODUCT = binaryDirectory();
 const std::string CLASS_PATH =
     mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "tintavel.jar"});
 const std::string LIBRARY_PATH = mirobanth::test::libraryPathIn(PRODUCT);
+const std::string NO_VM = mirobanth::test::noVMError();
 
 class VMCreationTest : public ::testing::Test {
 protected:
@@ -71,47 +77,22 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(environment.record().front(),
               "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
-    EXPECT_EQ(environment.options(), (Lines{
-                                         "-Dmirobanth.nx=true",
-                                         CLASS_PATH,
-                                         LIBRARY_PATH,
-                                         "-Dmirobanth.override=true",
-                                         "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                                         "-Dmirobanth.ignore=just",
-                                         "-Dmirobanth.ignore1",
-                                         "-Dmirobanth.ignore2",
-                                     }));
+    EXPECT_EQ(environment.options(), defaultOptions(CLASS_PATH, LIBRARY_PATH, nativeLookAndFeel()));
     EXPECT_EQ(mirobanth::test::lines(output.out),
-              (Lines{
-                  "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: " + CLASS_PATH,
-                  "Tintavel: " + LIBRARY_PATH,
-                  "Tintavel: No security policy used",
-                  "Tintavel: MIROBANTH_JVM override in effect",
-                  "Tintavel: Shared library found",
-                  "Tintavel: " + stubVMPath(),
-                  "Tintavel: Shared library loaded",
-                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                  "Tintavel: com/example/Main",
-              }));
+              concatenated({hookupLines(CLASS_PATH, LIBRARY_PATH),
+                            {"Tintavel: MIROBANTH_JVM override in effect"},
+                            vmLibraryLines(stubVMPath()),
+                            {"Tintavel: com/example/Main"}}));
     EXPECT_EQ(output.err, "");
     EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
 }
 
 TEST_F(VMCreationTest, GeminiWithoutChrome) {
     launch({"program", "-Xgemini", "-Xnochrome"});
-    EXPECT_EQ(environment.options(),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  mirobanth::test::classPathIn(
-                      PRODUCT, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                  LIBRARY_PATH,
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
-                  "-Dmirobanth.chrome=false",
-                  "-Dmirobanth.ignore1",
-                  "-Dmirobanth.ignore2",
-              }));
+    Lines expected = mirobanth::test::tintavelOptionsIn(
+        PRODUCT, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    expected[5] = "-Dmirobanth.chrome=false";
+    EXPECT_EQ(environment.options(), expected);
 }
 
 TEST_F(VMCreationTest, ADisplayMakesGtkTheNativeLookAndFeel) {
@@ -138,18 +119,11 @@ TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
 
 TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     CapturedOutput output = launch({"program", "-Xpolicy"});
-    EXPECT_EQ(environment.options(),
-              (Lines{
-                  "-Dmirobanth.nx=true",
-                  CLASS_PATH,
-                  LIBRARY_PATH,
-                  "-Dmirobanth.override=true",
-                  "-Dswing.defaultlaf=" + nativeLookAndFeel(),
-                  "-Dmirobanth.ignore=just",
-                  "-Djava.security.manager",
-                  "-Djava.security.policy=" + PRODUCT +
-                      mirobanth::test::facts::directorySeparator() + "system/VM.policy",
-              }));
+    Lines expected = defaultOptions(CLASS_PATH, LIBRARY_PATH, nativeLookAndFeel());
+    expected[6] = "-Djava.security.manager";
+    expected[7] = "-Djava.security.policy=" + PRODUCT +
+                  mirobanth::test::facts::directorySeparator() + "system/VM.policy";
+    EXPECT_EQ(environment.options(), expected);
     EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
 }
 
@@ -168,18 +142,13 @@ TEST_F(VMCreationTest, EnvironmentReplacesClassPathAndLibraryPath) {
 
 TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
     std::string home = javaHomeWithLibraryAt(javaHomeLayouts().front());
+    const std::string vm = home + javaHomeLayouts().front();
     environment.set("JAVA_HOME", home);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
-              (Lines{
-                  "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + home + javaHomeLayouts().front(),
-                  "Tintavel: Shared library found",
-                  "Tintavel: " + home + javaHomeLayouts().front(),
-                  "Tintavel: Shared library loaded",
-                  "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                  "Tintavel: com/example/Main",
-              }));
+              concatenated({{"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm},
+                            vmLibraryLines(vm),
+                            {"Tintavel: com/example/Main"}}));
     EXPECT_EQ(environment.options().size(), 8u);
 }
 
@@ -201,12 +170,7 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
                   "Tintavel: " + home + javaHomeLayouts().front(),
                   "Tintavel: No shared library found",
               }));
-    const std::string library = home + javaHomeLayouts().front();
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + library + "\nTintavel: Cannot load " +
-                              library + ": " + missingLibraryReason(library) +
-                              "\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
-                              alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_EQ(output.err, missingLibraryError(home + javaHomeLayouts().front()));
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
@@ -232,11 +196,7 @@ TEST_F(VMCreationTest, MissingLibraryFile) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               Lines{"Tintavel: No shared library found"});
-    EXPECT_EQ(output.err, "Tintavel: File not found - " + missing + "\nTintavel: Cannot load " +
-                              missing + ": " + missingLibraryReason(missing) +
-                              "\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
-                              alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_EQ(output.err, missingLibraryError(missing));
 }
 
 TEST_F(VMCreationTest, FileThatIsNotALibrary) {
@@ -246,10 +206,8 @@ TEST_F(VMCreationTest, FileThatIsNotALibrary) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
                      "Tintavel: No shared library found"}));
-    EXPECT_EQ(output.err, "Tintavel: Cannot load " + text + ": " + notALibraryReason(text) +
-                              "\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
-                              alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_EQ(output.err,
+              "Tintavel: Cannot load " + text + ": " + notALibraryReason(text) + "\n" + NO_VM);
 }
 
 TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
@@ -257,19 +215,14 @@ TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
               Lines{"Tintavel: Shared library does not contain method JNI_CreateJavaVM"});
-    EXPECT_EQ(output.err, "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
-                              alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_EQ(output.err, NO_VM);
 }
 
 TEST_F(VMCreationTest, VMThatRefusesToStart) {
     environment.set("MIROBANTH_STUBVM_REFUSE", "1");
     CapturedOutput output = launch({"program"});
-    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
-              Lines{"Tintavel: Shared library method JNI_CreateJavaVM linked"});
-    EXPECT_EQ(output.err,
-              "Tintavel: Call to Java VM failed\n"
-              "Tintavel: Unable to initialize a virtual machine (launch2)\n" +
-                  alertTrace("Tintavel", "Java VM failed to initialize"));
+    EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"), Lines{vmLinkedLine()});
+    EXPECT_EQ(output.err, "Tintavel: Call to Java VM failed\n" + NO_VM);
     EXPECT_EQ(environment.calls(), Lines{});
     EXPECT_EQ(managed->getExitValue(), 1);
 }

@@ -24,4 +24,11 @@ std::vector<std::string> fileLines(const std::string& path) {
     return lines(content.str());
 }
 
+std::vector<std::string> concatenated(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> result;
+    for (const std::vector<std::string>& part : parts)
+        result.insert(result.end(), part.begin(), part.end());
+    return result;
+}
+
 }  // namespace mirobanth::test

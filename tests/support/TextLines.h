@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -9,5 +10,7 @@ namespace mirobanth::test {
 std::vector<std::string> lines(const std::string& text);
 // The lines of a file (none when it cannot be read).
 std::vector<std::string> fileLines(const std::string& path);
+// The lines of each part, one part after the other.
+std::vector<std::string> concatenated(std::initializer_list<std::vector<std::string>> parts);
 
 }  // namespace mirobanth::test

@@ -81,17 +81,8 @@ TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
         ChildResult result = start(launcher, ARGUMENTS);
         EXPECT_EQ(result.status, 0) << launcher << "\n" << result.err;
         EXPECT_EQ(recorded("option "),
-                  (Lines{
-                      "-Dmirobanth.nx=true",
-                      mirobanth::test::classPathIn(
-                          product, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"}),
-                      mirobanth::test::libraryPathIn(product),
-                      "-Dmirobanth.override=true",
-                      "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
-                      "-Dmirobanth.ignore=just",
-                      "-Dmirobanth.ignore1",
-                      "-Dmirobanth.ignore2",
-                  }))
+                  mirobanth::test::tintavelOptionsIn(
+                      product, "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"))
             << launcher;
         EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
         EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;

@@ -15,12 +15,15 @@
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::ChildOptions;
 using mirobanth::test::ChildResult;
+using mirobanth::test::concatenated;
 using mirobanth::test::lines;
 using mirobanth::test::linesAfter;
 using mirobanth::test::TemporaryFolder;
 using Lines = std::vector<std::string>;
 
 namespace {
+
+const Lines FINALIZED = {"Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"};
 
 // A product folder whose path has blanks and characters beyond ASCII, and a
 // working folder elsewhere, as when a user opens a document from a folder of
@@ -53,7 +56,18 @@ protected:
     // What follows the VM's creation: the launcher naming the main class,
     // then the sample's report and the launcher's last lines.
     static Lines afterVMCreation(const ChildResult& result) {
-        return linesAfter(result.out, "Tintavel: Shared library method JNI_CreateJavaVM linked");
+        return linesAfter(result.out, mirobanth::test::vmLinkedLine());
+    }
+
+    // The sample's report of the VM options, as "  name=value" lines.
+    static Lines reported(const Lines& vmOptions) {
+        Lines report = {"Launcher properties:"};
+        for (const std::string& option : vmOptions) {
+            std::string property = option.substr(2);  // without "-D"
+            report.push_back("  " + property +
+                             (property.find('=') == std::string::npos ? "=" : ""));
+        }
+        return report;
     }
 
     TemporaryFolder temporary;
@@ -61,8 +75,8 @@ protected:
     // characters beyond it (java itself fails on an emoji there).
     const std::string product = temporary.path() + "/My Programs \xC3\xA9\xE6\x97\xA5/Tintavel";
     const std::string documents = temporary.path() + "/Documents";
-    const std::string classPath = mirobanth::test::classPathIn(
-        product, {"mirobanth-runtime.jar", "ext/substance.jar", "tintavel.jar"});
+    const std::string classPath =
+        mirobanth::test::classPathIn(product, mirobanth::test::TINTAVEL_JARS);
     const std::string libraryPath = mirobanth::test::libraryPathIn(product);
     ChildOptions options;
     const std::string javaHome = mirobanth::test::realJavaHome();
@@ -82,42 +96,21 @@ TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
         << out[20];
     out[1] = "<date>";
     out[20] = "<java>";
-    const std::string libjvm = javaHome + "/lib/server/libjvm.so";
-    EXPECT_EQ(out, (Lines{
-                       "Mirobanth Tintavel running on x86_64 in userspace <tester>",
-                       "<date>",
-                       "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
-                       "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
-                       "Tintavel: No delegate used",
-                       "Tintavel: Auto resolving class names are turned off",
-                       "Tintavel: Tintavel",
-                       "Tintavel: tintavel.jar",
-                       "Tintavel: com/mirobanth/tintavel/Tintavel",
-                       "Tintavel: Dynamic hookup of JVM through shared library",
-                       "Tintavel: " + classPath,
-                       "Tintavel: " + libraryPath,
-                       "Tintavel: No security policy used",
-                       "Tintavel: JAVA_HOME and MIROBANTH_JVM not defined",
-                       "Tintavel: Shared library found",
-                       "Tintavel: " + libjvm,
-                       "Tintavel: Shared library loaded",
-                       "Tintavel: Shared library method JNI_CreateJavaVM linked",
-                       "Tintavel: com/mirobanth/tintavel/Tintavel",
-                       "Tintavel launch report",
-                       "<java>",
-                       "Arguments: 0",
-                       "Launcher properties:",
-                       "  mirobanth.nx=true",
-                       "  " + classPath.substr(2),
-                       "  " + libraryPath.substr(2),
-                       "  mirobanth.override=true",
-                       "  swing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel",
-                       "  mirobanth.ignore=just",
-                       "  mirobanth.ignore1=",
-                       "  mirobanth.ignore2=",
-                       "Tintavel: <FINALIZE>",
-                       "Tintavel: <FINALIZE>",
-                       "Tintavel: <FINALIZE>",
+    EXPECT_EQ(out, concatenated({
+                       {"Mirobanth Tintavel running on x86_64 in userspace <tester>", "<date>",
+                        "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
+                        "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
+                        "Tintavel: No delegate used",
+                        "Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
+                        "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"},
+                       mirobanth::test::hookupLines(classPath, libraryPath),
+                       {"Tintavel: JAVA_HOME and MIROBANTH_JVM not defined"},
+                       mirobanth::test::vmLibraryLines(javaHome + "/lib/server/libjvm.so"),
+                       {"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel launch report",
+                        "<java>", "Arguments: 0"},
+                       reported(mirobanth::test::tintavelOptionsIn(
+                           product, "javax.swing.plaf.metal.MetalLookAndFeel")),
+                       FINALIZED,
                    }));
 }
 
@@ -149,21 +142,12 @@ TEST_F(LauncherTest, PolicyAndSkinSwitchesReachTheVM) {
     EXPECT_EQ(result.status, 0) << result.err;
     Lines shown = afterVMCreation(result);
     Lines properties(std::find(shown.begin(), shown.end(), "Launcher properties:"), shown.end());
-    EXPECT_EQ(properties,
-              (Lines{
-                  "Launcher properties:",
-                  "  mirobanth.nx=true",
-                  "  " + classPath.substr(2),
-                  "  " + libraryPath.substr(2),
-                  "  mirobanth.override=true",
-                  "  swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
-                  "  mirobanth.chrome=false",
-                  "  java.security.manager=",
-                  "  java.security.policy=" + product + "/system/VM.policy",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-              }));
+    Lines vmOptions = mirobanth::test::tintavelOptionsIn(
+        product, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    vmOptions[5] = "-Dmirobanth.chrome=false";
+    vmOptions[6] = "-Djava.security.manager";
+    vmOptions[7] = "-Djava.security.policy=" + product + "/system/VM.policy";
+    EXPECT_EQ(properties, concatenated({reported(vmOptions), FINALIZED}));
 }
 
 TEST_F(LauncherTest, GraphicalVariantBehavesTheSame) {
@@ -179,8 +163,8 @@ TEST_F(LauncherTest, MissingProductJar) {
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(afterVMCreation(result),
-              (Lines{"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel: NO ALERT",
-                     "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"}));
+              concatenated({{"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel: NO ALERT"},
+                            FINALIZED}));
     Lines errors = lines(result.err);
     ASSERT_GE(errors.size(), 2u);
     EXPECT_EQ(Lines(errors.end() - 2, errors.end()),
@@ -194,23 +178,11 @@ TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
     EXPECT_EQ(result.status, 1);
     const std::string expected = product + "/no-java/lib/server/libjvm.so";
     EXPECT_EQ(linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              (Lines{
-                  "Tintavel: Dynamic hookup of JVM through shared library",
-                  "Tintavel: " + classPath,
-                  "Tintavel: " + libraryPath,
-                  "Tintavel: No security policy used",
-                  "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + expected,
-                  "Tintavel: No shared library found",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-                  "Tintavel: <FINALIZE>",
-              }));
-    EXPECT_EQ(result.err, "Tintavel: File not found - " + expected + "\nTintavel: Cannot load " +
-                              expected + ": " + expected +
-                              ": cannot open shared object file: No such file or directory\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+              concatenated({mirobanth::test::hookupLines(classPath, libraryPath),
+                            {"Tintavel: JAVA_HOME is used as JRE base path",
+                             "Tintavel: " + expected, "Tintavel: No shared library found"},
+                            FINALIZED}));
+    EXPECT_EQ(result.err, mirobanth::test::missingLibraryError(expected));
 }
 
 // The command in a mount namespace of its own where /usr/lib/jvm is empty: a
@@ -239,9 +211,8 @@ TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     EXPECT_EQ(result.status, 1);
     const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
     EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
-                              "Tintavel: Cannot load a library from an empty path\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+                              "Tintavel: Cannot load a library from an empty path\n" +
+                              mirobanth::test::noVMError());
 }
 
 // Whoever can write to the product's system/ folder, which PATH receives,
@@ -273,9 +244,7 @@ TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
                                 "install the product in a folder whose path has no ':'";
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
-                              "\nTintavel Alert: " + problem +
-                              "\nTintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+                              "\nTintavel Alert: " + problem + "\n" + mirobanth::test::noVMError());
 }
 
 // A FIFO where the VM library should be would block its opening for ever.
@@ -287,9 +256,7 @@ TEST_F(LauncherTest, AVMPathNamingAFifoFailsAtOnce) {
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: File not found - " + fifo + "\nTintavel: Cannot load " + fifo +
-                              ": not a regular file\n"
-                              "Tintavel: Unable to initialize a virtual machine (launch2)\n"
-                              "Tintavel Alert: Java VM failed to initialize\n");
+                              ": not a regular file\n" + mirobanth::test::noVMError());
 }
 
 // The executable's own copy of the product class imports Substance too.
@@ -298,12 +265,7 @@ TEST_F(LauncherTest, ExecutableCopyOfTheProductAgainstTheStubVM) {
     options.env["MIROBANTH_STUBVM_RECORD"] = documents + "/stubvm.record";
     ChildResult result = start("Tintavel64-Console", {"x"});
     EXPECT_EQ(result.status, 0) << result.err;
-    std::ifstream record(documents + "/stubvm.record");
-    std::string line;
-    Lines vmOptions;
-    while (std::getline(record, line)) {
-        if (line.rfind("option ", 0) == 0) vmOptions.push_back(line.substr(7));
-    }
+    Lines vmOptions = mirobanth::test::recordedCalls(documents + "/stubvm.record", "option ");
     ASSERT_EQ(vmOptions.size(), 8u);
     EXPECT_EQ(vmOptions[1], classPath);
 }
