@@ -13,9 +13,14 @@ case "${MIROBANTH_RUN_32BIT:-}" in
   no) echo "$reason (MIROBANTH_RUN_32BIT=no)"; exit 1 ;;
   yes) exit 0 ;;
 esac
+loader=/usr/lib/wine/wine
+if [ ! -e "$loader" ]; then
+  echo "the 32-bit Wine loader is not installed ($loader, package wine32:i386)"
+  exit 1
+fi
 # Where the kernel cannot execute 32-bit programs, the 32-bit loader fails
 # with "Exec format error" before it prints anything.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if "$loader" --version >/dev/null 2>&1; then
   exit 0
 fi
 echo "$reason"
