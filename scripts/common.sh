@@ -37,7 +37,9 @@ ensure_packages() {
   if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -q
+  # A list that fails to refresh (a mirror between syncs) leaves the others
+  # usable: what cannot be installed from them is handled below.
+  apt-get update -q || echo "Some package lists could not be refreshed; going on with the rest" >&2
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}" && return 0
   # A 32-bit package must match the version of its installed 64-bit twin,
   # which a mirror caught between syncs can fail to offer. Everything else is
