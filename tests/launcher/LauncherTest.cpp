@@ -144,6 +144,7 @@ TEST_F(LauncherTest, PolicyAndSkinSwitchesReachTheVM) {
     Lines properties(std::find(shown.begin(), shown.end(), "Launcher properties:"), shown.end());
     Lines vmOptions = mirobanth::test::tintavelOptionsIn(
         product, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    // The skin's chrome, the security manager and its policy take the last three places.
     vmOptions[5] = "-Dmirobanth.chrome=false";
     vmOptions[6] = "-Djava.security.manager";
     vmOptions[7] = "-Djava.security.policy=" + product + "/system/VM.policy";

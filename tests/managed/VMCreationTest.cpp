@@ -91,7 +91,7 @@ TEST_F(VMCreationTest, GeminiWithoutChrome) {
     launch({"program", "-Xgemini", "-Xnochrome"});
     Lines expected = mirobanth::test::tintavelOptionsIn(
         PRODUCT, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
-    expected[5] = "-Dmirobanth.chrome=false";
+    expected[5] = "-Dmirobanth.chrome=false";  // a skin's chrome takes the sixth place
     EXPECT_EQ(environment.options(), expected);
 }
 
@@ -120,6 +120,7 @@ TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
 TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
     CapturedOutput output = launch({"program", "-Xpolicy"});
     Lines expected = defaultOptions(CLASS_PATH, LIBRARY_PATH, nativeLookAndFeel());
+    // The security manager and its policy take the last two places.
     expected[6] = "-Djava.security.manager";
     expected[7] = "-Djava.security.policy=" + PRODUCT +
                   mirobanth::test::facts::directorySeparator() + "system/VM.policy";
