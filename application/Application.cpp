@@ -3,6 +3,7 @@
 #include <mirobanth/application/platform/Platform.h>
 #include <mirobanth/application/platform/PlatformFactory.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
@@ -27,8 +28,8 @@ namespace {
 // Whether the path list holds entry as one of its entries.
 bool holdsEntry(const std::string& pathList, const std::string& entry,
                 const std::string& separator) {
-    return (separator + pathList + separator).find(separator + entry + separator) !=
-           std::string::npos;
+    const std::vector<std::string> entries = os::pathListEntries(pathList, separator);
+    return std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
 
 // One platform object serves every application of the process and lives

@@ -20,6 +20,16 @@ std::string inFolder(const std::string& folder, const std::string& entry,
     return folder + separator + entry;
 }
 
+std::vector<std::string> pathListEntries(const std::string& list, const std::string& separator) {
+    std::vector<std::string> entries;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = list.find(separator, start);
+        entries.push_back(list.substr(start, end - start));
+        if (end == std::string::npos) return entries;
+        start = end + separator.size();
+    }
+}
+
 std::string pathListProblem(const std::string& folder, const std::string& separator) {
     if (folder.empty()) return "The product folder cannot be found";
     if (folder.find(separator) == std::string::npos) return "";

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The one seam between the libraries and the operating system: every
 // environment variable, file check, module folder, library load and command
@@ -37,6 +38,10 @@ std::string moduleFolder(const void* address);
 // folder (not found) leaves the entry as written.
 std::string inFolder(const std::string& folder, const std::string& entry,
                      const std::string& separator = DIRECTORY_SEPARATOR);
+// The entries of a path list (PATH, a Java class path) in order, empty ones
+// included: an empty entry names the working folder.
+std::vector<std::string> pathListEntries(const std::string& list,
+                                         const std::string& separator = PATH_LIST_SEPARATOR);
 // What keeps folder from standing in a path list whose entries separator
 // separates (a Java class path, PATH), as a sentence; "" when nothing does.
 // Without a folder the product's entries would be relative to the working

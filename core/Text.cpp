@@ -9,6 +9,16 @@ namespace mirobanth::text {
 namespace {
 
 constexpr char16_t REPLACEMENT_CHARACTER = 0xFFFD;
+constexpr char32_t LAST_CODE_POINT = 0x10FFFF;
+
+bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+// The code point a UTF-16 surrogate pair stands for.
+char32_t pairedCodePoint(char32_t high, char32_t low) {
+    return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
+}
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -85,8 +95,7 @@ private:
         const char16_t unit =
             static_cast<char16_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) | (third & 0x3F));
         // An encoded surrogate is one broken sequence of three bytes.
-        const bool isSurrogate = unit >= 0xD800 && unit <= 0xDFFF;
-        out.push_back(isSurrogate ? REPLACEMENT_CHARACTER : unit);
+        out.push_back(isSurrogate(unit) ? REPLACEMENT_CHARACTER : unit);
     }
 
     void fourBytes(unsigned char lead) {
@@ -127,12 +136,6 @@ private:
     std::u16string out;
 };
 
-constexpr char32_t LAST_CODE_POINT = 0x10FFFF;
-
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-bool isSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
-
 void appendUtf8(std::string& out, char32_t codePoint) {
     if (codePoint > LAST_CODE_POINT || isSurrogate(codePoint)) codePoint = REPLACEMENT_CHARACTER;
     if (codePoint < 0x80) {
@@ -159,7 +162,7 @@ char32_t nextUtf16CodePoint(const std::wstring& text, std::size_t& i) {
         char32_t low = static_cast<char16_t>(text[i + 1]);
         if (isLowSurrogate(low)) {
             ++i;
-            return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            return pairedCodePoint(unit, low);
         }
     }
     return unit;  // a lone surrogate is replaced when it is appended
@@ -191,7 +194,7 @@ std::wstring widen(const std::string& text) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         char32_t unit = units[i];
         if (sizeof(wchar_t) == 4 && isHighSurrogate(unit) && i + 1 < units.size()) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00);
+            unit = pairedCodePoint(unit, units[++i]);
         }
         wide += static_cast<wchar_t>(unit);
     }

@@ -43,4 +43,14 @@ TEST(ModuleFolderTest, FoldersThatWouldSplitAPathListAreNamed) {
               "path; install the product in a folder whose path has no ';'");
 }
 
+// Empty entries count: each names the working folder.
+TEST(ModuleFolderTest, PathListsSplitIntoEveryEntry) {
+    using Entries = std::vector<std::string>;
+    EXPECT_EQ(mirobanth::os::pathListEntries("/usr/bin::/bin:", ":"),
+              (Entries{"/usr/bin", "", "/bin", ""}));
+    EXPECT_EQ(mirobanth::os::pathListEntries("", ":"), Entries{""});
+    EXPECT_EQ(mirobanth::os::pathListEntries("C:\\a b;C:\\c:d", ";"),
+              (Entries{"C:\\a b", "C:\\c:d"}));
+}
+
 }  // namespace

@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <sstream>
+#include "OperatingSystem.h"
 
 namespace mirobanth::application {
 
@@ -19,9 +19,7 @@ bool isRunnableFile(const std::string& path) {
 
 std::vector<std::string> ExecutableSearch::folders(const std::string& searchPath) {
     std::vector<std::string> result;
-    std::istringstream entries(searchPath);
-    std::string folder;
-    while (std::getline(entries, folder, ':')) {
+    for (const std::string& folder : os::pathListEntries(searchPath)) {
         if (!folder.empty() && folder.front() == '/') result.push_back(folder);
     }
     return result;

@@ -1,6 +1,5 @@
 #include <mirobanth/application/platform/PlatformLinux.h>
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -26,12 +25,9 @@ std::string searchPath() { return os::environmentValue("PATH").value_or(""); }
 // the application added: whoever can write there must not choose the VM.
 std::string userSearchPath() {
     const std::string productEntry = productSystemFolder();
-    std::string path = searchPath(), kept;
-    for (std::size_t start = 0; start <= path.size();) {
-        std::size_t end = std::min(path.find(':', start), path.size());
-        std::string entry = path.substr(start, end - start);
+    std::string kept;
+    for (const std::string& entry : os::pathListEntries(searchPath())) {
         if (entry != productEntry) kept += (kept.empty() ? "" : ":") + entry;
-        start = end + 1;
     }
     return kept;
 }
