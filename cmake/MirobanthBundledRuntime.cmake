@@ -26,8 +26,9 @@ get_filename_component(_mirobanth_jdk "${_mirobanth_jdk}" DIRECTORY)
 
 set(MIROBANTH_RUNTIME_IMAGE ${CMAKE_BINARY_DIR}/bundled-runtime/runtime)
 set(_mirobanth_image_script ${PROJECT_SOURCE_DIR}/cmake/runtime/make-runtime-image.sh)
+# The skins' jar too: its own classes need a module that the product's do not.
 set(_mirobanth_product_jars "")
-foreach(_jar MirobanthRuntimeJar TintavelJar)
+foreach(_jar MirobanthRuntimeJar TintavelJar SubstanceSkinsJar)
   get_target_property(_jar_file ${_jar} JAR_FILE)
   list(APPEND _mirobanth_product_jars ${_jar_file})
 endforeach()
@@ -36,7 +37,8 @@ add_custom_command(
   OUTPUT ${MIROBANTH_RUNTIME_IMAGE}/release
   COMMAND ${CMAKE_COMMAND} -E env JAVA_HOME=${_mirobanth_jdk}
           bash ${_mirobanth_image_script} ${MIROBANTH_RUNTIME_IMAGE} ${_mirobanth_product_jars}
-  DEPENDS MirobanthRuntimeJar TintavelJar ${_mirobanth_product_jars} ${_mirobanth_image_script}
+  DEPENDS MirobanthRuntimeJar TintavelJar SubstanceSkinsJar ${_mirobanth_product_jars}
+          ${_mirobanth_image_script}
   COMMENT "Making the bundled Java runtime with jlink"
   VERBATIM)
 if(MIROBANTH_BUNDLE_RUNTIME)

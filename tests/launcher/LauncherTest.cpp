@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <regex>
 
 #include "ManagedTestSupport.h"
+#include "SilentDisplay.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::ChildOptions;
@@ -171,6 +173,23 @@ TEST_F(LauncherTest, MissingProductJar) {
     EXPECT_EQ(Lines(errors.end() - 2, errors.end()),
               (Lines{"Tintavel: Class not found - com/mirobanth/tintavel/Tintavel",
                      "Tintavel Alert: Class not found"}));
+}
+
+// A display that takes connections and never answers holds the alert's box
+// back for a few seconds only; then the terminal has it and the launcher ends.
+TEST_F(LauncherTest, ASilentDisplayDelaysTheAlertBriefly) {
+    if (access("/usr/bin/xmessage", X_OK) != 0) GTEST_SKIP() << "no xmessage (package x11-utils)";
+    mirobanth::test::SilentDisplay display;
+    options.env["DISPLAY"] = display.name();
+    options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=" + documents + "/missing";
+    options.timeoutSeconds = 20;
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        ChildResult result = start(launcher);
+        EXPECT_EQ(result.status, 1) << launcher << ": " << result.err;
+        EXPECT_EQ(
+            linesAfter(result.err, "Tintavel: Class not found - com/mirobanth/tintavel/Tintavel"),
+            Lines{"Tintavel Alert: Class not found"});
+    }
 }
 
 TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {

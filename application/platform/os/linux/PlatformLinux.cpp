@@ -10,6 +10,7 @@
 #include "platform/DialogTexts.h"
 #include "platform/os/linux/ConsoleDialog.h"
 #include "platform/os/linux/DialogProgram.h"
+#include "platform/os/linux/DisplayProbe.h"
 #include "platform/os/linux/JavaRuntimeLocator.h"
 #include "platform/os/linux/ProgramRunner.h"
 
@@ -36,6 +37,28 @@ std::string userSearchPath() {
 std::optional<DialogProgram> dialogProgram() {
     if (!os::hasDisplay()) return std::nullopt;
     return DialogProgram::find(searchPath());
+}
+
+// How long a dialog program may run before the session's display servers
+// have answered; one that accepts connections and never answers would keep
+// the program, and whoever waits for its box, waiting for ever.
+constexpr auto DIALOG_SHOW_LIMIT = std::chrono::seconds(5);
+constexpr auto DIALOG_WATCH_STEP = std::chrono::milliseconds(20);
+
+// Runs a dialog program and returns its exit status, or nothing when it was
+// given up: it still ran when the limit passed without an answer from the
+// displays, and was ended. Once they answered, the box waits for the user as
+// long as they take.
+std::optional<int> runDialog(const std::vector<std::string>& arguments) {
+    RunningProgram program(arguments);
+    DisplayProbe displays(sessionDisplayServers());
+    const auto limit = std::chrono::steady_clock::now() + DIALOG_SHOW_LIMIT;
+    while (std::chrono::steady_clock::now() < limit) {
+        if (auto status = program.exitStatus()) return status;
+        if (displays.answered(DIALOG_WATCH_STEP)) return program.wait();
+    }
+    program.end();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -74,7 +97,7 @@ void PlatformLinux::alert(std::string title, std::string message) {
         // OK is the only answer, status 0. Anything else may mean that the box
         // never appeared (the programs answer 1 when they cannot open the
         // display), so the message goes to the terminal too rather than be lost.
-        if (ProgramRunner::runAndWait(arguments) == 0) return;
+        if (runDialog(arguments) == 0) return;
     }
     ConsoleDialog::alert(caption, message);
 }
@@ -83,7 +106,7 @@ bool PlatformLinux::choice(std::string) {
     // The question is always the fixed one, whatever the caller passed.
     if (auto program = dialogProgram()) {
         auto arguments = program->retryArguments(texts::CHOICE_CAPTION, texts::CHOICE_TEXT);
-        return ProgramRunner::runAndWait(arguments) == 0;
+        if (auto status = runDialog(arguments)) return status == 0;
     }
     return ConsoleDialog::askRetry(texts::CHOICE_CAPTION, texts::CHOICE_TEXT);
 }

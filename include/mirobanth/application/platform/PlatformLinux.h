@@ -9,7 +9,8 @@ namespace mirobanth::application {
 
 // The platform of a Linux desktop or server: the Java runtime is looked up
 // on the search path and under /usr/lib/jvm, dialogs go to a dialog program
-// when there is a display and to the terminal when there is none.
+// when there is a display and to the terminal when there is none or it does
+// not answer.
 class MIROBANTH_APPLICATION_API PlatformLinux : public Platform {
 public:
     // systemRoot is where the system folders are looked up ("/" but in tests).

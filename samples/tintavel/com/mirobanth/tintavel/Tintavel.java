@@ -6,11 +6,18 @@ import java.awt.Font;
 import java.awt.Graphics2D;
 import java.awt.GraphicsEnvironment;
 import java.awt.image.BufferedImage;
+import java.io.ByteArrayOutputStream;
 import java.io.File;
+import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.PrintStream;
+import java.nio.file.FileAlreadyExistsException;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.StandardCopyOption;
 import java.util.Arrays;
 import java.util.List;
+import java.util.Random;
 import javax.imageio.ImageIO;
 import javax.swing.BorderFactory;
 import javax.swing.JButton;
@@ -30,7 +37,9 @@ import javax.swing.WindowConstants;
  * With --window and a display it also shows the report in a window, in the
  * look and feel the launcher asked for; the launcher then waits until the
  * window is closed. --snapshot=FILE (with --window) writes the window's
- * picture to FILE as PNG once it is on screen, and closes it.
+ * picture to FILE as PNG once it is on screen, and closes it; when it cannot
+ * (FILE is a folder, the disk is full), FILE stays as it was and the program
+ * ends with status 1.
  */
 public final class Tintavel {
     private static final String SNAPSHOT = "--snapshot=";
@@ -115,6 +124,7 @@ public final class Tintavel {
 
     // Once the window has been laid out and shown, its root pane (with the
     // look and feel's title bar, when it draws one) is painted into a picture.
+    // A picture that cannot be written ends the program with status 1.
     private static void takeSnapshotLater(final JFrame frame, final File file) {
         SwingUtilities.invokeLater(() -> {
             JRootPane pane = frame.getRootPane();
@@ -123,14 +133,51 @@ public final class Tintavel {
             Graphics2D graphics = picture.createGraphics();
             pane.paint(graphics);
             graphics.dispose();
+            frame.dispose();
             try {
-                ImageIO.write(picture, "png", file);
+                writeSafely(picture, file.toPath());
             } catch (IOException | SecurityException failed) {
                 System.err.println("Tintavel: cannot write " + file + ": " + failed.getMessage());
-            } finally {
-                frame.dispose();
+                System.exit(1);
             }
         });
+    }
+
+    // The picture goes to a new file beside the target, which then takes the
+    // target's place in one step: a full disk or a failure on the way leaves
+    // whatever the target held, and no partial file.
+    private static void writeSafely(BufferedImage picture, Path target) throws IOException {
+        if (Files.isDirectory(target)) {
+            throw new IOException("it is a folder");
+        }
+        ByteArrayOutputStream png = new ByteArrayOutputStream();
+        ImageIO.setUseCache(false);  // encoded in memory, no cache file elsewhere
+        ImageIO.write(picture, "png", png);
+        Path temporary = newFileBeside(target);
+        try {
+            try (FileOutputStream out = new FileOutputStream(temporary.toFile())) {
+                png.writeTo(out);
+                out.getFD().sync();
+            }
+            Files.move(temporary, target, StandardCopyOption.ATOMIC_MOVE);
+        } finally {
+            Files.deleteIfExists(temporary);
+        }
+    }
+
+    // Created as any new file of the user's is, unlike a temporary file,
+    // which only its owner may read.
+    private static Path newFileBeside(Path target) throws IOException {
+        Path folder = target.toAbsolutePath().getParent();
+        Random random = new Random();
+        while (true) {
+            String name = "." + target.getFileName() + "." + Integer.toHexString(random.nextInt());
+            try {
+                return Files.createFile(folder.resolve(name));
+            } catch (FileAlreadyExistsException taken) {
+                // another name
+            }
+        }
     }
 
     // The launcher names a look and feel that may be missing (a skin whose

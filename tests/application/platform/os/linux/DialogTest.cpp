@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
+#include "SilentDisplay.h"
 
 using mirobanth::application::PlatformLinux;
 using mirobanth::test::capture;
@@ -131,6 +133,18 @@ TEST_F(DialogTest, UnansweredBoxesMeanAnAlertOnTheTerminalAndCancel) {
         platform.alert("Tintavel", "Class not found");
     });
     EXPECT_EQ(unstartable.err, line);
+}
+
+// A display that takes connections and never answers: the box the program
+// waits to show is given up, its program ended, and the terminal stands in.
+TEST_F(DialogTest, ASilentDisplayIsGivenUp) {
+    mirobanth::test::SilentDisplay display;
+    environment.set("DISPLAY", display.name());
+    std::string program = "#!/bin/sh\necho $$ > " + bin + "/pid\nexec /bin/sleep 30\n";
+    chmod(folder.write("bin/zenity", program).c_str(), 0755);
+    auto output = capture([&] { platform.alert("Tintavel", "Class not found"); });
+    EXPECT_EQ(output.err, "Tintavel Alert: Class not found\n");
+    EXPECT_NE(kill(std::stoi(contents(bin + "/pid")), 0), 0);  // ended and collected
 }
 
 TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {

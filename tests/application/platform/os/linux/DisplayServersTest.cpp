@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "platform/os/linux/DisplayServers.h"
+
+using mirobanth::application::DisplaySocket;
+using mirobanth::application::waylandDisplaySockets;
+using mirobanth::application::xDisplaySockets;
+using Sockets = std::vector<DisplaySocket>;
+
+namespace {
+
+DisplaySocket local(const std::string& path) { return {path, "", 0}; }
+DisplaySocket tcp(const std::string& host, int port) { return {"", host, port}; }
+const std::string ABSTRACT(1, '\0');
+
+TEST(DisplayServersTest, XClientsTryTheseSockets) {
+    struct Case {
+        std::string display;
+        Sockets sockets;
+    } cases[] = {
+        {":0",
+         {local(ABSTRACT + "/tmp/.X11-unix/X0"), local("/tmp/.X11-unix/X0"),
+          tcp("localhost", 6000)}},
+        {"unix:7.1", {local(ABSTRACT + "/tmp/.X11-unix/X7"), local("/tmp/.X11-unix/X7")}},
+        {"unix/:4", {local(ABSTRACT + "/tmp/.X11-unix/X4"), local("/tmp/.X11-unix/X4")}},
+        {"remote.example:10.0", {tcp("remote.example", 6010)}},
+        {"tcp/:3", {tcp("localhost", 6003)}},
+        {"", {}},
+        {"nonsense", {}},
+        {"host::0", {}},
+        {":x", {}},
+        {":59536", {}},
+        {"ftp/h:0", {}},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(xDisplaySockets(test.display), test.sockets) << test.display;
+}
+
+TEST(DisplayServersTest, AWaylandDisplayIsAPathOrANameInTheRuntimeFolder) {
+    EXPECT_EQ(waylandDisplaySockets("wayland-1", "/run/user/7"),
+              Sockets{local("/run/user/7/wayland-1")});
+    EXPECT_EQ(waylandDisplaySockets("/tmp/w", std::nullopt), Sockets{local("/tmp/w")});
+    EXPECT_EQ(waylandDisplaySockets("wayland-0", std::nullopt), Sockets{});
+}
+
+}  // namespace
