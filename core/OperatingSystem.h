@@ -50,6 +50,13 @@ std::vector<std::string> pathListEntries(const std::string& list,
 std::string pathListProblem(const std::string& folder,
                             const std::string& separator = PATH_LIST_SEPARATOR);
 
+// Whether path names its file from a root of the system, whatever the
+// working folder. Windows: a drive path (C:\, C:/) and the forms that start
+// with two separators (\\server\share, //server/share, \\?\..., \\.\...);
+// "C:x" (the drive's working folder) and "\x" (the working drive) are
+// relative. Linux: a path that starts with "/".
+bool isAbsolutePath(const std::string& path, System system = hostSystem());
+
 // True for a regular file that exists and can be opened for reading; a file
 // that another program has open (as an installer may) counts too. UTF-8 path.
 bool isReadableFile(const std::string& path);

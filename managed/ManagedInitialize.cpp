@@ -144,7 +144,7 @@ std::string Managed::findVMLibrary() {
 std::optional<std::string> Managed::absoluteSetting(const char* variable) {
     auto value = os::environmentValue(variable);
     if (!value || value->empty()) return std::nullopt;
-    if (!std::filesystem::u8path(getPlatform()->remove(*value, "\"")).is_absolute()) {
+    if (!os::isAbsolutePath(getPlatform()->remove(*value, "\""))) {
         Console::warn(this, std::string(variable) +
                                 " is ignored because it is not an absolute path: " + *value);
         return std::nullopt;

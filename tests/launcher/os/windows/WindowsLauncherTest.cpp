@@ -145,4 +145,14 @@ TEST_F(WindowsLauncherTest, TheVMsImportsAreFoundInTheFolderAboveIt) {
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
+// The loader's own \\?\ form names the VM too.
+TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
+    const std::string stub = mirobanth::test::stubVMPath();
+    for (const auto& [variable, value] : std::vector<std::pair<std::string, std::string>>{
+             {"MIROBANTH_JVM", "\\\\?\\" + place(stub, "vm\\jvm.dll")}}) {
+        options.env[variable] = value;
+        EXPECT_EQ(start("Tintavel64-Console").status, 0) << value;
+    }
+}
+
 }  // namespace
