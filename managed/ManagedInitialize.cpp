@@ -140,16 +140,18 @@ std::string Managed::findVMLibrary() {
 // The value of a variable that names where the VM lies, unless it is unset
 // or empty. A relative path would be read against the working folder, where
 // anyone may have put a library: it is ignored as if it were not set. Quotes
-// around the path do not make it relative (they are taken off later).
+// around the path, as a Windows command line puts them, are no part of it:
+// they go before the path is read or extended.
 std::optional<std::string> Managed::absoluteSetting(const char* variable) {
     auto value = os::environmentValue(variable);
     if (!value || value->empty()) return std::nullopt;
-    if (!os::isAbsolutePath(getPlatform()->remove(*value, "\""))) {
+    std::string path = getPlatform()->remove(*value, "\"");
+    if (!os::isAbsolutePath(path)) {
         Console::warn(this, std::string(variable) +
                                 " is ignored because it is not an absolute path: " + *value);
         return std::nullopt;
     }
-    return value;
+    return path;
 }
 
 // Installations differ in where they keep the VM library; the first
