@@ -74,8 +74,8 @@ const char* clearScreenCommand();
 void ignoreBrokenPipe();
 
 // The system's library loader, for SharedLibrary: the handle of the library
-// at an absolute path, or null with the system's reason; the address of an
-// exported symbol, or null with the reason; and the unloading.
+// at an absolute path of any length, or null with the system's reason; the
+// address of an exported symbol, or null with the reason; and the unloading.
 void* openLibrary(const std::string& path, std::string& reason);
 void* findSymbol(void* library, const char* name, std::string& reason);
 void closeLibrary(void* library) noexcept;

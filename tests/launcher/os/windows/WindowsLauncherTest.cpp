@@ -145,11 +145,14 @@ TEST_F(WindowsLauncherTest, TheVMsImportsAreFoundInTheFolderAboveIt) {
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
-// The loader's own \\?\ form names the VM too.
+// The loader's own \\?\ form, and a path beyond MAX_PATH, name the VM too.
 TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
-    const std::string stub = mirobanth::test::stubVMPath();
+    const std::string stub = mirobanth::test::stubVMPath(), deep(250, 'd');
+    place(stub, "jdk\\bin\\server\\jvm.dll");
     for (const auto& [variable, value] : std::vector<std::pair<std::string, std::string>>{
-             {"MIROBANTH_JVM", "\\\\?\\" + place(stub, "vm\\jvm.dll")}}) {
+             {"MIROBANTH_JVM", "\\\\?\\" + place(stub, "vm\\jvm.dll")},
+             {"MIROBANTH_JVM", place(stub, deep + "\\jvm.dll")},
+             {"JAVA_HOME", "\\\\?\\" + work.path() + "\\jdk"}}) {
         options.env[variable] = value;
         EXPECT_EQ(start("Tintavel64-Console").status, 0) << value;
     }
