@@ -72,6 +72,15 @@ const char* clearScreenCommand();
 // system would end it. For the launchers, which own their process: the
 // libraries leave a host's signal dispositions alone.
 void ignoreBrokenPipe();
+// Keeps the libraries that anything in the process loads by bare name to the
+// system's folders, the program's own and those added below, where the system
+// would also search the working folder or PATH. For the launchers, which own
+// their process: the libraries leave a host's search alone.
+void restrictLibrarySearch();
+// Adds a folder to that restricted search, which PATH no longer reaches, for
+// the rest of the process (the product's native libraries, the DLLs a VM
+// imports); the system's usual search, a host's own, is left alone.
+void addLibraryFolder(const std::string& folder);
 
 // The system's library loader, for SharedLibrary: the handle of the library
 // at an absolute path of any length, or null with the system's reason; the

@@ -130,16 +130,29 @@ const char* clearScreenCommand() { return "cls"; }
 // A write to a closed pipe already fails with an error on Windows.
 void ignoreBrokenPipe() {}
 
-// The path is absolute: the altered search looks for the library's imports in
-// its own folder first, and the DLL directory adds the folder above it for the
-// time of the load.
+// The default search would take a DLL named without a folder from the working
+// folder or PATH, where anyone may have put one.
+void restrictLibrarySearch() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    SetDllDirectoryW(L"");
+}
+
+// Only searches that leave out PATH (a restricted process, or a load that asks
+// for the added folders) see the folder.
+void addLibraryFolder(const std::string& folder) { AddDllDirectory(systemPath(folder).c_str()); }
+
+// The library's imports are searched in its own folder and the one above it,
+// besides the system's folders and the program's; never in the working folder
+// or PATH. The folder above stays in the restricted search, where the DLLs
+// that the VM loads later find the ones they import (a JDK keeps them all in
+// bin); the system's usual search, a host's own, is left as it was.
 void* openLibrary(const std::string& path, std::string& reason) {
-    std::string parent = parentOfFolder(path);
-    if (!parent.empty()) SetDllDirectoryW(systemPath(parent).c_str());
+    const std::string parent = parentOfFolder(path);
+    if (!parent.empty()) addLibraryFolder(parent);
     HMODULE module =
-        LoadLibraryExW(systemPath(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        LoadLibraryExW(systemPath(path).c_str(), nullptr,
+                       LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     if (!module) reason = lastError();
-    if (!parent.empty()) SetDllDirectoryW(nullptr);
     return reinterpret_cast<void*>(module);
 }
 
