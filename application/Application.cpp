@@ -89,7 +89,8 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
 // libraries, so a folder that would give one is not added. An unset or empty
 // PATH gets no leading separator: an empty entry would put the current folder
 // on the search path. The entry goes in once per process, however many
-// applications a host creates.
+// applications a host creates. Where the process searches DLLs without PATH
+// (the launchers on Windows), the folder joins that search too.
 void Application::extendSearchPath() {
     const std::string separator = platform->getPathSeparator();
     std::string path = os::environmentValue("PATH").value_or("");
@@ -97,10 +98,13 @@ void Application::extendSearchPath() {
     const std::string entry = productSystemFolder();
     if (!problem.empty()) {
         Console::warn(this, "PATH not extended: " + problem);
-    } else if (!holdsEntry(path, entry, separator)) {
-        if (!path.empty()) path += separator;
-        path += entry;
-        os::setEnvironmentValue("PATH", path);
+    } else {
+        if (!holdsEntry(path, entry, separator)) {
+            if (!path.empty()) path += separator;
+            path += entry;
+            os::setEnvironmentValue("PATH", path);
+        }
+        os::addLibraryFolder(entry);
     }
     Console::info(this, "PATH=" + path);
 }

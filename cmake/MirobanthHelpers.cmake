@@ -59,10 +59,14 @@ endfunction()
 
 # mirobanth_utf8_program(TARGET): on Windows, the program's narrow strings
 # (argv, file names, message boxes, the registry) are UTF-8, as on Linux:
-# it embeds the manifest that selects the UTF-8 code page.
+# it embeds the manifest that selects the UTF-8 code page (and file names of
+# any length where the system allows them).
 function(mirobanth_utf8_program target)
   if(WIN32)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/windows/Utf8Program.rc)
+    # windres names no dependencies: the manifest is said here.
+    set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/windows/Utf8Program.rc PROPERTIES
+      OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/windows/Utf8Program.manifest)
   endif()
 endfunction()
 

@@ -30,6 +30,22 @@ std::vector<std::string> pathListEntries(const std::string& list, const std::str
     }
 }
 
+namespace {
+
+bool isWindowsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+}  // namespace
+
+// Two leading separators start every UNC form, \\?\ and \\.\ included.
+bool isAbsolutePath(const std::string& path, System system) {
+    if (system == System::Linux) return !path.empty() && path[0] == '/';
+    if (path.size() >= 2 && isWindowsSeparator(path[0]) && isWindowsSeparator(path[1])) return true;
+    return path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == ':' &&
+           isWindowsSeparator(path[2]);
+}
+
 std::string pathListProblem(const std::string& folder, const std::string& separator) {
     if (folder.empty()) return "The product folder cannot be found";
     if (folder.find(separator) == std::string::npos) return "";

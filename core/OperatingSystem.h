@@ -50,6 +50,13 @@ std::vector<std::string> pathListEntries(const std::string& list,
 std::string pathListProblem(const std::string& folder,
                             const std::string& separator = PATH_LIST_SEPARATOR);
 
+// Whether path names its file from a root of the system, whatever the
+// working folder. Windows: a drive path (C:\, C:/) and the forms that start
+// with two separators (\\server\share, //server/share, \\?\..., \\.\...);
+// "C:x" (the drive's working folder) and "\x" (the working drive) are
+// relative. Linux: a path that starts with "/".
+bool isAbsolutePath(const std::string& path, System system = hostSystem());
+
 // True for a regular file that exists and can be opened for reading; a file
 // that another program has open (as an installer may) counts too. UTF-8 path.
 bool isReadableFile(const std::string& path);
@@ -65,10 +72,19 @@ const char* clearScreenCommand();
 // system would end it. For the launchers, which own their process: the
 // libraries leave a host's signal dispositions alone.
 void ignoreBrokenPipe();
+// Keeps the libraries that anything in the process loads by bare name to the
+// system's folders, the program's own and those added below, where the system
+// would also search the working folder or PATH. For the launchers, which own
+// their process: the libraries leave a host's search alone.
+void restrictLibrarySearch();
+// Adds a folder to that restricted search, which PATH no longer reaches, for
+// the rest of the process (the product's native libraries, the DLLs a VM
+// imports); the system's usual search, a host's own, is left alone.
+void addLibraryFolder(const std::string& folder);
 
 // The system's library loader, for SharedLibrary: the handle of the library
-// at an absolute path, or null with the system's reason; the address of an
-// exported symbol, or null with the reason; and the unloading.
+// at an absolute path of any length, or null with the system's reason; the
+// address of an exported symbol, or null with the reason; and the unloading.
 void* openLibrary(const std::string& path, std::string& reason);
 void* findSymbol(void* library, const char* name, std::string& reason);
 void closeLibrary(void* library) noexcept;

@@ -11,8 +11,11 @@ namespace mirobanth::os {
 
 namespace {
 
-// Paths are UTF-8 on every system; the conversions keep them so.
+// Paths are UTF-8 on every system; the conversions keep them so. An absolute
+// path stays as written: the standard library reads Windows' \\?\ form as a
+// relative one and would spoil it.
 std::string absolutePath(const std::string& path) {
+    if (isAbsolutePath(path)) return path;
     std::error_code ignored;
     std::filesystem::path absolute =
         std::filesystem::absolute(std::filesystem::u8path(path), ignored);

@@ -13,5 +13,6 @@ int runTintavel(int argc, char** argv) {
     // launcher: its status is the Java program's. The launcher owns its
     // process; the libraries leave a host's signal dispositions alone.
     mirobanth::os::ignoreBrokenPipe();
+    mirobanth::os::restrictLibrarySearch();
     return mirobanth::application::Application::launch(new MirobanthTintavel(argc, argv));
 }

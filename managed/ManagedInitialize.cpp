@@ -26,27 +26,42 @@ std::string libraryFolder() {
     return os::moduleFolder(&insideThisLibrary);
 }
 
+// What stands at runtime instead of a folder, for the warning; "" for a
+// folder or a link to one, where the VM library itself is looked for.
+std::string notAFolder(const std::filesystem::path& runtime) {
+    std::error_code error;
+    if (std::filesystem::is_directory(runtime, error)) return "";
+    if (std::filesystem::exists(runtime, error)) return "a file, not a folder";
+    return "a link to " + std::filesystem::read_symlink(runtime, error).u8string() +
+           ", which does not exist";
+}
+
 // The VM library of the runtime image a product carries in runtime/ beside
 // its files, when it carries one. The product was made and tested with that
 // runtime, so it goes before whatever the system offers; only the environment,
-// set on purpose, still decides first. A runtime folder
-// without a VM library is still the product's choice: the missing library is
-// reported, not replaced by some other Java. A library whose folder is
-// unknown has no product folder, and the working folder never stands in.
+// set on purpose, still decides first. Anything named runtime is the
+// product's choice: a file, a link to nothing or a folder without the VM
+// library is reported and its library fails to load, never replaced by some
+// other Java. A library whose folder is unknown has no product folder, and the
+// working folder never stands in.
 std::optional<std::string> bundledVMLibrary(const core::Name* source) {
     const std::string folder = libraryFolder();
     if (folder.empty()) return std::nullopt;
     const JavaPlatformTexts platform = hostJavaPlatformTexts();
     const std::string runtime =
         os::inFolder(folder, BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
+    const std::filesystem::path entry = std::filesystem::u8path(runtime);
     std::error_code error;
-    if (!std::filesystem::is_directory(std::filesystem::u8path(runtime), error)) {
+    if (!std::filesystem::exists(std::filesystem::symlink_status(entry, error)))
         return std::nullopt;
-    }
     Console::info(source, "Bundled Java runtime is used");
     std::string path =
         os::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator);
     Console::info(source, path);
+    const std::string problem = notAFolder(entry);
+    if (!problem.empty()) {
+        Console::warn(source, "The bundled Java runtime " + runtime + " is " + problem);
+    }
     return path;
 }
 
@@ -125,16 +140,18 @@ std::string Managed::findVMLibrary() {
 // The value of a variable that names where the VM lies, unless it is unset
 // or empty. A relative path would be read against the working folder, where
 // anyone may have put a library: it is ignored as if it were not set. Quotes
-// around the path do not make it relative (they are taken off later).
+// around the path, as a Windows command line puts them, are no part of it:
+// they go before the path is read or extended.
 std::optional<std::string> Managed::absoluteSetting(const char* variable) {
     auto value = os::environmentValue(variable);
     if (!value || value->empty()) return std::nullopt;
-    if (!std::filesystem::u8path(getPlatform()->remove(*value, "\"")).is_absolute()) {
+    std::string path = getPlatform()->remove(*value, "\"");
+    if (!os::isAbsolutePath(path)) {
         Console::warn(this, std::string(variable) +
                                 " is ignored because it is not an absolute path: " + *value);
         return std::nullopt;
     }
-    return value;
+    return path;
 }
 
 // Installations differ in where they keep the VM library; the first

@@ -53,4 +53,15 @@ TEST(ModuleFolderTest, PathListsSplitIntoEveryEntry) {
               (Entries{"C:\\a b", "C:\\c:d"}));
 }
 
+// "C:x" is read against the drive's working folder, "\x" against the working drive.
+TEST(ModuleFolderTest, AbsolutePathsOfEachSystem) {
+    using mirobanth::os::System;
+    for (const char* path :
+         {"C:\\j", "c:/j", "\\\\server\\s", "//server/s", "\\\\?\\C:\\j", "\\\\.\\C:\\j"})
+        EXPECT_TRUE(mirobanth::os::isAbsolutePath(path, System::Windows)) << path;
+    for (const char* path : {"C:j", "\\j", "j", ""})
+        EXPECT_FALSE(mirobanth::os::isAbsolutePath(path, System::Windows)) << path;
+    EXPECT_FALSE(mirobanth::os::isAbsolutePath("C:\\j", System::Linux));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 # Reads the resources of the Windows executable EXE back with the MinGW
 # binutils' WINDRES and checks that it carries what a Windows program shows:
-# the version information of Tintavel, an icon and the UTF-8 manifest.
+# the version information of Tintavel, an icon and the manifest (UTF-8, paths
+# of any length).
 cmake_minimum_required(VERSION 3.22)
 
 execute_process(COMMAND "${WINDRES}" -i "${EXE}" -O rc
@@ -21,7 +22,8 @@ set(expected
   "VALUE \"ProductVersion\", \"${VERSION_MAJOR}.${VERSION_MINOR}\""
   "VALUE \"InternalName\", \"${program}\""
   "VALUE \"OriginalFilename\", \"${file_name}\""
-  "<activeCodePage xmlns=\"\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\"\">UTF-8</activeCodePage>")
+  "<activeCodePage xmlns=\"\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\"\">UTF-8</activeCodePage>"
+  "<longPathAware xmlns=\"\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\"\">true</longPathAware>")
 foreach(line IN LISTS expected)
   string(FIND "${resources}" "${line}" found)
   if(found EQUAL -1)

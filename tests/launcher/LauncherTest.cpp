@@ -267,6 +267,22 @@ TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
                               "\nTintavel Alert: " + problem + "\n" + mirobanth::test::noVMError());
 }
 
+// What is named runtime is the product's choice, though a Java on PATH would run.
+TEST_F(LauncherTest, ARuntimeThatIsNoFolderFailsNamingWhatItIs) {
+    const std::string runtime = product + "/runtime", gone = documents + "/gone";
+    for (bool link : {false, true}) {
+        std::filesystem::remove(runtime);
+        if (link) std::filesystem::create_symlink(gone, runtime);
+        if (!link) std::ofstream(runtime) << "x";
+        ChildResult result = start("Tintavel64-Console");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(
+            lines(result.err).front(),
+            "Tintavel: The bundled Java runtime " + runtime + " is " +
+                (link ? "a link to " + gone + ", which does not exist" : "a file, not a folder"));
+    }
+}
+
 // A FIFO where the VM library should be would block its opening for ever.
 TEST_F(LauncherTest, AVMPathNamingAFifoFailsAtOnce) {
     const std::string fifo = documents + "/libjvm.so";

@@ -161,6 +161,14 @@ TEST_F(VMCreationTest, JavaHomeFindsTheJdk8Layout) {
     EXPECT_EQ(environment.options().size(), 8u);
 }
 
+// Quotes, as a Windows command line puts them, are no part of any layout.
+TEST_F(VMCreationTest, AQuotedJavaHomeIsSearchedWithoutItsQuotes) {
+    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().back());
+    environment.set("JAVA_HOME", "\"" + home + "\"");
+    launch({"program"});
+    EXPECT_EQ(managed->getJvmLibraryPath(), home + javaHomeLayouts().back());
+}
+
 TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
     std::string home = environment.folder().path() + "/empty-jdk";
     environment.set("JAVA_HOME", home);

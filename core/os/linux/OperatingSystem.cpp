@@ -74,6 +74,11 @@ const char* clearScreenCommand() { return "clear"; }
 
 void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 
+// dlopen takes a bare name only from the folders that the system and
+// LD_LIBRARY_PATH name: there is nothing to restrict.
+void restrictLibrarySearch() {}
+void addLibraryFolder(const std::string&) {}
+
 // RTLD_GLOBAL: a VM library resolves its companion libraries' symbols
 // through the global scope, as the Java launcher loads it.
 void* openLibrary(const std::string& path, std::string& reason) {

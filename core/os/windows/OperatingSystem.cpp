@@ -7,6 +7,7 @@
 #include <stdio.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -62,6 +63,31 @@ std::string parentOfFolder(const std::string& path) {
     return parentEnd == std::string::npos ? "" : path.substr(0, parentEnd);
 }
 
+bool hasPrefix(const std::wstring& text, const wchar_t* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// The full wide form of path, which the system's calls take at any length:
+// beyond MAX_PATH only with the \\?\ prefix, which turns off the parsing of
+// the name, so separators and dots are settled first. A path given in that
+// form (or as a device, \\.\) is taken as it is, but for the "/" that joins
+// a Java home's layouts.
+std::wstring systemPath(const std::string& path) {
+    std::wstring wide = text::widen(path);
+    if (hasPrefix(wide, L"\\\\?\\") || hasPrefix(wide, L"\\\\.\\")) {
+        std::replace(wide.begin(), wide.end(), L'/', L'\\');
+        return wide;
+    }
+    std::vector<wchar_t> full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr) + 1);
+    DWORD length =
+        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size()) return wide;
+    const std::wstring settled(full.data(), length);
+    if (settled.size() < MAX_PATH) return settled;
+    if (hasPrefix(settled, L"\\\\")) return L"\\\\?\\UNC\\" + settled.substr(2);
+    return L"\\\\?\\" + settled;
+}
+
 }  // namespace
 
 std::string moduleFolder(const void* address) {
@@ -81,7 +107,7 @@ std::string moduleFolder(const void* address) {
 // Opened sharing everything, so that a file another program holds open still
 // counts; a folder does not open.
 bool isReadableFile(const std::string& path) {
-    FILE* file = _fsopen(path.c_str(), "rb", _SH_DENYNO);
+    FILE* file = _wfsopen(systemPath(path).c_str(), L"rb", _SH_DENYNO);
     if (!file) return false;
     std::fclose(file);
     return true;
@@ -104,15 +130,29 @@ const char* clearScreenCommand() { return "cls"; }
 // A write to a closed pipe already fails with an error on Windows.
 void ignoreBrokenPipe() {}
 
-// The path is absolute: the altered search looks for the library's imports in
-// its own folder first, and the DLL directory adds the folder above it for the
-// time of the load.
+// The default search would take a DLL named without a folder from the working
+// folder or PATH, where anyone may have put one.
+void restrictLibrarySearch() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    SetDllDirectoryW(L"");
+}
+
+// Only searches that leave out PATH (a restricted process, or a load that asks
+// for the added folders) see the folder.
+void addLibraryFolder(const std::string& folder) { AddDllDirectory(systemPath(folder).c_str()); }
+
+// The library's imports are searched in its own folder and the one above it,
+// besides the system's folders and the program's; never in the working folder
+// or PATH. The folder above stays in the restricted search, where the DLLs
+// that the VM loads later find the ones they import (a JDK keeps them all in
+// bin); the system's usual search, a host's own, is left as it was.
 void* openLibrary(const std::string& path, std::string& reason) {
-    std::string parent = parentOfFolder(path);
-    if (!parent.empty()) SetDllDirectoryA(parent.c_str());
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const std::string parent = parentOfFolder(path);
+    if (!parent.empty()) addLibraryFolder(parent);
+    HMODULE module =
+        LoadLibraryExW(systemPath(path).c_str(), nullptr,
+                       LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     if (!module) reason = lastError();
-    if (!parent.empty()) SetDllDirectoryA(nullptr);
     return reinterpret_cast<void*>(module);
 }
 

@@ -229,7 +229,9 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
 
 #ifdef MIROBANTH_STUBVM_COMPANION
 // A variant that imports a DLL of its own, as a real jvm.dll imports the
-// runtime DLLs beside it.
+// runtime DLLs beside it, and loads plantme.dll by its bare name, as a VM
+// loads some DLLs: the record names the file the search took.
+#    include <windows.h>
 extern "C" __declspec(dllimport) int mirobanthVmCompanion();
 #endif
 
@@ -241,6 +243,9 @@ extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** vm, void** env, void
     stubvm::recordInitArguments(static_cast<JavaVMInitArgs*>(arguments));
 #ifdef MIROBANTH_STUBVM_COMPANION
     stubvm::record("companion " + std::to_string(mirobanthVmCompanion()));
+    char planted[MAX_PATH] = "nothing";
+    if (HMODULE module = LoadLibraryA("plantme.dll")) GetModuleFileNameA(module, planted, MAX_PATH);
+    stubvm::record(std::string("plantme.dll ") + planted);
 #endif
     if (std::getenv("MIROBANTH_STUBVM_REFUSE")) return JNI_ERR;
     stubvm::pending = nullptr;

@@ -20,7 +20,7 @@ bool isRunnableFile(const std::string& path) {
 std::vector<std::string> ExecutableSearch::folders(const std::string& searchPath) {
     std::vector<std::string> result;
     for (const std::string& folder : os::pathListEntries(searchPath)) {
-        if (!folder.empty() && folder.front() == '/') result.push_back(folder);
+        if (os::isAbsolutePath(folder)) result.push_back(folder);
     }
     return result;
 }

@@ -133,16 +133,37 @@ TEST_F(WindowsLauncherTest, WithoutJavaBothLaunchersShowWhatIsMissing) {
     }
 }
 
-// A JDK's bin\server\jvm.dll imports DLLs that sit in bin, above its own folder.
-TEST_F(WindowsLauncherTest, TheVMsImportsAreFoundInTheFolderAboveIt) {
+// A JDK's bin\server\jvm.dll imports DLLs that sit in bin, above its own
+// folder; a DLL it loads by bare name comes from the product's system folder,
+// which PATH names, and never from the working folder.
+TEST_F(WindowsLauncherTest, TheVMsDLLsComeFromItsFoldersNeverTheWorkingFolder) {
     const std::string importing = std::string(MIROBANTH_IMPORTING_VM_DIR) + "/";
     place(importing + "libmirobanth_stubvm_importing.dll", "jdk\\bin\\server\\jvm.dll");
     place(importing + "libmirobanth_vmcompanion.dll", "jdk\\bin\\libmirobanth_vmcompanion.dll");
+    place(importing + "libmirobanth_vmcompanion.dll", "plantme.dll");
     options.env["JAVA_HOME"] = work.path() + "\\jdk";
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(recorded("companion "), Lines{"7"});
+    EXPECT_EQ(recorded("plantme.dll "), Lines{"nothing"});
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+    fs::copy_file(fs::u8path(importing + "libmirobanth_vmcompanion.dll"),
+                  fs::u8path(product + "\\system\\plantme.dll"));
+    start("Tintavel64-Console");
+    EXPECT_EQ(recorded("plantme.dll ").back(), product + "\\system\\plantme.dll");
+}
+
+// The loader's own \\?\ form, and a path beyond MAX_PATH, name the VM too.
+TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
+    const std::string stub = mirobanth::test::stubVMPath(), deep(250, 'd');
+    place(stub, "jdk\\bin\\server\\jvm.dll");
+    for (const auto& [variable, value] : std::vector<std::pair<std::string, std::string>>{
+             {"MIROBANTH_JVM", "\\\\?\\" + place(stub, "vm\\jvm.dll")},
+             {"MIROBANTH_JVM", place(stub, deep + "\\jvm.dll")},
+             {"JAVA_HOME", "\\\\?\\" + work.path() + "\\jdk"}}) {
+        options.env[variable] = value;
+        EXPECT_EQ(start("Tintavel64-Console").status, 0) << value;
+    }
 }
 
 }  // namespace
