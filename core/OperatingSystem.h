@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,6 +67,11 @@ const char* clearScreenCommand();
 // system would end it. For the launchers, which own their process: the
 // libraries leave a host's signal dispositions alone.
 void ignoreBrokenPipe();
+// Runs work on a new thread whose stack holds stackSize bytes, reserved as
+// the system reserves a program's first stack, and returns once it has
+// ended. False when the system could not make such a thread: work has not
+// run.
+bool runOnNewThread(std::size_t stackSize, const std::function<void()>& work);
 
 // The system's library loader, for SharedLibrary: the handle of the library
 // at an absolute path, or null with the system's reason; the address of an

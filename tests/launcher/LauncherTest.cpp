@@ -319,4 +319,84 @@ TEST_F(LauncherTest, AClosedStandardOutputDoesNotEndTheLauncher) {
     EXPECT_EQ(result.out, "status 0\n") << result.err;
 }
 
+// The same Java options under java and under the launcher, whose VM reads
+// them from JAVA_TOOL_OPTIONS, with the stand-in product: main receives the
+// same strings and recurses at least as deep. -Xint keeps the compiler from
+// changing the frames' sizes from run to run.
+struct AsJavaCase {
+    const char* name;
+    Lines javaOptions;
+    Lines arguments;
+    std::string locale;  // made with localedef; "" keeps the fixture's C.UTF-8
+};
+
+// The names of a folder of photos, as a shell's * gives them: 41 bytes each.
+Lines photoNames(int count) {
+    Lines names;
+    for (int i = 0; i < count; ++i)
+        names.push_back("IMG_" + std::to_string(100000 + i) + "_summer-holiday-by-the-sea.jpg");
+    return names;
+}
+
+void PrintTo(const AsJavaCase& row, std::ostream* out) { *out << row.name; }
+
+int depthOf(const std::string& line) {
+    return line.rfind("depth=", 0) == 0 ? std::atoi(line.c_str() + 6) : -1;
+}
+
+class LauncherAsJavaTest : public LauncherTest, public ::testing::WithParamInterface<AsJavaCase> {
+protected:
+    // The locale in a folder of its own, which LOCPATH names for both runs.
+    bool useLocale(const std::string& locale) {
+        const std::string folder = temporary.path() + "/locales";
+        std::filesystem::create_directories(folder);
+        std::string name = locale.substr(0, locale.find('.'));
+        std::string charset = locale.substr(locale.find('.') + 1);
+        mirobanth::test::runChild(
+            {"/usr/bin/localedef", "-i", name, "-f", charset, folder + "/" + locale});
+        options.env["LOCPATH"] = folder;
+        options.env["LC_ALL"] = locale;
+        return std::filesystem::exists(folder + "/" + locale + "/LC_CTYPE");
+    }
+};
+
+TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) {
+    const AsJavaCase& row = GetParam();
+    if (!row.locale.empty() && !useLocale(row.locale)) {
+        GTEST_SKIP() << "localedef cannot make " << row.locale << " (Debian's locales package)";
+    }
+    std::filesystem::copy_file(MIROBANTH_STANDIN_PRODUCT_JAR, product + "/tintavel.jar",
+                               std::filesystem::copy_options::overwrite_existing);
+    options.env["MIROBANTH_SILENT"] = "";
+    std::string toolOptions;
+    for (const std::string& option : row.javaOptions) toolOptions += option + " ";
+    options.env["JAVA_TOOL_OPTIONS"] = toolOptions;
+    ChildResult launched = start("Tintavel64-Console", row.arguments);
+    options.env["JAVA_TOOL_OPTIONS"] = std::nullopt;
+    ChildResult java = start(
+        javaHome + "/bin/java",
+        concatenated({row.javaOptions,
+                      {"-cp", MIROBANTH_STANDIN_PRODUCT_JAR, "com.mirobanth.tintavel.Tintavel"},
+                      row.arguments}));
+    ASSERT_EQ(java.status, 0) << java.err;
+    ASSERT_EQ(launched.status, 0) << launched.err;
+    Lines expected = lines(java.out), shown = lines(launched.out);
+    ASSERT_FALSE(expected.empty());
+    ASSERT_FALSE(shown.empty());
+    EXPECT_GE(depthOf(shown.front()), depthOf(expected.front()));
+    auto [mine, java_] =
+        std::mismatch(shown.begin() + 1, shown.end(), expected.begin() + 1, expected.end());
+    EXPECT_TRUE(mine == shown.end() && java_ == expected.end())
+        << "argument " << (mine - shown.begin() - 1) << ": <"
+        << (mine == shown.end() ? "none" : *mine) << "> where java gives <"
+        << (java_ == expected.end() ? "none" : *java_) << ">";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SameOptions, LauncherAsJavaTest,
+    ::testing::Values(AsJavaCase{"DefaultStack", {"-Xint"}, photoNames(2500), ""},
+                      AsJavaCase{"LargerStack", {"-Xint", "-Xss16m"}, {}, ""},
+                      AsJavaCase{"ArgumentsOf1_5MB", {"-Xint", "-Xss2m"}, photoNames(37000), ""}),
+    [](const ::testing::TestParamInfo<AsJavaCase>& info) { return info.param.name; });
+
 }  // namespace

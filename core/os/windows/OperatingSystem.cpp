@@ -3,6 +3,7 @@
 // calls read it as such.
 #include "OperatingSystem.h"
 
+#include <process.h>
 #include <share.h>
 #include <stdio.h>
 #include <windows.h>
@@ -103,6 +104,28 @@ const char* clearScreenCommand() { return "cls"; }
 
 // A write to a closed pipe already fails with an error on Windows.
 void ignoreBrokenPipe() {}
+
+namespace {
+
+unsigned __stdcall runWork(void* work) {
+    (*static_cast<const std::function<void()>*>(work))();
+    return 0;
+}
+
+}  // namespace
+
+// The size is a reservation, as the program's own stack is: only the pages
+// the thread touches are committed. _beginthreadex, not CreateThread, so the
+// runtime library sets the thread up for itself.
+bool runOnNewThread(std::size_t stackSize, const std::function<void()>& work) {
+    auto thread = reinterpret_cast<HANDLE>(_beginthreadex(
+        nullptr, static_cast<unsigned>(stackSize), runWork,
+        const_cast<std::function<void()>*>(&work), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    if (!thread) return false;
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return true;
+}
 
 // The path is absolute: the altered search looks for the library's imports in
 // its own folder first, and the DLL directory adds the folder above it for the

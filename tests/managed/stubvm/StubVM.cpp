@@ -11,6 +11,7 @@
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
 //   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
 //                                    static but not public
+// It also records the stack size of the thread that creates it.
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
@@ -21,6 +22,7 @@
 #include <string>
 
 #include "StubRecorder.h"
+#include "ThreadStack.h"
 
 namespace stubvm {
 
@@ -221,6 +223,7 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
         const JavaVMOption& option = arguments->options[i];
         record(std::string("option ") + option.optionString + (option.extraInfo ? " +extra" : ""));
     }
+    record("JNI_CreateJavaVM thread stack " + std::to_string(threadStackSize()));
 }
 
 }  // namespace
