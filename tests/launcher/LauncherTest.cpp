@@ -396,7 +396,11 @@ INSTANTIATE_TEST_SUITE_P(
     SameOptions, LauncherAsJavaTest,
     ::testing::Values(AsJavaCase{"DefaultStack", {"-Xint"}, photoNames(2500), ""},
                       AsJavaCase{"LargerStack", {"-Xint", "-Xss16m"}, {}, ""},
-                      AsJavaCase{"ArgumentsOf1_5MB", {"-Xint", "-Xss2m"}, photoNames(37000), ""}),
+                      AsJavaCase{"ArgumentsOf1_5MB", {"-Xint", "-Xss2m"}, photoNames(37000), ""},
+                      AsJavaCase{"Latin1Locale",
+                                 {"-Xint"},
+                                 {"caf\xE9.txt", "\xC3\xA9", "\x80\xFF"},
+                                 "en_US.ISO-8859-1"}),
     [](const ::testing::TestParamInfo<AsJavaCase>& info) { return info.param.name; });
 
 }  // namespace

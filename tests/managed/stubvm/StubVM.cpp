@@ -104,8 +104,14 @@ jstring JNICALL NewString(JNIEnv*, const jchar* characters, jsize length) {
 
 jstring JNICALL NewStringUTF(JNIEnv*, const char* bytes) {
     record("NewStringUTF " + std::string(bytes));
-    return handle<jstring>("string");
+    return handle<jstring>(bytes);
 }
+
+const char* JNICALL GetStringUTFChars(JNIEnv*, jstring text, jboolean*) {
+    return describe(text).c_str();
+}
+
+void JNICALL ReleaseStringUTFChars(JNIEnv*, jstring, const char*) {}
 
 jobjectArray JNICALL NewObjectArray(JNIEnv*, jsize length, jclass type, jobject initial) {
     record("NewObjectArray " + std::to_string(length) + " " + describe(type) +
@@ -128,9 +134,14 @@ void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass type, jmethodID method, va_li
 }
 
 // jni.h's C++ wrappers reach the variadic calls through their va_list forms.
-jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID method, va_list) {
+// Thread.currentThread, and System.getProperty for the charset of command
+// lines, which a VM in a UTF-8 locale (and on Windows with the UTF-8 code
+// page) names so.
+jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID method, va_list arguments) {
     record("CallStaticObjectMethod " + describe(type) + " " + describe(method));
-    return handle<jobject>("thread main");
+    if (describe(method) != "getProperty") return handle<jobject>("thread main");
+    const bool known = describe(va_arg(arguments, jstring)) == "sun.jnu.encoding";
+    return known ? handle<jobject>("UTF-8") : nullptr;
 }
 
 jobject JNICALL CallObjectMethodV(JNIEnv*, jobject target, jmethodID method, va_list) {
@@ -188,6 +199,8 @@ JNINativeInterface_ makeNativeInterface() {
     table.GetMethodID = GetMethodID;
     table.NewString = NewString;
     table.NewStringUTF = NewStringUTF;
+    table.GetStringUTFChars = GetStringUTFChars;
+    table.ReleaseStringUTFChars = ReleaseStringUTFChars;
     table.NewObjectArray = NewObjectArray;
     table.SetObjectArrayElement = SetObjectArrayElement;
     table.DeleteLocalRef = DeleteLocalRef;
