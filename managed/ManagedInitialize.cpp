@@ -50,13 +50,26 @@ std::optional<std::string> bundledVMLibrary(const core::Name* source) {
     return path;
 }
 
+// A variable set to nothing names nothing, as an empty JAVA_HOME does.
+std::optional<std::string> nonEmptyValue(const char* variable) {
+    auto value = os::environmentValue(variable);
+    if (value && value->empty()) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 JNIEnv* Managed::initialize() {
     Console::info(this, "Dynamic hookup of JVM through shared library");
     const JavaPlatformTexts platform = hostJavaPlatformTexts();
     if (!isUsableProductFolder(platform.pathListSeparator)) return nullptr;
-    const VMOptionTexts options = buildVMOptions(optionSettings(), platform);
+    const VMOptionSettings settings = optionSettings();
+    const std::string overrides = overrideProblem(settings);
+    if (!overrides.empty()) {
+        refuseLaunch(overrides);
+        return nullptr;
+    }
+    const VMOptionTexts options = buildVMOptions(settings, platform);
     Console::info(this, options[CLASS_PATH_OPTION]);
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
@@ -80,9 +93,14 @@ JNIEnv* Managed::initialize() {
 bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
     const std::string problem = os::pathListProblem(libraryFolder(), pathListSeparator);
     if (problem.empty()) return true;
+    refuseLaunch(problem);
+    return false;
+}
+
+// What the user must mend, on the console and in an alert.
+void Managed::refuseLaunch(const std::string& problem) {
     Console::warn(this, problem);
     getPlatform()->alert(getApplicationName(), problem);
-    return false;
 }
 
 VMOptionSettings Managed::optionSettings() const {
@@ -96,8 +114,8 @@ VMOptionSettings Managed::optionSettings() const {
     settings.gemini = gemini;
     settings.chrome = chrome;
     settings.secured = secured;
-    settings.classPathOverride = os::environmentValue("MIROBANTH_CLASSPATH");
-    settings.libraryPathOverride = os::environmentValue("MIROBANTH_LIBRARYPATH");
+    settings.classPathOverride = nonEmptyValue("MIROBANTH_CLASSPATH");
+    settings.libraryPathOverride = nonEmptyValue("MIROBANTH_LIBRARYPATH");
     return settings;
 }
 

@@ -107,6 +107,7 @@ private:
     void passThrough(const std::string& argument);
 
     bool isUsableProductFolder(const std::string& pathListSeparator);
+    void refuseLaunch(const std::string& problem);
     VMOptionSettings optionSettings() const;
     std::string findVMLibrary();
     std::optional<std::string> absoluteSetting(const char* variable);
