@@ -61,6 +61,7 @@ std::optional<std::string> nonEmptyValue(const char* variable) {
 
 JNIEnv* Managed::initialize() {
     Console::info(this, "Dynamic hookup of JVM through shared library");
+    failureShown = false;
     const JavaPlatformTexts platform = hostJavaPlatformTexts();
     if (!isUsableProductFolder(platform.pathListSeparator)) return nullptr;
     const VMOptionSettings settings = optionSettings();
@@ -101,6 +102,7 @@ bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
 void Managed::refuseLaunch(const std::string& problem) {
     Console::warn(this, problem);
     getPlatform()->alert(getApplicationName(), problem);
+    failureShown = true;
 }
 
 VMOptionSettings Managed::optionSettings() const {
@@ -120,8 +122,8 @@ VMOptionSettings Managed::optionSettings() const {
 }
 
 // JAVA_HOME wins over MIROBANTH_JVM; the platform's own lookup comes last and
-// has already told the user when it found nothing. An empty variable counts
-// as not set: it names no installation.
+// has already told the user, in an alert, when it found nothing. An empty
+// variable counts as not set: it names no installation.
 std::string Managed::findVMLibrary() {
     auto javaHome = absoluteSetting("JAVA_HOME");
     if (javaHome) {
@@ -137,7 +139,9 @@ std::string Managed::findVMLibrary() {
     }
     if (auto bundled = bundledVMLibrary(this)) return *bundled;
     Console::info(this, "JAVA_HOME and MIROBANTH_JVM not defined");
-    return getPlatform()->getRuntimeLibrary();
+    std::string library = getPlatform()->getRuntimeLibrary();
+    failureShown = library.empty();
+    return library;
 }
 
 // The value of a variable that names where the VM lies, unless it is unset

@@ -200,8 +200,8 @@ Lines withoutJava(const Lines& command) {
     return hiding;
 }
 
-// The user learns where the launcher looked and what to do, and no line names
-// an empty file.
+// The user learns where the launcher looked and what to do, in one alert, and
+// no line names an empty file.
 TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     ChildResult probe = mirobanth::test::runChild(withoutJava({"/bin/true"}));
     if (probe.status != 0) {
@@ -213,7 +213,7 @@ TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
     EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
                               "Tintavel: Cannot load a library from an empty path\n" +
-                              mirobanth::test::noVMError());
+                              mirobanth::test::noVMWarning());
 }
 
 // Whoever can write to the product's system/ folder, which PATH receives,
@@ -234,8 +234,8 @@ TEST_F(LauncherTest, AJavaInTheProductsSystemFolderIsNotSearched) {
     EXPECT_EQ(found.front().rfind("Tintavel: /usr/lib/jvm/", 0), 0u) << found.front();
 }
 
-// A product folder with ':' in its path is refused with the reason, before
-// PATH or any VM option could hold a relative entry.
+// A product folder with ':' in its path is refused with the reason, in one
+// alert, before PATH or any VM option could hold a relative entry.
 TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
     const std::string folder = temporary.path() + "/x:y";
     std::filesystem::copy(product, folder, std::filesystem::copy_options::recursive);
@@ -245,7 +245,8 @@ TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
                                 "install the product in a folder whose path has no ':'";
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
-                              "\nTintavel Alert: " + problem + "\n" + mirobanth::test::noVMError());
+                              "\nTintavel Alert: " + problem + "\n" +
+                              mirobanth::test::noVMWarning());
 }
 
 // A FIFO where the VM library should be would block its opening for ever.

@@ -155,8 +155,8 @@ TEST_P(OptionOverrideTest, ReplacesItsOptionOrIsRefusedByName) {
         EXPECT_EQ(mirobanth::test::lines(output.out).at(row.slot), "Tintavel: " + row.option);
         return;
     }
-    EXPECT_EQ(output.err,
-              "Tintavel: " + row.problem + "\n" + alertTrace("Tintavel", row.problem) + NO_VM);
+    EXPECT_EQ(output.err, "Tintavel: " + row.problem + "\n" + alertTrace("Tintavel", row.problem) +
+                              mirobanth::test::noVMWarning());
     EXPECT_EQ(output.out, "Tintavel: Dynamic hookup of JVM through shared library\n");
     EXPECT_EQ(environment.record(), Lines{});
     EXPECT_EQ(managed->getExitValue(), 1);

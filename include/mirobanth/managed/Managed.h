@@ -130,6 +130,9 @@ private:
     bool autoResolvingClass = false;
     bool importingSubstance = false;
     bool customLookAndFeel = false;
+    // This launch's failure was already shown to the user, in an alert of
+    // its own.
+    bool failureShown = false;
 
     std::string mainClass;
     std::string jarName;
