@@ -1,5 +1,3 @@
-// Java options read as the VM reads them: sizes, the options of the
-// environment, and the stack of the thread that runs main.
 #include <gtest/gtest.h>
 
 #include "EnvironmentVariables.h"
@@ -10,61 +8,29 @@ using Options = std::vector<std::string>;
 
 namespace {
 
-constexpr std::uint64_t K = 1024, M = K * K;
+constexpr std::size_t K = 1024, M = K * K, DEFAULT = DEFAULT_THREAD_STACK_SIZE;
 
-TEST(JavaOptionsTest, SizesReadAsTheVMReadsThem) {
-    const std::pair<const char*, std::optional<std::uint64_t>> sizes[] = {
-        {"1024", 1024},
-        {"64k", 64 * K},
-        {"64K", 64 * K},
-        {"16m", 16 * M},
-        {"2G", 2048 * M},
-        {"1t", M * M},
-        {"0x10", 16},
-        {"0X1fk", 31 * K},
-        {"007", 7},
-        {"", std::nullopt},
-        {"k", std::nullopt},
-        {"-1", std::nullopt},
-        {" 1", std::nullopt},
-        {"1kb", std::nullopt},
-        {"1x", std::nullopt},
-        {"0x", std::nullopt},
-        {"1.5m", std::nullopt},
-        {"18446744073709551616", std::nullopt},
-        {"16777216t", std::nullopt}};
-    for (const auto& [text, size] : sizes) EXPECT_EQ(parseSize(text), size) << text;
-}
-
-TEST(JavaOptionsTest, TheLastStackOptionTheVMAcceptsDecides) {
-    const std::pair<Options, std::size_t> stacks[] = {
-        {{}, DEFAULT_THREAD_STACK_SIZE},
-        {{"-Xint", "-Dx=-Xss8m"}, DEFAULT_THREAD_STACK_SIZE},
-        {{"-Xss16m"}, 16 * M},
-        {{"-Xss2m", "-Xss4m"}, 4 * M},
-        {{"-Xss4m", "-Xssbig", "-Xss2g"}, 4 * M},
-        {{"-Xss65537"}, 65 * K},
-        {{"-Xss100"}, 64 * K},
-        {{"-Xss8m", "-Xss0"}, DEFAULT_THREAD_STACK_SIZE},
-        {{"-XX:ThreadStackSize=2048"}, 2 * M},
-        {{"-XX:ThreadStackSize=1m"}, 1024 * M},
-        {{"-Xss2m", "-XX:ThreadStackSize=2m"}, 2 * M},
-    };
-    for (const auto& [options, stack] : stacks) {
-        EXPECT_EQ(launchThreadStackSize(options), stack + LAUNCH_STACK_MARGIN)
-            << ::testing::PrintToString(options);
-    }
-}
-
-TEST(JavaOptionsTest, EnvironmentOptionsAreSplitAndOrderedAsTheVMReadsThem) {
+// Each size form; the smallest stack; zero, the default; the last option
+// winning over those before it and over those the VM refuses.
+TEST(JavaOptionsTest, TheStackIsWhatTheLastStackOptionTheVMAcceptsAsksFor) {
+    // clang-format off
+    const std::pair<const char*, std::size_t> stacks[] = {
+        {"", DEFAULT},          {"-Xss131072", 128 * K},    {"-Xss200k", 200 * K},
+        {"-Xss3M", 3 * M},      {"-Xss1G", 1024 * M},       {"-Xss0x30000", 192 * K},
+        {"-Xss65537", 65 * K},  {"-Xss100", 64 * K},        {"-Xss8m -Xss0", DEFAULT},
+        {"-XX:ThreadStackSize=2048", 2 * M},
+        {"-XX:ThreadStackSize=1m -XX:ThreadStackSize=2m", 1024 * M},
+        {"-Xss4m -Xss1kb -Xss-1 -Xss -Xss2g -Xss1t", 4 * M},
+        {"-Xss4m -Xss1.5m -Xss0x -Xss99999999999999999999 -Dx=-Xss8m", 4 * M}};
+    // clang-format on
+    for (const auto& [options, stack] : stacks)
+        EXPECT_EQ(launchThreadStackSize(splitOptions(options)), stack + LAUNCH_STACK_MARGIN)
+            << options;
     mirobanth::test::EnvironmentVariables environment;
     environment.set("JAVA_TOOL_OPTIONS", " -Xss1m\t-Dname='a b'  \"-Dq=c d\"x ");
     environment.set("_JAVA_OPTIONS", "-Xss3m");
     EXPECT_EQ(withEnvironmentOptions({"-Xss2m"}),
               (Options{"-Xss1m", "-Dname=a b", "-Dq=c dx", "-Xss2m", "-Xss3m"}));
-    environment.remove("JAVA_TOOL_OPTIONS");
-    environment.remove("_JAVA_OPTIONS");
-    EXPECT_EQ(withEnvironmentOptions(), Options{});
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "JavaOptions.h"
 #include "ManagedTestSupport.h"
 #include "SystemFacts.h"
 
@@ -115,20 +114,6 @@ TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
         << refused.err;
     options.env["MIROBANTH_STUBVM_REFUSE"] = std::nullopt;
     EXPECT_EQ(start("Tintavel64-Console").status, 0);
-}
-
-// The VM is created, and main runs, on a thread whose stack is the one the
-// Java options ask for, not on the first thread, whose stack is the system's.
-TEST_F(LauncherStubVMTest, TheVMIsCreatedOnAThreadWithTheStackTheOptionsAskFor) {
-    for (const char* javaOptions : {"", "-Xss4m"}) {
-        fs::remove(fs::u8path(recordFile));
-        options.env["JAVA_TOOL_OPTIONS"] = javaOptions;
-        EXPECT_EQ(start("Tintavel64-Console").status, 0);
-        const auto stack =
-            mirobanth::java::launchThreadStackSize(mirobanth::java::splitOptions(javaOptions));
-        EXPECT_EQ(recorded("JNI_CreateJavaVM thread stack "), Lines{std::to_string(stack)})
-            << javaOptions;
-    }
 }
 
 TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {

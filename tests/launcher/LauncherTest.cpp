@@ -10,6 +10,7 @@
 #include <fstream>
 #include <regex>
 
+#include "JavaOptions.h"
 #include "ManagedTestSupport.h"
 
 using mirobanth::application::PlatformLinux;
@@ -200,8 +201,8 @@ Lines withoutJava(const Lines& command) {
     return hiding;
 }
 
-// The user learns where the launcher looked and what to do, in one alert, and
-// no line names an empty file.
+// The user learns where the launcher looked and what to do, and no line names
+// an empty file.
 TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     ChildResult probe = mirobanth::test::runChild(withoutJava({"/bin/true"}));
     if (probe.status != 0) {
@@ -234,8 +235,8 @@ TEST_F(LauncherTest, AJavaInTheProductsSystemFolderIsNotSearched) {
     EXPECT_EQ(found.front().rfind("Tintavel: /usr/lib/jvm/", 0), 0u) << found.front();
 }
 
-// A product folder with ':' in its path is refused with the reason, in one
-// alert, before PATH or any VM option could hold a relative entry.
+// A product folder with ':' in its path is refused with the reason, before
+// PATH or any VM option could hold a relative entry.
 TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
     const std::string folder = temporary.path() + "/x:y";
     std::filesystem::copy(product, folder, std::filesystem::copy_options::recursive);
@@ -320,88 +321,50 @@ TEST_F(LauncherTest, AClosedStandardOutputDoesNotEndTheLauncher) {
     EXPECT_EQ(result.out, "status 0\n") << result.err;
 }
 
-// The same Java options under java and under the launcher, whose VM reads
-// them from JAVA_TOOL_OPTIONS, with the stand-in product: main receives the
-// same strings and recurses at least as deep. -Xint keeps the compiler from
-// changing the frames' sizes from run to run.
-struct AsJavaCase {
-    const char* name;
-    Lines javaOptions;
-    Lines arguments;
-    std::string locale;  // made with localedef; "" keeps the fixture's C.UTF-8
-};
+// Same Java options (JAVA_TOOL_OPTIONS for the launcher's VM), same locale: the stand-in's main
+// gets what it gets under java and recurses at least as deep (-Xint: frames keep their sizes).
+using AsJavaCase = std::tuple<std::string, Lines, std::string>;  // options, arguments, locale
+class LauncherAsJavaTest : public LauncherTest, public ::testing::WithParamInterface<AsJavaCase> {};
 
-// The names of a folder of photos, as a shell's * gives them: 41 bytes each.
-Lines photoNames(int count) {
+TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) {
+    const auto& [javaOptions, arguments, locale] = GetParam();
+    if (!locale.empty()) {  // language_COUNTRY.CHARSET, made with localedef
+        mirobanth::test::runChild({"/usr/bin/localedef", "-i", locale.substr(0, 5), "-f",
+                                   locale.substr(6), temporary.path() + "/" + locale});
+        if (!std::filesystem::exists(temporary.path() + "/" + locale + "/LC_CTYPE"))
+            GTEST_SKIP() << "localedef cannot make " << locale << " (package locales)";
+        options.env["LOCPATH"] = temporary.path();
+        options.env["LC_ALL"] = locale;
+    }
+    std::filesystem::copy_file(MIROBANTH_STANDIN_PRODUCT_JAR, product + "/tintavel.jar",
+                               std::filesystem::copy_options::overwrite_existing);
+    options.env["MIROBANTH_SILENT"] = "";
+    options.env["JAVA_TOOL_OPTIONS"] = javaOptions;
+    ChildResult launched = start("Tintavel64-Console", arguments);
+    Lines java = mirobanth::java::splitOptions(javaOptions);
+    java.insert(java.end(),
+                {"-cp", MIROBANTH_STANDIN_PRODUCT_JAR, "com.mirobanth.tintavel.Tintavel"});
+    ChildResult run = start(javaHome + "/bin/java", concatenated({java, arguments}));
+    Lines shown = lines(launched.out), expected = lines(run.out);
+    ASSERT_TRUE(launched.status == 0 && !shown.empty() && !expected.empty()) << launched.err;
+    EXPECT_GE(std::atoi(shown[0].c_str() + 6), std::atoi(expected[0].c_str() + 6))  // depth=
+        << shown[0] << ", under java " << expected[0];
+    EXPECT_TRUE(std::equal(shown.begin() + 1, shown.end(), expected.begin() + 1, expected.end()))
+        << launched.out.substr(0, 300);
+}
+
+Lines photos(int count) {  // a folder of them, as a shell's * names them: 41 bytes each
     Lines names;
     for (int i = 0; i < count; ++i)
         names.push_back("IMG_" + std::to_string(100000 + i) + "_summer-holiday-by-the-sea.jpg");
     return names;
 }
 
-void PrintTo(const AsJavaCase& row, std::ostream* out) { *out << row.name; }
-
-int depthOf(const std::string& line) {
-    return line.rfind("depth=", 0) == 0 ? std::atoi(line.c_str() + 6) : -1;
-}
-
-class LauncherAsJavaTest : public LauncherTest, public ::testing::WithParamInterface<AsJavaCase> {
-protected:
-    // The locale in a folder of its own, which LOCPATH names for both runs.
-    bool useLocale(const std::string& locale) {
-        const std::string folder = temporary.path() + "/locales";
-        std::filesystem::create_directories(folder);
-        std::string name = locale.substr(0, locale.find('.'));
-        std::string charset = locale.substr(locale.find('.') + 1);
-        mirobanth::test::runChild(
-            {"/usr/bin/localedef", "-i", name, "-f", charset, folder + "/" + locale});
-        options.env["LOCPATH"] = folder;
-        options.env["LC_ALL"] = locale;
-        return std::filesystem::exists(folder + "/" + locale + "/LC_CTYPE");
-    }
-};
-
-TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) {
-    const AsJavaCase& row = GetParam();
-    if (!row.locale.empty() && !useLocale(row.locale)) {
-        GTEST_SKIP() << "localedef cannot make " << row.locale << " (Debian's locales package)";
-    }
-    std::filesystem::copy_file(MIROBANTH_STANDIN_PRODUCT_JAR, product + "/tintavel.jar",
-                               std::filesystem::copy_options::overwrite_existing);
-    options.env["MIROBANTH_SILENT"] = "";
-    std::string toolOptions;
-    for (const std::string& option : row.javaOptions) toolOptions += option + " ";
-    options.env["JAVA_TOOL_OPTIONS"] = toolOptions;
-    ChildResult launched = start("Tintavel64-Console", row.arguments);
-    options.env["JAVA_TOOL_OPTIONS"] = std::nullopt;
-    ChildResult java = start(
-        javaHome + "/bin/java",
-        concatenated({row.javaOptions,
-                      {"-cp", MIROBANTH_STANDIN_PRODUCT_JAR, "com.mirobanth.tintavel.Tintavel"},
-                      row.arguments}));
-    ASSERT_EQ(java.status, 0) << java.err;
-    ASSERT_EQ(launched.status, 0) << launched.err;
-    Lines expected = lines(java.out), shown = lines(launched.out);
-    ASSERT_FALSE(expected.empty());
-    ASSERT_FALSE(shown.empty());
-    EXPECT_GE(depthOf(shown.front()), depthOf(expected.front()));
-    auto [mine, java_] =
-        std::mismatch(shown.begin() + 1, shown.end(), expected.begin() + 1, expected.end());
-    EXPECT_TRUE(mine == shown.end() && java_ == expected.end())
-        << "argument " << (mine - shown.begin() - 1) << ": <"
-        << (mine == shown.end() ? "none" : *mine) << "> where java gives <"
-        << (java_ == expected.end() ? "none" : *java_) << ">";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SameOptions, LauncherAsJavaTest,
-    ::testing::Values(AsJavaCase{"DefaultStack", {"-Xint"}, photoNames(2500), ""},
-                      AsJavaCase{"LargerStack", {"-Xint", "-Xss16m"}, {}, ""},
-                      AsJavaCase{"ArgumentsOf1_5MB", {"-Xint", "-Xss2m"}, photoNames(37000), ""},
-                      AsJavaCase{"Latin1Locale",
-                                 {"-Xint"},
-                                 {"caf\xE9.txt", "\xC3\xA9", "\x80\xFF"},
-                                 "en_US.ISO-8859-1"}),
-    [](const ::testing::TestParamInfo<AsJavaCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(SameOptions, LauncherAsJavaTest,
+                         ::testing::Values(AsJavaCase{"-Xint", photos(2500), ""},
+                                           AsJavaCase{"-Xint -Xss2m", photos(37000), ""},  // 1.5 MB
+                                           AsJavaCase{"-Xint",
+                                                      {"caf\xE9.txt", "\xC3\xA9", "\x80\xFF"},
+                                                      "en_US.ISO-8859-1"}));
 
 }  // namespace

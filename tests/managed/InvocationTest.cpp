@@ -70,7 +70,6 @@ TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
                                        "SetObjectArrayElement 2",
                                        "NewString " + hexUnits(u"C:\\dir\\"),
                                        "SetObjectArrayElement 3",
-                                       // Beyond ASCII: in which charset does Java read it?
                                        "FindClass java/lang/System",
                                        "GetStaticMethodID java/lang/System getProperty "
                                        "(Ljava/lang/String;)Ljava/lang/String;",

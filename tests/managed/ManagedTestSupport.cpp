@@ -26,8 +26,6 @@ const char* const LAUNCHER_VARIABLES[] = {
     "MIROBANTH_STUBVM_MISSING_METHODS",
     "MIROBANTH_STUBVM_THROW",
     "MIROBANTH_STUBVM_NOT_PUBLIC",
-    "JAVA_TOOL_OPTIONS",
-    "_JAVA_OPTIONS",
 };
 
 }  // namespace
@@ -93,10 +91,6 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& all,
         if (all[i] == marker) return std::vector<std::string>(all.begin() + i + 1, all.end());
     }
     return {"<no line " + marker + ">"};
-}
-
-std::string noVMWarning(const std::string& name) {
-    return name + ": Unable to initialize a virtual machine (launch2)\n";
 }
 
 std::string noVMError(const std::string& name) {

@@ -54,7 +54,9 @@ std::vector<std::string> vmLibraryLines(const std::string& vm,
 
 // What a launch writes to standard error when it ends without a VM: the
 // warning, and the alert unless one of its own said why.
-std::string noVMWarning(const std::string& name = "Tintavel");
+inline std::string noVMWarning(const std::string& name = "Tintavel") {
+    return name + ": Unable to initialize a virtual machine (launch2)\n";
+}
 std::string noVMError(const std::string& name = "Tintavel");
 // Those of a launch whose VM library does not exist, after the reasons.
 std::string missingLibraryError(const std::string& library);

@@ -11,7 +11,7 @@
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
 //   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
 //                                    static but not public
-// It also records the stack size of the thread that creates it.
+// It knows no system property: System.getProperty answers null.
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
@@ -22,7 +22,6 @@
 #include <string>
 
 #include "StubRecorder.h"
-#include "ThreadStack.h"
 
 namespace stubvm {
 
@@ -104,14 +103,8 @@ jstring JNICALL NewString(JNIEnv*, const jchar* characters, jsize length) {
 
 jstring JNICALL NewStringUTF(JNIEnv*, const char* bytes) {
     record("NewStringUTF " + std::string(bytes));
-    return handle<jstring>(bytes);
+    return handle<jstring>("string");
 }
-
-const char* JNICALL GetStringUTFChars(JNIEnv*, jstring text, jboolean*) {
-    return describe(text).c_str();
-}
-
-void JNICALL ReleaseStringUTFChars(JNIEnv*, jstring, const char*) {}
 
 jobjectArray JNICALL NewObjectArray(JNIEnv*, jsize length, jclass type, jobject initial) {
     record("NewObjectArray " + std::to_string(length) + " " + describe(type) +
@@ -134,14 +127,9 @@ void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass type, jmethodID method, va_li
 }
 
 // jni.h's C++ wrappers reach the variadic calls through their va_list forms.
-// Thread.currentThread, and System.getProperty for the charset of command
-// lines, which a VM in a UTF-8 locale (and on Windows with the UTF-8 code
-// page) names so.
-jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID method, va_list arguments) {
+jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID method, va_list) {
     record("CallStaticObjectMethod " + describe(type) + " " + describe(method));
-    if (describe(method) != "getProperty") return handle<jobject>("thread main");
-    const bool known = describe(va_arg(arguments, jstring)) == "sun.jnu.encoding";
-    return known ? handle<jobject>("UTF-8") : nullptr;
+    return describe(method) == "currentThread" ? handle<jobject>("thread main") : nullptr;
 }
 
 jobject JNICALL CallObjectMethodV(JNIEnv*, jobject target, jmethodID method, va_list) {
@@ -199,8 +187,6 @@ JNINativeInterface_ makeNativeInterface() {
     table.GetMethodID = GetMethodID;
     table.NewString = NewString;
     table.NewStringUTF = NewStringUTF;
-    table.GetStringUTFChars = GetStringUTFChars;
-    table.ReleaseStringUTFChars = ReleaseStringUTFChars;
     table.NewObjectArray = NewObjectArray;
     table.SetObjectArrayElement = SetObjectArrayElement;
     table.DeleteLocalRef = DeleteLocalRef;
@@ -236,7 +222,6 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
         const JavaVMOption& option = arguments->options[i];
         record(std::string("option ") + option.optionString + (option.extraInfo ? " +extra" : ""));
     }
-    record("JNI_CreateJavaVM thread stack " + std::to_string(threadStackSize()));
 }
 
 }  // namespace
