@@ -10,8 +10,8 @@ namespace mirobanth::managed::java_bridge {
 // makes them: decoded with the charset in which the VM reads command lines
 // and names files (its sun.jnu.encoding; on Linux the locale's), so that an
 // argument names the file the user meant. For the environment of the thread
-// that created the VM; the VM is asked once, and only for bytes beyond ASCII,
-// which every such charset reads alike.
+// that created the VM; the VM is asked once, and only for a text beyond
+// ASCII, which every such charset reads alike.
 class PlatformStrings {
 public:
     explicit PlatformStrings(JNIEnv* env) : env(env) {}
