@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,6 +83,11 @@ void restrictLibrarySearch();
 // the rest of the process (the product's native libraries, the DLLs a VM
 // imports); the system's usual search, a host's own, is left alone.
 void addLibraryFolder(const std::string& folder);
+// Runs work on a new thread whose stack holds stackSize bytes, reserved as
+// the system reserves a program's first stack, and returns once it has
+// ended. False when the system could not make such a thread: work has not
+// run.
+bool runOnNewThread(std::size_t stackSize, const std::function<void()>& work);
 
 // The system's library loader, for SharedLibrary: the handle of the library
 // at an absolute path of any length, or null with the system's reason; the

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "PlatformStrings.h"
 #include "Text.h"
 
 namespace mirobanth::managed::java_bridge {
@@ -93,8 +94,9 @@ jobjectArray newStringArray(JNIEnv* env, const std::vector<std::string>& texts) 
     if (!stringType) return nullptr;
     jobjectArray array = env->NewObjectArray(static_cast<jsize>(texts.size()), stringType, nullptr);
     if (!array) return nullptr;
+    PlatformStrings strings(env);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        jstring element = newString(env, texts[i]);
+        jstring element = strings.make(texts[i]);
         if (!element) return nullptr;
         env->SetObjectArrayElement(array, static_cast<jsize>(i), element);
         // Long command lines must not exhaust the thread's local references.

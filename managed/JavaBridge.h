@@ -13,8 +13,9 @@ namespace mirobanth::managed::java_bridge {
 // VM's exception pending) when the VM could not create it.
 jstring newString(JNIEnv* env, const std::string& text);
 
-// A String[] with one element per text, in order; an empty list gives an
-// empty array, never null. Null with an exception pending on failure.
+// A String[] with one element per text, in order, each decoded as the Java
+// launcher decodes its command line (PlatformStrings); an empty list gives
+// an empty array, never null. Null with an exception pending on failure.
 jobjectArray newStringArray(JNIEnv* env, const std::vector<std::string>& texts);
 
 // Whether the method is public, which the Java launcher requires of main

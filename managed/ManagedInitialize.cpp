@@ -65,13 +65,27 @@ std::optional<std::string> bundledVMLibrary(const core::Name* source) {
     return path;
 }
 
+// A variable set to nothing names nothing, as an empty JAVA_HOME does.
+std::optional<std::string> nonEmptyValue(const char* variable) {
+    auto value = os::environmentValue(variable);
+    if (value && value->empty()) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 JNIEnv* Managed::initialize() {
     Console::info(this, "Dynamic hookup of JVM through shared library");
+    failureShown = false;
     const JavaPlatformTexts platform = hostJavaPlatformTexts();
     if (!isUsableProductFolder(platform.pathListSeparator)) return nullptr;
-    const VMOptionTexts options = buildVMOptions(optionSettings(), platform);
+    const VMOptionSettings settings = optionSettings();
+    const std::string overrides = overrideProblem(settings);
+    if (!overrides.empty()) {
+        refuseLaunch(overrides);
+        return nullptr;
+    }
+    const VMOptionTexts options = buildVMOptions(settings, platform);
     Console::info(this, options[CLASS_PATH_OPTION]);
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
@@ -95,9 +109,15 @@ JNIEnv* Managed::initialize() {
 bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
     const std::string problem = os::pathListProblem(libraryFolder(), pathListSeparator);
     if (problem.empty()) return true;
+    refuseLaunch(problem);
+    return false;
+}
+
+// What the user must mend, on the console and in an alert.
+void Managed::refuseLaunch(const std::string& problem) {
     Console::warn(this, problem);
     getPlatform()->alert(getApplicationName(), problem);
-    return false;
+    failureShown = true;
 }
 
 VMOptionSettings Managed::optionSettings() const {
@@ -111,14 +131,14 @@ VMOptionSettings Managed::optionSettings() const {
     settings.gemini = gemini;
     settings.chrome = chrome;
     settings.secured = secured;
-    settings.classPathOverride = os::environmentValue("MIROBANTH_CLASSPATH");
-    settings.libraryPathOverride = os::environmentValue("MIROBANTH_LIBRARYPATH");
+    settings.classPathOverride = nonEmptyValue("MIROBANTH_CLASSPATH");
+    settings.libraryPathOverride = nonEmptyValue("MIROBANTH_LIBRARYPATH");
     return settings;
 }
 
 // JAVA_HOME wins over MIROBANTH_JVM; the platform's own lookup comes last and
-// has already told the user when it found nothing. An empty variable counts
-// as not set: it names no installation.
+// has already told the user, in an alert, when it found nothing. An empty
+// variable counts as not set: it names no installation.
 std::string Managed::findVMLibrary() {
     auto javaHome = absoluteSetting("JAVA_HOME");
     if (javaHome) {
@@ -134,7 +154,9 @@ std::string Managed::findVMLibrary() {
     }
     if (auto bundled = bundledVMLibrary(this)) return *bundled;
     Console::info(this, "JAVA_HOME and MIROBANTH_JVM not defined");
-    return getPlatform()->getRuntimeLibrary();
+    std::string library = getPlatform()->getRuntimeLibrary();
+    failureShown = library.empty();
+    return library;
 }
 
 // The value of a variable that names where the VM lies, unless it is unset

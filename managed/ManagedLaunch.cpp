@@ -76,9 +76,11 @@ int Managed::java(std::string name, const char* className, int argc, char** argv
     return managed.getExitValue();
 }
 
+// One failure, one alert: after the alert that said what is missing, this
+// one would only add that there is no VM. The console line stays.
 void Managed::reportVMFailure(const std::string& warning) {
     Console::warn(this, warning);
-    getPlatform()->alert(getApplicationName(), "Java VM failed to initialize");
+    if (!failureShown) getPlatform()->alert(getApplicationName(), "Java VM failed to initialize");
 }
 
 // The alert is shown in a console too; the log line only says which it was.

@@ -8,6 +8,8 @@ namespace mirobanth::managed {
 
 namespace {
 
+const char* const CLASS_PATH_PROPERTY = "-Djava.class.path=";
+const char* const LIBRARY_PATH_PROPERTY = "-Djava.library.path=";
 const char* const LOOK_AND_FEEL_PROPERTY = "-Dswing.defaultlaf=";
 const char* const GEMINI_SKIN = "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel";
 const char* const RAVEN_GRAPHITE_SKIN =
@@ -37,6 +39,13 @@ std::string pathOption(const std::string& property, const std::vector<std::strin
     return option;
 }
 
+std::string overrideProblem(const char* variable, const std::optional<std::string>& value,
+                            const std::string& property) {
+    if (!value || value->compare(0, property.size(), property) == 0) return "";
+    return std::string(variable) + " must hold a whole option beginning with \"" + property +
+           "\", not \"" + *value + "\"";
+}
+
 }  // namespace
 
 std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
@@ -48,12 +57,12 @@ std::string classPathOption(const VMOptionSettings& settings, const JavaPlatform
         entries.push_back("ext/substance.jar");
     }
     entries.push_back(settings.applicationJar);
-    return pathOption("-Djava.class.path=", entries, settings, platform);
+    return pathOption(CLASS_PATH_PROPERTY, entries, settings, platform);
 }
 
 std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
     if (settings.libraryPathOverride) return *settings.libraryPathOverride;
-    return pathOption("-Djava.library.path=", {".", "system/"}, settings, platform);
+    return pathOption(LIBRARY_PATH_PROPERTY, {".", "system/"}, settings, platform);
 }
 
 std::string policyOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
@@ -79,6 +88,14 @@ VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatfor
         settings.secured ? "-Djava.security.manager" : "-Dmirobanth.ignore1",
         policyOption(settings, platform),
     };
+}
+
+std::string overrideProblem(const VMOptionSettings& settings) {
+    std::string problem =
+        overrideProblem("MIROBANTH_CLASSPATH", settings.classPathOverride, CLASS_PATH_PROPERTY);
+    if (!problem.empty()) return problem;
+    return overrideProblem("MIROBANTH_LIBRARYPATH", settings.libraryPathOverride,
+                           LIBRARY_PATH_PROPERTY);
 }
 
 }  // namespace mirobanth::managed

@@ -23,7 +23,8 @@ struct VMOptionSettings {
     bool gemini = false;
     bool chrome = true;
     bool secured = false;
-    // MIROBANTH_CLASSPATH and MIROBANTH_LIBRARYPATH: complete option texts.
+    // MIROBANTH_CLASSPATH and MIROBANTH_LIBRARYPATH: complete option texts;
+    // nothing when the variable is unset or empty.
     std::optional<std::string> classPathOverride;
     std::optional<std::string> libraryPathOverride;
 };
@@ -41,6 +42,12 @@ enum VMOptionIndex {
 };
 
 VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+
+// What keeps an override from standing in the options, as a sentence that
+// names its variable; "" when nothing does. Each must hold the whole option,
+// its property included: a bare path list would reach the VM as an option of
+// its own, which the VM refuses without saying where it came from.
+std::string overrideProblem(const VMOptionSettings& settings);
 
 std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
 std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <regex>
 
+#include "JavaOptions.h"
 #include "ManagedTestSupport.h"
 #include "SilentDisplay.h"
 
@@ -232,7 +233,7 @@ TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
     const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
     EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
                               "Tintavel: Cannot load a library from an empty path\n" +
-                              mirobanth::test::noVMError());
+                              mirobanth::test::noVMWarning());
 }
 
 // Whoever can write to the product's system/ folder, which PATH receives,
@@ -264,7 +265,8 @@ TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
                                 "install the product in a folder whose path has no ':'";
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
-                              "\nTintavel Alert: " + problem + "\n" + mirobanth::test::noVMError());
+                              "\nTintavel Alert: " + problem + "\n" +
+                              mirobanth::test::noVMWarning());
 }
 
 // What is named runtime is the product's choice, though a Java on PATH would run.
@@ -353,5 +355,51 @@ TEST_F(LauncherTest, AClosedStandardOutputDoesNotEndTheLauncher) {
     ChildResult result = mirobanth::test::runChild(options);
     EXPECT_EQ(result.out, "status 0\n") << result.err;
 }
+
+// Same Java options (JAVA_TOOL_OPTIONS for the launcher's VM), same locale: the stand-in's main
+// gets what it gets under java and recurses at least as deep (-Xint: frames keep their sizes).
+using AsJavaCase = std::tuple<std::string, Lines, std::string>;  // options, arguments, locale
+class LauncherAsJavaTest : public LauncherTest, public ::testing::WithParamInterface<AsJavaCase> {};
+
+TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) {
+    const auto& [javaOptions, arguments, locale] = GetParam();
+    if (!locale.empty()) {  // language_COUNTRY.CHARSET, made with localedef
+        mirobanth::test::runChild({"/usr/bin/localedef", "-i", locale.substr(0, 5), "-f",
+                                   locale.substr(6), temporary.path() + "/" + locale});
+        if (!std::filesystem::exists(temporary.path() + "/" + locale + "/LC_CTYPE"))
+            GTEST_SKIP() << "localedef cannot make " << locale << " (package locales)";
+        options.env["LOCPATH"] = temporary.path();
+        options.env["LC_ALL"] = locale;
+    }
+    std::filesystem::copy_file(MIROBANTH_STANDIN_PRODUCT_JAR, product + "/tintavel.jar",
+                               std::filesystem::copy_options::overwrite_existing);
+    options.env["MIROBANTH_SILENT"] = "";
+    options.env["JAVA_TOOL_OPTIONS"] = javaOptions;
+    ChildResult launched = start("Tintavel64-Console", arguments);
+    Lines java = mirobanth::java::splitOptions(javaOptions);
+    java.insert(java.end(),
+                {"-cp", MIROBANTH_STANDIN_PRODUCT_JAR, "com.mirobanth.tintavel.Tintavel"});
+    ChildResult run = start(javaHome + "/bin/java", concatenated({java, arguments}));
+    Lines shown = lines(launched.out), expected = lines(run.out);
+    ASSERT_TRUE(launched.status == 0 && !shown.empty() && !expected.empty()) << launched.err;
+    EXPECT_GE(std::atoi(shown[0].c_str() + 6), std::atoi(expected[0].c_str() + 6))  // depth=
+        << shown[0] << ", under java " << expected[0];
+    EXPECT_TRUE(std::equal(shown.begin() + 1, shown.end(), expected.begin() + 1, expected.end()))
+        << launched.out.substr(0, 300);
+}
+
+Lines photos(int count) {  // a folder of them, as a shell's * names them: 41 bytes each
+    Lines names;
+    for (int i = 0; i < count; ++i)
+        names.push_back("IMG_" + std::to_string(100000 + i) + "_summer-holiday-by-the-sea.jpg");
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(SameOptions, LauncherAsJavaTest,
+                         ::testing::Values(AsJavaCase{"-Xint", photos(2500), ""},
+                                           AsJavaCase{"-Xint -Xss2m", photos(37000), ""},  // 1.5 MB
+                                           AsJavaCase{"-Xint",
+                                                      {"caf\xE9.txt", "\xC3\xA9", "\x80\xFF"},
+                                                      "en_US.ISO-8859-1"}));
 
 }  // namespace

@@ -70,6 +70,11 @@ TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
                                        "SetObjectArrayElement 2",
                                        "NewString " + hexUnits(u"C:\\dir\\"),
                                        "SetObjectArrayElement 3",
+                                       "FindClass java/lang/System",
+                                       "GetStaticMethodID java/lang/System getProperty "
+                                       "(Ljava/lang/String;)Ljava/lang/String;",
+                                       "NewStringUTF sun.jnu.encoding",
+                                       "CallStaticObjectMethod java/lang/System getProperty",
                                        "NewString 00E9 65E5 672C D83D DE00",
                                        "SetObjectArrayElement 4",
                                        "NewString FFFD",

@@ -94,8 +94,7 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& all,
 }
 
 std::string noVMError(const std::string& name) {
-    return name + ": Unable to initialize a virtual machine (launch2)\n" +
-           facts::alertTrace(name, "Java VM failed to initialize");
+    return noVMWarning(name) + facts::alertTrace(name, "Java VM failed to initialize");
 }
 
 std::string missingLibraryError(const std::string& library) {

@@ -53,7 +53,10 @@ std::vector<std::string> vmLibraryLines(const std::string& vm,
                                         const std::string& name = "Tintavel");
 
 // What a launch writes to standard error when it ends without a VM: the
-// warning and the alert.
+// warning, and the alert unless one of its own said why.
+inline std::string noVMWarning(const std::string& name = "Tintavel") {
+    return name + ": Unable to initialize a virtual machine (launch2)\n";
+}
 std::string noVMError(const std::string& name = "Tintavel");
 // Those of a launch whose VM library does not exist, after the reasons.
 std::string missingLibraryError(const std::string& library);

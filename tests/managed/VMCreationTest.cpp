@@ -129,16 +129,30 @@ TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
 }
 
 TEST_F(VMCreationTest, EnvironmentReplacesClassPathAndLibraryPath) {
-    environment.set("MIROBANTH_CLASSPATH", "a.jar;b.jar");
+    environment.set("MIROBANTH_CLASSPATH", "-Djava.class.path=a.jar;b.jar");
     environment.set("MIROBANTH_LIBRARYPATH", "-Djava.library.path=/opt/native");
     CapturedOutput output = launch({"program"});
     Lines options = environment.options();
     ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[1], "a.jar;b.jar");
+    EXPECT_EQ(options[1], "-Djava.class.path=a.jar;b.jar");
     EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
     Lines printed = mirobanth::test::lines(output.out);
-    EXPECT_EQ(printed.at(1), "Tintavel: a.jar;b.jar");
+    EXPECT_EQ(printed.at(1), "Tintavel: -Djava.class.path=a.jar;b.jar");
     EXPECT_EQ(printed.at(2), "Tintavel: -Djava.library.path=/opt/native");
+}
+
+// The class path variable set empty counts as not set, or it would be the
+// one refused: the library path holds no whole option.
+TEST_F(VMCreationTest, AnOverrideThatIsNoWholeOptionIsRefusedBeforeAnyVM) {
+    environment.set("MIROBANTH_CLASSPATH", "");
+    environment.set("MIROBANTH_LIBRARYPATH", "/opt/native");
+    CapturedOutput output = launch({"program"});
+    const std::string problem =
+        "MIROBANTH_LIBRARYPATH must hold a whole option beginning with "
+        "\"-Djava.library.path=\", not \"/opt/native\"";
+    EXPECT_EQ(output.err, "Tintavel: " + problem + "\n" + alertTrace("Tintavel", problem) +
+                              mirobanth::test::noVMWarning());
+    EXPECT_EQ(environment.record(), Lines{});
 }
 
 TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {

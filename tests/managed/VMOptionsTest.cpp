@@ -123,6 +123,9 @@ TEST(VMOptionsTest, EnvironmentOverridesReplaceTheWholeOptionUnchanged) {
     EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
     settings.classPathOverride = "";
     EXPECT_EQ(linuxOptions(settings)[1], "");
+    EXPECT_EQ(overrideProblem(settings),
+              "MIROBANTH_CLASSPATH must hold a whole option beginning "
+              "with \"-Djava.class.path=\", not \"\"");
 }
 
 }  // namespace

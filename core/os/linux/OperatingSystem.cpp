@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 #include <limits.h>
+#include <pthread.h>
 #include <stdlib.h>
 #include <sys/utsname.h>
 
@@ -78,6 +79,29 @@ void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 // LD_LIBRARY_PATH name: there is nothing to restrict.
 void restrictLibrarySearch() {}
 void addLibraryFolder(const std::string&) {}
+
+namespace {
+
+void* runWork(void* work) {
+    (*static_cast<const std::function<void()>*>(work))();
+    return nullptr;
+}
+
+}  // namespace
+
+// The pages of a thread's stack are mapped on first use, as those of the
+// first thread are: a large stack costs address space only.
+bool runOnNewThread(std::size_t stackSize, const std::function<void()>& work) {
+    pthread_attr_t attributes;
+    if (pthread_attr_init(&attributes) != 0) return false;
+    pthread_t thread;
+    const bool created = pthread_attr_setstacksize(&attributes, stackSize) == 0 &&
+                         pthread_create(&thread, &attributes, runWork,
+                                        const_cast<std::function<void()>*>(&work)) == 0;
+    pthread_attr_destroy(&attributes);
+    if (created) pthread_join(thread, nullptr);
+    return created;
+}
 
 // RTLD_GLOBAL: a VM library resolves its companion libraries' symbols
 // through the global scope, as the Java launcher loads it.

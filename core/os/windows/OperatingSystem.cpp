@@ -3,6 +3,7 @@
 // calls read it as such.
 #include "OperatingSystem.h"
 
+#include <process.h>
 #include <share.h>
 #include <stdio.h>
 #include <windows.h>
@@ -140,6 +141,28 @@ void restrictLibrarySearch() {
 // Only searches that leave out PATH (a restricted process, or a load that asks
 // for the added folders) see the folder.
 void addLibraryFolder(const std::string& folder) { AddDllDirectory(systemPath(folder).c_str()); }
+
+namespace {
+
+unsigned __stdcall runWork(void* work) {
+    (*static_cast<const std::function<void()>*>(work))();
+    return 0;
+}
+
+}  // namespace
+
+// The size is a reservation, as the program's own stack is: only the pages
+// the thread touches are committed. _beginthreadex, not CreateThread, so the
+// runtime library sets the thread up for itself.
+bool runOnNewThread(std::size_t stackSize, const std::function<void()>& work) {
+    auto thread = reinterpret_cast<HANDLE>(_beginthreadex(
+        nullptr, static_cast<unsigned>(stackSize), runWork,
+        const_cast<std::function<void()>*>(&work), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    if (!thread) return false;
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return true;
+}
 
 // The library's imports are searched in its own folder and the one above it,
 // besides the system's folders and the program's; never in the working folder

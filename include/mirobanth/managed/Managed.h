@@ -107,6 +107,7 @@ private:
     void passThrough(const std::string& argument);
 
     bool isUsableProductFolder(const std::string& pathListSeparator);
+    void refuseLaunch(const std::string& problem);
     VMOptionSettings optionSettings() const;
     std::string findVMLibrary();
     std::optional<std::string> absoluteSetting(const char* variable);
@@ -129,6 +130,9 @@ private:
     bool autoResolvingClass = false;
     bool importingSubstance = false;
     bool customLookAndFeel = false;
+    // This launch's failure was already shown to the user, in an alert of
+    // its own.
+    bool failureShown = false;
 
     std::string mainClass;
     std::string jarName;

@@ -11,6 +11,7 @@
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
 //   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
 //                                    static but not public
+// It knows no system property: System.getProperty answers null.
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
@@ -128,7 +129,7 @@ void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass type, jmethodID method, va_li
 // jni.h's C++ wrappers reach the variadic calls through their va_list forms.
 jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID method, va_list) {
     record("CallStaticObjectMethod " + describe(type) + " " + describe(method));
-    return handle<jobject>("thread main");
+    return describe(method) == "currentThread" ? handle<jobject>("thread main") : nullptr;
 }
 
 jobject JNICALL CallObjectMethodV(JNIEnv*, jobject target, jmethodID method, va_list) {

@@ -46,7 +46,11 @@ Outcome walkKey(RegistryReader& registry, const std::string& keyPath) {
     OpenKey versionKey(registry, keyPath + "\\" + version);
     if (!versionKey.get()) return {"", NO_VERSION_KEY};
     std::string library;
-    if (!readText(registry, versionKey.get(), "RuntimeLib", library)) return {"", NO_RUNTIME_LIB};
+    // An empty value names no library: the installation is as broken as
+    // without one.
+    if (!readText(registry, versionKey.get(), "RuntimeLib", library) || library.empty()) {
+        return {"", NO_RUNTIME_LIB};
+    }
     return {library, ""};
 }
 

@@ -111,12 +111,12 @@ TEST_F(WindowsLauncherTest, ABundledRuntimeRunsBothLaunchersWithoutRegistryOrBox
     }
 }
 
-// Without Java the user sees two boxes, the installation problem and the
-// launcher's own, and the launcher exits with 1.
+// Without Java the user sees one box, the installation problem (a second box,
+// unanswered, would hold the launcher), and the launcher exits with 1.
 TEST_F(WindowsLauncherTest, WithoutJavaBothLaunchersShowWhatIsMissing) {
+    options.timeoutSeconds = 20;
     for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
         MessageBoxAnswerer problem("Mirobanth Runtime Alert", Answer::Ok);
-        MessageBoxAnswerer failure("Tintavel Alert", Answer::Ok);
         ChildResult result = start(launcher);
         EXPECT_EQ(result.status, 1) << launcher;
         SeenMessageBox problemBox = problem.seen();
@@ -124,7 +124,6 @@ TEST_F(WindowsLauncherTest, WithoutJavaBothLaunchersShowWhatIsMissing) {
             problemBox.text,
             "Installation problem:\nRegister Key Not Found - No Java installed ?" + TAIL + TAIL)
             << launcher;
-        EXPECT_EQ(failure.seen().text, "Java VM failed to initialize" + TAIL) << launcher;
         EXPECT_EQ(lines(result.err),
                   (Lines{"Register Key Not Found - No Java installed ?",
                          "Tintavel: Cannot load a library from an empty path",

@@ -86,6 +86,8 @@ TEST_F(JavaRegistryLookupTest, EachFailingStepHasItsOwnProblem) {
     registry::Outcome outcome = lookup();
     EXPECT_EQ(outcome.problem, registry::NO_RUNTIME_LIB);
     EXPECT_EQ(outcome.library, "");
+    fake.keys[JRE8 + "\\1.6"]["RuntimeLib"] = stored("");
+    EXPECT_EQ(lookup().problem, registry::NO_RUNTIME_LIB);
 }
 
 // A broken Java 8 entry does not hide a modern installation, and the

@@ -1,0 +1,12 @@
+// The seam's thread on Windows has the stack reservation asked for.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "OperatingSystem.h"
+
+TEST(NewThreadTest, TheThreadsStackIsTheReservationAskedFor) {
+    ULONG_PTR low = 0, high = 0;
+    ASSERT_TRUE(
+        mirobanth::os::runOnNewThread(4 << 20, [&] { GetCurrentThreadStackLimits(&low, &high); }));
+    EXPECT_EQ(high - low, 4u << 20);
+}
