@@ -1,4 +1,3 @@
-// The seam's thread on Windows has the stack reservation asked for.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -4,13 +4,8 @@ import javax.swing.LookAndFeel;
 import javax.swing.SwingUtilities;
 import javax.swing.UIManager;
 
-/**
- * Touches Swing for the first time on the thread its argument names ("main"
- * or "event") and prints the look and feel in effect and the system's.
- */
+/** First touches Swing on the thread args[0] names ("main", "event"): the look and feel in effect. */
 public final class FirstSwingUse {
-    private FirstSwingUse() {}
-
     public static void main(String[] args) throws Exception {
         Runnable report = () -> {
             LookAndFeel inEffect = UIManager.getLookAndFeel();
