@@ -61,8 +61,15 @@ JNIEnv* Managed::initialize() {
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
     if (!nativeLookAndFeel && customLookAndFeel) lookAndFeelClass = options[LOOK_AND_FEEL_OPTION];
+    std::vector<std::string> optionTexts(options.begin(), options.end());
+    if (described) {
+        reportDescribedOptions();
+        const std::vector<std::string> added = described->javaOptions();
+        optionTexts.insert(optionTexts.end(), added.begin(), added.end());
+    }
 
     jvmLibraryPath = findVMLibrary();
+    if (vmFailureShown) return nullptr;
     if (jvmLibraryPath.find('"') != std::string::npos) {
         jvmLibraryPath = getPlatform()->remove(jvmLibraryPath, "\"");
     }
@@ -70,7 +77,6 @@ JNIEnv* Managed::initialize() {
     // A second VM in the same process is refused by JNI_CreateJavaVM; the one
     // this object created stays, to be ended.
     if (!vm) vm = std::make_shared<JavaVirtualMachine>();
-    const std::vector<std::string> optionTexts(options.begin(), options.end());
     if (!vm->link(this, jvmLibraryPath) || !vm->create(this, optionTexts)) return nullptr;
     return vm->environment();
 }
@@ -98,6 +104,7 @@ VMOptionSettings Managed::optionSettings() const {
     settings.secured = secured;
     settings.classPathOverride = os::environmentValue("MIROBANTH_CLASSPATH");
     settings.libraryPathOverride = os::environmentValue("MIROBANTH_LIBRARYPATH");
+    if (described) settings.describedClassPath = described->product.classPath;
     return settings;
 }
 
@@ -105,6 +112,9 @@ VMOptionSettings Managed::optionSettings() const {
 // has already told the user when it found nothing. An empty variable counts
 // as not set: it names no installation.
 std::string Managed::findVMLibrary() {
+    if (described && described->product.javaMin > 0) {
+        return findFittingVMLibrary(described->product.javaMin);
+    }
     auto javaHome = absoluteSetting("JAVA_HOME");
     if (javaHome) {
         Console::info(this, "JAVA_HOME is used as JRE base path");

@@ -76,9 +76,10 @@ int Managed::java(std::string name, const char* className, int argc, char** argv
     return managed.getExitValue();
 }
 
+// A failure that has shown what the user needs to know gets no second alert.
 void Managed::reportVMFailure(const std::string& warning) {
     Console::warn(this, warning);
-    getPlatform()->alert(getApplicationName(), "Java VM failed to initialize");
+    if (!vmFailureShown) getPlatform()->alert(getApplicationName(), "Java VM failed to initialize");
 }
 
 // The alert is shown in a console too; the log line only says which it was.
