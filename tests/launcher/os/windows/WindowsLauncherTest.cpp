@@ -3,8 +3,10 @@
 // registry or JAVA_HOME, and the message boxes a user sees without one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "ManagedTestSupport.h"
 #include "MessageBoxAnswerer.h"
@@ -143,6 +145,31 @@ TEST_F(WindowsLauncherTest, TheVMsImportsAreFoundInTheFolderAboveIt) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(recorded("companion "), Lines{"7"});
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+}
+
+// A described product that needs Java 11 passes over the Java 8 key's
+// runtime for the JDK key's, each known by the version it is registered under.
+TEST_F(WindowsLauncherTest, ADescribedProductTakesTheRegisteredJavaThatIsNewEnough) {
+    RegistryFixture::install(JRE8, "1.8",
+                             place(mirobanth::test::stubVMPath(), "jre8\\bin\\client\\jvm.dll"));
+    RegistryFixture::install("SOFTWARE\\JavaSoft\\JDK", "17",
+                             place(mirobanth::test::stubVMPath(), "jdk17\\bin\\server\\jvm.dll"));
+    const std::string launcher = mirobanth::test::programFileName("jEdit-Console");
+    fs::copy_file(
+        fs::u8path(product + "\\" + mirobanth::test::programFileName("Tintavel64-Console")),
+        fs::u8path(product + "\\" + launcher));
+    std::ofstream(fs::u8path(product + "\\jEdit.cfg"))
+        << "main-class = org.example.App\njava-min = 11\n";
+    options.env["MIROBANTH"] = "1";
+    ChildResult result = start("jEdit-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    Lines out = lines(result.out);
+    for (const std::string& line :
+         {"jEdit: Passed over Java 8 in " + work.path() + "\\jre8: jEdit needs Java 11 or later",
+          "jEdit: Java 17 in " + work.path() + "\\jdk17 is used"}) {
+        EXPECT_NE(std::find(out.begin(), out.end(), line), out.end()) << line << "\n" << result.out;
+    }
+    EXPECT_EQ(recorded("CallStaticVoidMethod "), Lines{"org/example/App main array"});
 }
 
 }  // namespace
