@@ -13,10 +13,13 @@ MirobanthDescribedProduct::~MirobanthDescribedProduct() {
     mirobanth::core::Console::finalizeEvent(this);
 }
 
+// A description without them keeps the application's own texts.
 const std::string& MirobanthDescribedProduct::getVersion() const {
-    return getDescribedLaunch()->product.version;
+    const std::string& version = getDescribedLaunch()->product.version;
+    return version.empty() ? Managed::getVersion() : version;
 }
 
 const std::string& MirobanthDescribedProduct::getCompany() const {
-    return getDescribedLaunch()->product.vendor;
+    const std::string& vendor = getDescribedLaunch()->product.vendor;
+    return vendor.empty() ? Managed::getCompany() : vendor;
 }

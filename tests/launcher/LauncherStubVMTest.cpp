@@ -322,6 +322,8 @@ TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
                              0),
               0u)
         << none.err;
+    // That message is the one alert.
+    EXPECT_EQ(none.err.find("Java VM failed to initialize"), std::string::npos) << none.err;
     EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
 }
 

@@ -1,5 +1,6 @@
 // The product classes against the stub VM: each launches its own main class
 // from its constructor.
+#include <mirobanth/managed/products/MirobanthDescribedProduct.h>
 #include <mirobanth/managed/products/MirobanthEffects.h>
 #include <mirobanth/managed/products/MirobanthHybrimain.h>
 #include <mirobanth/managed/products/MirobanthLayout.h>
@@ -206,6 +207,31 @@ TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
         value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
     });
     EXPECT_EQ(value, 1);
+}
+
+// The description's look and feel is the default that the switches change;
+// its version and vendor are the product's.
+TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
+    mirobanth::managed::DescribedLaunch described;
+    mirobanth::managed::ProductDescription& jEdit = described.product;
+    jEdit.name = "jEdit";
+    jEdit.vendor = "The jEdit team";
+    jEdit.version = "5.5";
+    jEdit.mainClass = "org/example/App";
+    jEdit.lookAndFeel = "gemini";
+    CommandLine plain({"jEdit"});
+    CommandLine switched({"jEdit", "-Xnative"});
+    capture([&] {
+        MirobanthDescribedProduct product(described, plain.argc(), plain.argv());
+        EXPECT_EQ(product.getVersion(), "5.5");
+        EXPECT_EQ(product.getCompany(), "The jEdit team");
+        MirobanthDescribedProduct{described, switched.argc(), switched.argv()};
+    });
+    const Lines options = environment.options();
+    ASSERT_EQ(options.size(), 16u);
+    EXPECT_EQ(options[4],
+              "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    EXPECT_EQ(options[12], "-Dswing.defaultlaf=" + nativeLookAndFeel());
 }
 
 }  // namespace

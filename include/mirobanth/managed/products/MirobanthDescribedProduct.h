@@ -8,7 +8,7 @@
 
 // Starts the product that a description names: its constructor runs the
 // description's main class to its end. Its version and company are the
-// description's version and vendor.
+// description's version and vendor, where it gives them.
 class MIROBANTH_PRODUCT_API MirobanthDescribedProduct : public mirobanth::managed::Managed {
 public:
     MirobanthDescribedProduct(const mirobanth::managed::DescribedLaunch& described, int argc,
