@@ -80,19 +80,6 @@ TEST_F(ConsoleTest, SilentSuppressesEverythingButTheSplash) {
     EXPECT_EQ(output.err, "");
 }
 
-TEST_F(ConsoleTest, QuietKeepsOnlyTheWarnings) {
-    Console::enableQuiet(true);
-    auto output = capture([&] {
-        Console::info(&source, "i");
-        Console::initEvent(&source);
-        Console::finalizeEvent(&source);
-        Console::warn(&source, "w");
-        Console::notImplemented("x");
-    });
-    EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "Managed: w\nFunction not implemented: x\n");
-}
-
 TEST_F(ConsoleTest, SwitchesAndStoredSettings) {
     Console console;
     EXPECT_STREQ(console.getVersion(), "1.0");

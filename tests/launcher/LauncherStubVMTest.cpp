@@ -3,7 +3,6 @@
 // main call, on every system (under Wine for the Windows build).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "ManagedTestSupport.h"
@@ -205,12 +204,8 @@ class DescribedLauncherTest : public LauncherStubVMTest {
 protected:
     void SetUp() override {
         LauncherStubVMTest::SetUp();
-        for (const char* variant : {"", "-Console"}) {
-            fs::copy_file(fs::u8path(inProduct(mirobanth::test::programFileName(
-                              std::string("Tintavel64") + variant))),
-                          fs::u8path(inProduct(
-                              mirobanth::test::programFileName(std::string("jEdit") + variant))));
-        }
+        for (std::string variant : {"", "-Console"})
+            mirobanth::test::copyProgram("Tintavel64" + variant, product.path(), "jEdit" + variant);
         options.env[facts::userConfigVariable()] =
             work.path() + facts::directorySeparator() + "config";
     }
@@ -218,7 +213,7 @@ protected:
         return product.path() + facts::directorySeparator() + entry;
     }
     void describe(const std::string& more) {
-        product.write("jEdit.cfg", "name = jEdit\nmain-class = org.example.App\n" + more);
+        product.write("jEdit.cfg", "main-class = org.example.App\n" + more);
     }
     std::string userOptions(const std::string& text) const {
         return work.write("config/jEdit/jEdit.vmoptions", text);
@@ -231,8 +226,8 @@ protected:
         place(mirobanth::test::stubVMPath(), home + facts::javaHomeLayouts().front());
         return home;
     }
-    static bool holds(const Lines& all, const std::string& line) {
-        return std::find(all.begin(), all.end(), line) != all.end();
+    static bool holds(const std::string& out, const std::string& line) {
+        return out.find(line + "\n") != std::string::npos;
     }
 
     const std::string appJar = product.write("lib/app.jar", "");
@@ -244,7 +239,7 @@ TEST_F(DescribedLauncherTest, RunsTheProductQuietlyWithItsAndItsUsersOptions) {
     describe("class-path = lib/app.jar\nclass-path = " + otherJar +
              "\njava-option = -Xmx512m\njava-option = -Dapp.home=$PRODUCT_DIR\n"
              "argument = -nosplash\n");
-    userOptions("# mine\n-Xmx2g\n");
+    userOptions("# mine\n\n  -Xmx2g  \r\n");
     Lines expected = mirobanth::test::defaultOptions(
         classPath, mirobanth::test::libraryPathIn(product.path()), nativeLookAndFeel());
     for (const char* added : {"-Xmx512m", "-Dapp.home=", "-Xmx2g"}) expected.push_back(added);
@@ -273,7 +268,8 @@ TEST_F(DescribedLauncherTest, VerboseOnRequestWithTheProductsNameAndASkinBringsS
     EXPECT_TRUE(std::all_of(out.begin() + 2, out.end(), [](const std::string& line) {
         return line.rfind("jEdit: ", 0) == 0;
     })) << result.out;
-    EXPECT_TRUE(holds(out, "jEdit: Java options of the user read from " + file)) << result.out;
+    EXPECT_TRUE(holds(result.out, "jEdit: Java options of the user read from " + file))
+        << result.out;
     EXPECT_EQ(recorded("option ").at(1),
               classPath + facts::pathListSeparator() + inProduct("ext/substance.jar"));
 }
@@ -281,7 +277,7 @@ TEST_F(DescribedLauncherTest, VerboseOnRequestWithTheProductsNameAndASkinBringsS
 TEST_F(DescribedLauncherTest, AFaultyDescriptionIsToldAndStartsNothing) {
     describe("clas-path = lib/app.jar\n");
     ChildResult result = start("jEdit-Console");
-    const std::string problem = inProduct("jEdit.cfg") + ", line 3: unknown key \"clas-path\"";
+    const std::string problem = inProduct("jEdit.cfg") + ", line 2: unknown key \"clas-path\"";
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "jEdit: " + problem + "\n" + facts::alertTrace("jEdit", problem));
@@ -308,10 +304,9 @@ TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
     describe("java-min = 17\n");
     ChildResult fitting = start("jEdit-Console");
     EXPECT_EQ(fitting.status, 0) << fitting.err;
-    Lines out = lines(fitting.out);
-    EXPECT_TRUE(
-        holds(out, "jEdit: Passed over Java 11 in " + java11 + ": jEdit needs Java 17 or later"));
-    EXPECT_TRUE(holds(out, "jEdit: Java 17 in " + java17 + " is used")) << fitting.out;
+    EXPECT_TRUE(holds(
+        fitting.out, "jEdit: Passed over Java 11 in " + java11 + ": jEdit needs Java 17 or later"));
+    EXPECT_TRUE(holds(fitting.out, "jEdit: Java 17 in " + java17 + " is used")) << fitting.out;
 
     describe("java-min = 99\n");
     fs::remove(fs::u8path(recordFile));

@@ -283,8 +283,7 @@ TEST_F(LauncherTest, StartedThroughASymbolicLinkRunsTheProduct) {
         << result.out;
 }
 
-// As /usr/bin/jedit -> /usr/lib/jedit/jEdit: the description is the one
-// beside the program the link leads to, named after that program.
+// As /usr/bin/jedit -> /usr/lib/jedit/jEdit: the description is the target's.
 TEST_F(LauncherTest, ADescribedProductStartedThroughALinkFindsItsDescription) {
     std::filesystem::copy_file(product + "/Tintavel64", product + "/jEdit");
     std::ofstream(product + "/jEdit.cfg") << "main-class = org.example.App\n";

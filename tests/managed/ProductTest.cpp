@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ChildProcess.h"
+#include "DescriptionFiles.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
@@ -213,14 +214,12 @@ TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
 // its version and vendor are the product's.
 TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
     mirobanth::managed::DescribedLaunch described;
-    mirobanth::managed::ProductDescription& jEdit = described.product;
-    jEdit.name = "jEdit";
-    jEdit.vendor = "The jEdit team";
-    jEdit.version = "5.5";
-    jEdit.mainClass = "org/example/App";
-    jEdit.lookAndFeel = "gemini";
-    CommandLine plain({"jEdit"});
-    CommandLine switched({"jEdit", "-Xnative"});
+    described.product = mirobanth::managed::readProductDescription(
+                            "vendor = The jEdit team\nversion = 5.5\nmain-class = org.example.App\n"
+                            "look-and-feel = gemini",
+                            "jEdit.cfg", PRODUCT, "jEdit")
+                            .product;
+    CommandLine plain({"jEdit"}), switched({"jEdit", "-Xnative"});
     capture([&] {
         MirobanthDescribedProduct product(described, plain.argc(), plain.argv());
         EXPECT_EQ(product.getVersion(), "5.5");
@@ -228,10 +227,9 @@ TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
         MirobanthDescribedProduct{described, switched.argc(), switched.argv()};
     });
     const Lines options = environment.options();
-    ASSERT_EQ(options.size(), 16u);
-    EXPECT_EQ(options[4],
+    EXPECT_EQ(options.at(4),
               "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
-    EXPECT_EQ(options[12], "-Dswing.defaultlaf=" + nativeLookAndFeel());
+    EXPECT_EQ(options.at(12), "-Dswing.defaultlaf=" + nativeLookAndFeel());
 }
 
 }  // namespace

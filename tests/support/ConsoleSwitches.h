@@ -8,13 +8,9 @@ namespace mirobanth::test {
 // ends, so a test that silences the console cannot silence the next one.
 class ConsoleSwitches {
 public:
-    ConsoleSwitches()
-        : silent(core::Console::isSilent()),
-          quiet(core::Console::isQuiet()),
-          verbose(core::Console::isVerbose()) {}
+    ConsoleSwitches() : silent(core::Console::isSilent()), verbose(core::Console::isVerbose()) {}
     ~ConsoleSwitches() {
         core::Console::enableSilent(silent);
-        core::Console::enableQuiet(quiet);
         core::Console::enableVerbose(verbose);
     }
     ConsoleSwitches(const ConsoleSwitches&) = delete;
@@ -22,7 +18,6 @@ public:
 
 private:
     bool silent;
-    bool quiet;
     bool verbose;
 };
 
