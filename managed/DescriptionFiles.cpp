@@ -85,11 +85,12 @@ bool isClassName(const std::string& text) {
     auto isPart = [](unsigned char c) { return std::isalnum(c) || c == '_' || c == '$'; };
     bool dotted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
         const bool startsPart = i == 0 || text[i - 1] == '.';
-        if (text[i] == '.') {
+        if (c == '.') {
             if (startsPart || i + 1 == text.size()) return false;
             dotted = true;
-        } else if (!isPart(text[i]) || (startsPart && std::isdigit((unsigned char)text[i]))) {
+        } else if (!isPart(c) || (startsPart && std::isdigit(c))) {
             return false;
         }
     }
