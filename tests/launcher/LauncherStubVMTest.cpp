@@ -216,7 +216,9 @@ protected:
         product.write("jEdit.cfg", "main-class = org.example.App\n" + more);
     }
     std::string userOptions(const std::string& text) const {
-        return work.write("config/jEdit/jEdit.vmoptions", text);
+        return fs::u8path(work.write("config/jEdit/jEdit.vmoptions", text))
+            .make_preferred()
+            .u8string();
     }
     // A Java home under the work folder that states its version, with the
     // stub VM where the layout puts it.

@@ -5,7 +5,6 @@
 
 using mirobanth::managed::chooseJavaRuntime;
 using mirobanth::managed::RuntimeCandidate;
-using Lines = std::vector<std::string>;
 
 namespace {
 

@@ -11,7 +11,6 @@ using mirobanth::managed::readProductDescription;
 
 namespace {
 
-// A product folder with a jar.
 class ProductDescriptionTest : public ::testing::Test {
 protected:
     std::string read(const std::string& text, ProductDescription* product = nullptr) {
