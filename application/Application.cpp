@@ -67,7 +67,8 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
     mode = NORMAL;
     setName(name);
     if (os::environmentValue("MIROBANTH_SILENT")) Console::enableSilent(true);
-    if (!Console::isSilent()) Console::splash(getName(), cpuId(), user(), date());
+    if (!Console::isSilent() && !Console::isQuiet())
+        Console::splash(getName(), cpuId(), user(), date());
     if (!firstApplicationRunningInConsole) runningInConsole = false;
     processArguments(argc, argv);
     checkSystem();
@@ -111,7 +112,7 @@ void Application::extendSearchPath() {
 
 void Application::processArguments(int argc, char** argv) {
     for (int i = 0; i < argumentCount(argc, argv); ++i) {
-        if (Console::isSilent()) continue;
+        if (Console::isSilent() || Console::isQuiet()) continue;
         std::cout << getApplicationName() << ": Argument " << i << " = " << argumentAt(argv, i)
                   << std::endl;
     }

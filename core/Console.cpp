@@ -11,6 +11,7 @@ namespace mirobanth::core {
 namespace {
 
 bool silent = false;
+bool quiet = false;
 bool verbose = true;
 bool stacktrace = false;
 bool commentMode = false;
@@ -36,7 +37,7 @@ Console::Console() : Name("Console") {}
 Console::~Console() { finalizeEvent(this); }
 
 void Console::info(const std::string& text) {
-    if (silent) return;
+    if (silent || quiet) return;
     std::cout << text << std::endl;
 }
 
@@ -46,7 +47,7 @@ void Console::warn(const std::string& text) {
 }
 
 void Console::info(const Name* source, const std::string& text) {
-    if (silent) return;
+    if (silent || quiet) return;
     info(tagged(source, text));
 }
 
@@ -104,6 +105,8 @@ void Console::fatal(const Name* source, const std::string& text, const std::exce
 
 void Console::enableSilent(bool on) { silent = on; }
 bool Console::isSilent() { return silent; }
+void Console::enableQuiet(bool on) { quiet = on; }
+bool Console::isQuiet() { return quiet; }
 void Console::enableVerbose(bool on) { verbose = on; }
 bool Console::isVerbose() { return verbose; }
 void Console::enableStacktrace(bool on) { stacktrace = on; }

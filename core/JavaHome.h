@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,18 @@ std::vector<std::string> javaHomeLibraries(const std::string& javaHome,
 
 // The first of them that is a readable file; "" when none is.
 std::string existingJavaHomeLibrary(const std::string& javaHome, System system = hostSystem());
+
+// The Java installation that holds a VM library in one of those layouts;
+// "" when the library lies in none of them.
+std::string javaHomeOfLibrary(const std::string& library, System system = hostSystem());
+
+// The version an installation states in its release file, as in
+// JAVA_VERSION="17.0.15" (without the quotes); "" when it states none.
+std::string javaReleaseVersion(const std::string& javaHome);
+
+// The feature version of a Java version text: 17 for "17.0.15" or "17", and
+// 8 for the old "1.8.0_392" or "1.8". Nothing when the text has no number.
+std::optional<int> javaFeatureVersion(const std::string& version);
 
 // The processor folder of the JDK 8 layout ("amd64", "i386", "aarch64", ...)
 // for the processor this library was built for: the VM must match the

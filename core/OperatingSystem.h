@@ -35,6 +35,13 @@ bool hasDisplay();
 // without a trailing separator; "" when the system cannot say. Each library
 // passes an address of its own to find its own folder.
 std::string moduleFolder(const void* address);
+// The absolute file of the running program, after any symbolic links that
+// led to it; "" when the system cannot say.
+std::string executablePath();
+// The absolute folder that holds each user's settings of their programs:
+// XDG_CONFIG_HOME or ~/.config on Linux, APPDATA on Windows; "" when the
+// environment names none.
+std::string userConfigFolder();
 // A product file named relative to folder: "." is the folder itself, any
 // other entry is the folder, separator and the entry as written. An empty
 // folder (not found) leaves the entry as written.

@@ -2,6 +2,7 @@
 // each other, the same on every system.
 #include "Text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace mirobanth::text {
@@ -199,6 +200,18 @@ std::wstring widen(const std::string& text) {
         wide += static_cast<wchar_t>(unit);
     }
     return wide;
+}
+
+bool isWellFormedUtf8(const std::string& text) {
+    const std::string encodedReplacement = "\xEF\xBF\xBD";
+    std::size_t written = 0;
+    for (std::size_t at = text.find(encodedReplacement); at != std::string::npos;
+         at = text.find(encodedReplacement, at + 1)) {
+        ++written;
+    }
+    const std::u16string decoded = decodeUtf8(text);
+    return static_cast<std::size_t>(
+               std::count(decoded.begin(), decoded.end(), REPLACEMENT_CHARACTER)) == written;
 }
 
 }  // namespace mirobanth::text

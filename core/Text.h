@@ -13,6 +13,10 @@ namespace mirobanth::text {
 // `new String(bytes, UTF_8)` puts one.
 std::u16string decodeUtf8(const std::string& text);
 
+// Whether the bytes are UTF-8 throughout: nothing in them decodes to U+FFFD
+// but that character itself.
+bool isWellFormedUtf8(const std::string& text);
+
 // The wide text as UTF-8. wchar_t holds UTF-16 on Windows and UTF-32
 // elsewhere; both are read here. What is not a character (a lone surrogate,
 // a value beyond U+10FFFF) becomes U+FFFD, the replacement character.

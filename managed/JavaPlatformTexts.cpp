@@ -5,8 +5,8 @@
 namespace mirobanth::managed {
 
 JavaPlatformTexts windowsJavaPlatformTexts() {
-    return {";", "\\", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel",
-            "bin\\server\\jvm.dll"};
+    return {";", "\\", "com.sun.java.swing.plaf.windows.WindowsLookAndFeel", "bin\\server\\jvm.dll",
+            ""};
 }
 
 // A Linux VM reads ";" as part of a file name and cannot load the Windows
@@ -15,7 +15,7 @@ JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable) {
     return {":", "/",
             displayAvailable ? "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"
                              : "javax.swing.plaf.metal.MetalLookAndFeel",
-            "lib/server/libjvm.so"};
+            "lib/server/libjvm.so", " (such as Debian's openjdk-<N>-jre)"};
 }
 
 JavaPlatformTexts hostJavaPlatformTexts() {

@@ -15,6 +15,9 @@ struct JavaPlatformTexts {
     std::string nativeLookAndFeelClass;
     // The VM library of a Java runtime image, relative to the image's folder.
     std::string runtimeImageVMLibrary;
+    // A runtime of feature version <N> that the user can install, as the
+    // message of a product that needs a newer Java names it; "" for none.
+    std::string runtimeExample;
 };
 
 // The folder beside the product's files that may hold the product's own Java

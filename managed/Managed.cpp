@@ -22,10 +22,22 @@ const char* const LOOK_AND_FEEL_SWITCH = "-Xlaf=";
 }  // namespace
 
 Managed::Managed(std::string name, int argc, char** argv) : Application(name, argc, argv) {
+    start(argc, argv);
+}
+
+Managed::Managed(const DescribedLaunch& launch, int argc, char** argv)
+    : Application(launch.product.name, argc, argv),
+      described(std::make_shared<const DescribedLaunch>(launch)) {
+    start(argc, argv);
+}
+
+void Managed::start(int argc, char** argv) {
+    const std::string name = getApplicationName();
     setName(name);
     launchFailed = false;
     jarName = lowercase(name) + ".jar";
-    mainClass = "com/mirobanth/" + lowercase(name) + "/" + name;
+    mainClass =
+        described ? described->product.mainClass : "com/mirobanth/" + lowercase(name) + "/" + name;
     argumentSet.push_back("test");
     if (!isAutoResolvingClass()) Console::info(this, "Auto resolving class names are turned off");
     if (Console::isVerbose()) {
@@ -37,7 +49,20 @@ Managed::Managed(std::string name, int argc, char** argv) : Application(name, ar
     if (argc >= 1 && std::string(application::argumentAt(argv, 0)) == "FakeFirstArgument") {
         Console::info(this, "fake first argument");
     }
+    if (described) applyDescription();
     readLauncherSwitches(argc, argv);
+}
+
+// The description's look and feel is set as its switch would set it, so
+// that the user's switches change it as they change the launcher's own.
+void Managed::applyDescription() {
+    const std::string& look = described->product.lookAndFeel;
+    if (look == "gemini" || look == "graphite") {
+        applySwitch("-X" + look);
+    } else if (look != "native") {
+        applySwitch(LOOK_AND_FEEL_SWITCH + look);
+    }
+    for (const std::string& argument : described->product.arguments) passThrough(argument);
 }
 
 Managed::Managed(const Managed& other) = default;
@@ -171,6 +196,7 @@ const std::string& Managed::getJarName() const { return jarName; }
 const std::string& Managed::getJvmLibraryPath() const { return jvmLibraryPath; }
 const std::string& Managed::getLookAndFeelClass() const { return lookAndFeelClass; }
 const std::string& Managed::getArgumentLine() const { return argumentLine; }
+const DescribedLaunch* Managed::getDescribedLaunch() const { return described.get(); }
 
 const std::vector<std::string>& Managed::getPassThroughArguments() const {
     return passThroughArguments;

@@ -90,8 +90,16 @@ JNIEnv* Managed::initialize() {
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
     if (!nativeLookAndFeel && customLookAndFeel) lookAndFeelClass = options[LOOK_AND_FEEL_OPTION];
+    std::vector<std::string> optionTexts(options.begin(), options.end());
+    if (described) {
+        reportDescribedOptions();
+        const std::vector<std::string> added = described->javaOptions();
+        optionTexts.insert(optionTexts.end(), added.begin(), added.end());
+    }
 
     jvmLibraryPath = findVMLibrary();
+    // No Java new enough: its one alert has said it all, there is nothing to load.
+    if (jvmLibraryPath.empty() && requiredJavaVersion() > 0) return nullptr;
     if (jvmLibraryPath.find('"') != std::string::npos) {
         jvmLibraryPath = getPlatform()->remove(jvmLibraryPath, "\"");
     }
@@ -99,7 +107,6 @@ JNIEnv* Managed::initialize() {
     // A second VM in the same process is refused by JNI_CreateJavaVM; the one
     // this object created stays, to be ended.
     if (!vm) vm = std::make_shared<JavaVirtualMachine>();
-    const std::vector<std::string> optionTexts(options.begin(), options.end());
     if (!vm->link(this, jvmLibraryPath) || !vm->create(this, optionTexts)) return nullptr;
     return vm->environment();
 }
@@ -133,6 +140,7 @@ VMOptionSettings Managed::optionSettings() const {
     settings.secured = secured;
     settings.classPathOverride = nonEmptyValue("MIROBANTH_CLASSPATH");
     settings.libraryPathOverride = nonEmptyValue("MIROBANTH_LIBRARYPATH");
+    if (described) settings.describedClassPath = described->product.classPath;
     return settings;
 }
 
@@ -140,6 +148,7 @@ VMOptionSettings Managed::optionSettings() const {
 // has already told the user, in an alert, when it found nothing. An empty
 // variable counts as not set: it names no installation.
 std::string Managed::findVMLibrary() {
+    if (requiredJavaVersion() > 0) return findFittingVMLibrary(requiredJavaVersion());
     auto javaHome = absoluteSetting("JAVA_HOME");
     if (javaHome) {
         Console::info(this, "JAVA_HOME is used as JRE base path");
@@ -175,6 +184,9 @@ std::optional<std::string> Managed::absoluteSetting(const char* variable) {
     }
     return path;
 }
+
+// The lowest Java feature version the product runs on; 0 when any will do.
+int Managed::requiredJavaVersion() const { return described ? described->product.javaMin : 0; }
 
 // Installations differ in where they keep the VM library; the first
 // candidate that exists wins. When none does, the most likely one is named,

@@ -46,10 +46,26 @@ std::string overrideProblem(const char* variable, const std::optional<std::strin
            "\", not \"" + *value + "\"";
 }
 
+// A described product brings only its own jars, and the Substance jar when
+// one of the skins is in effect.
+std::string describedClassPathOption(const VMOptionSettings& settings,
+                                     const JavaPlatformTexts& platform) {
+    std::string option = "-Djava.class.path=";
+    std::vector<std::string> entries = *settings.describedClassPath;
+    if (!settings.nativeLookAndFeel && !settings.customLookAndFeel) {
+        entries.push_back(productFile(settings, platform, "ext/substance.jar"));
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        option += (i > 0 ? platform.pathListSeparator : "") + entries[i];
+    }
+    return option;
+}
+
 }  // namespace
 
 std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
     if (settings.classPathOverride) return *settings.classPathOverride;
+    if (settings.describedClassPath) return describedClassPathOption(settings, platform);
     std::vector<std::string> entries = {".", "mirobanth-runtime.jar"};
     // The skins live in the Substance jar; a product may ask for it even when
     // it starts with the native look and feel, to switch skins later.

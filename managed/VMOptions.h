@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "JavaPlatformTexts.h"
 
@@ -23,6 +24,9 @@ struct VMOptionSettings {
     bool gemini = false;
     bool chrome = true;
     bool secured = false;
+    // A described product's own class path, absolute entries in order: it
+    // takes the place of the launcher's runtime jar and the application jar.
+    std::optional<std::vector<std::string>> describedClassPath;
     // MIROBANTH_CLASSPATH and MIROBANTH_LIBRARYPATH: complete option texts;
     // nothing when the variable is unset or empty.
     std::optional<std::string> classPathOverride;

@@ -7,13 +7,14 @@ MIROBANTH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # the skins extend, rsvg-convert for the icons and dpkg-dev for the Debian
 # packages; for the tests a Java runtime that can show a window, on a virtual
 # X display, xmessage (x11-utils) for the launcher's alerts there, the tools
-# that judge the packages and the Windows icon, and localedef's sources for a
-# locale that is not UTF-8.
+# that judge the packages and the Windows icon, localedef's sources for a
+# locale that is not UTF-8, and a Swing program that is not ours (jEdit),
+# which xdotool closes.
 MIROBANTH_LINUX_PACKAGES=(cmake ninja-build g++ libgtest-dev openjdk-17-jdk-headless
                           substance libtrident-java liblaf-widget-java liblaf-plugin-java
                           librsvg2-bin dpkg-dev
                           openjdk-17-jre xvfb x11-utils lintian desktop-file-utils appstream icoutils
-                          locales)
+                          locales jedit xdotool)
 # Packages the Windows cross builds need on top: the compilers, wixl (from
 # msitools) for the installer, and Wine (64- and 32-bit); their tests use the
 # virtual X display too.

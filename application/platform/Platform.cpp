@@ -61,6 +61,8 @@ std::vector<std::string> Platform::getRuntimeLibraryCandidates(const std::string
 // Without a command interpreter of its own, nothing needs quoting.
 std::string Platform::quoteForShell(const std::string& text) { return text; }
 
+std::vector<JavaRuntime> Platform::findJavaRuntimes() { return {}; }
+
 std::string Platform::trim(std::string text) { return remove(text, " "); }
 
 std::string Platform::remove(std::string text, std::string pattern) {

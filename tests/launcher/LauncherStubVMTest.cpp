@@ -198,4 +198,130 @@ TEST_F(LauncherStubVMTest, AProductFolderHoldingThePathListSeparatorNeverStartsA
     EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
 }
 
+// A product described beside copies of both launchers named after it, with
+// its user's settings in a folder of the test's own.
+class DescribedLauncherTest : public LauncherStubVMTest {
+protected:
+    void SetUp() override {
+        LauncherStubVMTest::SetUp();
+        for (std::string variant : {"", "-Console"})
+            mirobanth::test::copyProgram("Tintavel64" + variant, product.path(), "jEdit" + variant);
+        options.env[facts::userConfigVariable()] =
+            work.path() + facts::directorySeparator() + "config";
+    }
+    std::string inProduct(const std::string& entry) const {
+        return product.path() + facts::directorySeparator() + entry;
+    }
+    void describe(const std::string& more) {
+        product.write("jEdit.cfg", "main-class = org.example.App\n" + more);
+    }
+    std::string userOptions(const std::string& text) const {
+        return fs::u8path(work.write("config/jEdit/jEdit.vmoptions", text))
+            .make_preferred()
+            .u8string();
+    }
+    // A Java home under the work folder that states its version, with the
+    // stub VM where the layout puts it.
+    std::string javaHome(const std::string& name, const std::string& version) const {
+        work.write(name + "/release", "JAVA_VERSION=\"" + version + "\"\n");
+        const std::string home = work.path() + facts::directorySeparator() + name;
+        place(mirobanth::test::stubVMPath(), home + facts::javaHomeLayouts().front());
+        return home;
+    }
+    static bool holds(const std::string& out, const std::string& line) {
+        return out.find(line + "\n") != std::string::npos;
+    }
+
+    const std::string appJar = product.write("lib/app.jar", "");
+    const std::string otherJar = work.write("jars/other.jar", "");
+    const std::string classPath = "-Djava.class.path=" + facts::pathList({appJar, otherJar});
+};
+
+TEST_F(DescribedLauncherTest, RunsTheProductQuietlyWithItsAndItsUsersOptions) {
+    describe("class-path = lib/app.jar\nclass-path = " + otherJar +
+             "\njava-option = -Xmx512m\njava-option = -Dapp.home=$PRODUCT_DIR\n"
+             "argument = -nosplash\n");
+    userOptions("# mine\n\n  -Xmx2g  \r\n");
+    Lines expected = mirobanth::test::defaultOptions(
+        classPath, mirobanth::test::libraryPathIn(product.path()), nativeLookAndFeel());
+    for (const char* added : {"-Xmx512m", "-Dapp.home=", "-Xmx2g"}) expected.push_back(added);
+    expected[9] += product.path();
+    for (const char* launcher : {"jEdit-Console", "jEdit"}) {
+        fs::remove(fs::u8path(recordFile));
+        ChildResult result = start(launcher, {"My File"});
+        EXPECT_EQ(result.status, 0) << launcher << result.err;
+        EXPECT_EQ(result.out, "") << launcher;
+        EXPECT_EQ(result.err, "") << launcher;
+        EXPECT_EQ(recorded("option "), expected) << launcher;
+        EXPECT_EQ(recorded("CallStaticVoidMethod "), Lines{"org/example/App main array"});
+        EXPECT_EQ(recorded("NewString "), (Lines{hexUnits(u"-nosplash"), hexUnits(u"My File")}));
+    }
+}
+
+TEST_F(DescribedLauncherTest, VerboseOnRequestWithTheProductsNameAndASkinBringsSubstance) {
+    describe("class-path = lib/app.jar\nclass-path = " + otherJar + "\n");
+    const std::string file = userOptions("-Xmx2g\n");
+    options.env["MIROBANTH"] = "1";
+    ChildResult result = start("jEdit-Console", {"-Xgemini"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    Lines out = lines(result.out);
+    ASSERT_GT(out.size(), 2u);
+    EXPECT_EQ(out[0].rfind("Mirobanth jEdit running on ", 0), 0u);
+    EXPECT_TRUE(std::all_of(out.begin() + 2, out.end(), [](const std::string& line) {
+        return line.rfind("jEdit: ", 0) == 0;
+    })) << result.out;
+    EXPECT_TRUE(holds(result.out, "jEdit: Java options of the user read from " + file))
+        << result.out;
+    EXPECT_EQ(recorded("option ").at(1),
+              classPath + facts::pathListSeparator() + inProduct("ext/substance.jar"));
+}
+
+TEST_F(DescribedLauncherTest, AFaultyDescriptionIsToldAndStartsNothing) {
+    describe("clas-path = lib/app.jar\n");
+    ChildResult result = start("jEdit-Console");
+    const std::string problem = inProduct("jEdit.cfg") + ", line 2: unknown key \"clas-path\"";
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "jEdit: " + problem + "\n" + facts::alertTrace("jEdit", problem));
+    EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
+}
+
+TEST_F(DescribedLauncherTest, AMalformedUserFileIsToldAndLeftOut) {
+    describe("");
+    const std::string file = userOptions("Xmx2g\n");
+    ChildResult result = start("jEdit-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "jEdit: " + file +
+                              ", line 1: \"Xmx2g\" is not a Java option, which begins with \"-\"; "
+                              "the launch goes on without this file\n");
+    EXPECT_EQ(recorded("option ").size(), 8u);
+}
+
+TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
+    const std::string java11 = javaHome("jdk11", "11.0.2");
+    const std::string java17 = javaHome("jdk17", "17.0.1");
+    options.env["JAVA_HOME"] = java11;
+    options.env["MIROBANTH_JVM"] = java17 + facts::javaHomeLayouts().front();
+    options.env["MIROBANTH"] = "1";
+    describe("java-min = 17\n");
+    ChildResult fitting = start("jEdit-Console");
+    EXPECT_EQ(fitting.status, 0) << fitting.err;
+    EXPECT_TRUE(holds(
+        fitting.out, "jEdit: Passed over Java 11 in " + java11 + ": jEdit needs Java 17 or later"));
+    EXPECT_TRUE(holds(fitting.out, "jEdit: Java 17 in " + java17 + " is used")) << fitting.out;
+
+    describe("java-min = 99\n");
+    fs::remove(fs::u8path(recordFile));
+    ChildResult none = start("jEdit-Console");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err.rfind("jEdit: jEdit needs Java 99 or later. Found: Java 11 in " + java11 +
+                                 ", Java 17 in " + java17,
+                             0),
+              0u)
+        << none.err;
+    // That message is the one alert.
+    EXPECT_EQ(none.err.find("Java VM failed to initialize"), std::string::npos) << none.err;
+    EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
+}
+
 }  // namespace

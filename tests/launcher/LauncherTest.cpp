@@ -320,6 +320,19 @@ TEST_F(LauncherTest, StartedThroughASymbolicLinkRunsTheProduct) {
         << result.out;
 }
 
+// As /usr/bin/jedit -> /usr/lib/jedit/jEdit: the description is the target's.
+TEST_F(LauncherTest, ADescribedProductStartedThroughALinkFindsItsDescription) {
+    std::filesystem::copy_file(product + "/Tintavel64", product + "/jEdit");
+    std::ofstream(product + "/jEdit.cfg") << "main-class = org.example.App\n";
+    std::filesystem::create_symlink(product + "/jEdit", documents + "/jedit");
+    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+    options.env["MIROBANTH_STUBVM_RECORD"] = documents + "/stubvm.record";
+    ChildResult result = start(documents + "/jedit");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(mirobanth::test::recordedCalls(documents + "/stubvm.record", "CallStaticVoidMethod "),
+              Lines{"org/example/App main array"});
+}
+
 // The working folder is no part of the class path or the library path, so
 // code planted there never runs in place of the product's.
 TEST_F(LauncherTest, CodePlantedInTheWorkingFolderDoesNotRun) {

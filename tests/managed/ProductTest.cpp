@@ -1,5 +1,6 @@
 // The product classes against the stub VM: each launches its own main class
 // from its constructor.
+#include <mirobanth/managed/products/MirobanthDescribedProduct.h>
 #include <mirobanth/managed/products/MirobanthEffects.h>
 #include <mirobanth/managed/products/MirobanthHybrimain.h>
 #include <mirobanth/managed/products/MirobanthLayout.h>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "ChildProcess.h"
+#include "DescriptionFiles.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 #include "SystemFacts.h"
@@ -206,6 +208,28 @@ TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
         value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
     });
     EXPECT_EQ(value, 1);
+}
+
+// The description's look and feel is the default that the switches change;
+// its version and vendor are the product's.
+TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
+    mirobanth::managed::DescribedLaunch described;
+    described.product = mirobanth::managed::readProductDescription(
+                            "vendor = The jEdit team\nversion = 5.5\nmain-class = org.example.App\n"
+                            "look-and-feel = gemini",
+                            "jEdit.cfg", PRODUCT, "jEdit")
+                            .product;
+    CommandLine plain({"jEdit"}), switched({"jEdit", "-Xnative"});
+    capture([&] {
+        MirobanthDescribedProduct product(described, plain.argc(), plain.argv());
+        EXPECT_EQ(product.getVersion(), "5.5");
+        EXPECT_EQ(product.getCompany(), "The jEdit team");
+        MirobanthDescribedProduct{described, switched.argc(), switched.argv()};
+    });
+    const Lines options = environment.options();
+    EXPECT_EQ(options.at(4),
+              "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    EXPECT_EQ(options.at(12), "-Dswing.defaultlaf=" + nativeLookAndFeel());
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ std::string nativeLookAndFeelWithDisplay();
 std::vector<std::string> javaHomeLayouts();
 // The VM library of the runtime a product bundles, relative to the product folder.
 std::string bundledVMLibrary();
+// The variable that names the folder of each user's settings.
+std::string userConfigVariable();
 // The file name of a Java VM library.
 std::string vmLibraryFileName();
 // The loader's reason for refusing a library file that is missing, or that

@@ -57,6 +57,26 @@ std::string moduleFolder(const void* address) {
     return slash == 0 ? "/" : file.substr(0, slash);
 }
 
+// The kernel's link names the program's file itself, whatever link the
+// program was started through.
+std::string executablePath() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? "" : program.string();
+}
+
+// A relative XDG_CONFIG_HOME is not to be used, as the XDG base directory
+// rules say; the home folder's .config takes its place.
+std::string userConfigFolder() {
+    auto isAbsolute = [](const std::optional<std::string>& path) {
+        return path && !path->empty() && path->front() == '/';
+    };
+    auto configured = environmentValue("XDG_CONFIG_HOME");
+    if (isAbsolute(configured)) return *configured;
+    auto home = environmentValue("HOME");
+    return isAbsolute(home) ? *home + "/.config" : "";
+}
+
 bool isReadableFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;

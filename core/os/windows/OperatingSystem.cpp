@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "Text.h"
@@ -103,6 +104,14 @@ std::string moduleFolder(const void* address) {
     std::string file = text::toUtf8(moduleFileName(module));
     std::string::size_type separator = file.find_last_of("\\/");
     return separator == std::string::npos ? "" : file.substr(0, separator);
+}
+
+std::string executablePath() { return text::toUtf8(moduleFileName(nullptr)); }
+
+std::string userConfigFolder() {
+    auto appData = environmentValue("APPDATA");
+    if (!appData || !std::filesystem::u8path(*appData).is_absolute()) return "";
+    return *appData;
 }
 
 // Opened sharing everything, so that a file another program holds open still

@@ -11,6 +11,9 @@ namespace mirobanth::core {
 // The process-wide diagnostics channel. info goes to standard output, warn
 // to standard error, both suppressed when silent; tagged forms print the
 // source's name, ": " and the text. fatal is the only exit path (status 1).
+// Quiet leaves out the information lines (info, the init and finalize
+// events, the splash and the argument echo) but keeps every warning: a
+// product's own output then stands alone, and a failure is still told.
 class MIROBANTH_CORE_API Console : public Name {
 public:
     Console();
@@ -41,6 +44,8 @@ public:
 
     static void enableSilent(bool on);
     static bool isSilent();
+    static void enableQuiet(bool on);
+    static bool isQuiet();
     static void enableVerbose(bool on);
     static bool isVerbose();
     static void enableStacktrace(bool on);

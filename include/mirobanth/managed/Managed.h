@@ -2,6 +2,7 @@
 
 #include <mirobanth/application/Application.h>
 #include <mirobanth/managed/ManagedExport.h>
+#include <mirobanth/managed/ProductDescription.h>
 
 #include <map>
 #include <memory>
@@ -35,6 +36,10 @@ class UpdateEvent;
 class MIROBANTH_MANAGED_API Managed : public application::Application {
 public:
     Managed(std::string name, int argc, char** argv);
+    // A product from its description: named by it, its look and feel the
+    // default that the switches change, its arguments before the user's,
+    // its class path and Java options (and the user's) for the VM.
+    Managed(const DescribedLaunch& described, int argc, char** argv);
     Managed(const Managed& other);
     Managed& operator=(const Managed& other);
     ~Managed() override;
@@ -101,7 +106,12 @@ public:
     const std::queue<Task*>& getTaskQueue() const;
     std::string checkJavaVersion();
 
+    // The description this product runs from; null for the others.
+    const DescribedLaunch* getDescribedLaunch() const;
+
 private:
+    void start(int argc, char** argv);
+    void applyDescription();
     void readLauncherSwitches(int argc, char** argv);
     bool applySwitch(const std::string& argument);
     void passThrough(const std::string& argument);
@@ -110,6 +120,9 @@ private:
     void refuseLaunch(const std::string& problem);
     VMOptionSettings optionSettings() const;
     std::string findVMLibrary();
+    int requiredJavaVersion() const;
+    std::string findFittingVMLibrary(int javaMin);
+    void reportDescribedOptions();
     std::optional<std::string> absoluteSetting(const char* variable);
     std::string javaHomeLibrary(const std::string& javaHome);
     void checkLibrary();
@@ -141,6 +154,7 @@ private:
 
     // The VM this object created, shared with its copies.
     std::shared_ptr<JavaVirtualMachine> vm;
+    std::shared_ptr<const DescribedLaunch> described;
 
     std::map<std::string, std::string> extensions;
     std::vector<std::string> argumentSet;

@@ -1,5 +1,6 @@
 #include "platform/os/linux/JavaRuntimeLocator.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <tuple>
@@ -48,6 +49,24 @@ std::vector<int> readNumbers(const std::string& text, std::size_t at) {
     return numbers;
 }
 
+// The runtimes in folder that have a VM library, best first.
+std::vector<InstalledRuntime> installedRuntimes(const std::string& folder) {
+    std::vector<InstalledRuntime> runtimes;
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    if (error) return runtimes;
+    for (const auto& entry : entries) {
+        std::string name = entry.path().filename().string();
+        if (name.empty() || name[0] == '.') continue;
+        InstalledRuntime runtime{JavaRuntimeLocator::versionOfFolderName(name),
+                                 entry.is_symlink(error), name,
+                                 JavaRuntimeLocator::libraryOfHome(entry.path().string())};
+        if (!runtime.library.empty()) runtimes.push_back(std::move(runtime));
+    }
+    std::sort(runtimes.begin(), runtimes.end(), isBetter);
+    return runtimes;
+}
+
 }  // namespace
 
 JavaRuntimeLocator::JavaRuntimeLocator(std::string searchPath, std::string root)
@@ -76,19 +95,29 @@ std::string JavaRuntimeLocator::findDefaultRuntime() const {
 }
 
 std::string JavaRuntimeLocator::findNewestRuntime() const {
-    std::error_code error;
-    fs::directory_iterator entries(runtimesFolder(), error);
-    if (error) return "";
-    InstalledRuntime newest;
-    for (const auto& entry : entries) {
-        std::string name = entry.path().filename().string();
-        if (name.empty() || name[0] == '.') continue;
-        InstalledRuntime runtime{versionOfFolderName(name), entry.is_symlink(error), name,
-                                 libraryOfHome(entry.path().string())};
-        if (runtime.library.empty()) continue;
-        if (newest.library.empty() || isBetter(runtime, newest)) newest = std::move(runtime);
+    std::vector<InstalledRuntime> runtimes = installedRuntimes(runtimesFolder());
+    return runtimes.empty() ? "" : runtimes.front().library;
+}
+
+std::vector<std::string> JavaRuntimeLocator::findAll() const {
+    std::vector<std::string> libraries;
+    auto add = [&libraries](const std::string& library) {
+        if (library.empty()) return;
+        std::error_code error;
+        fs::path real = fs::canonical(library, error);
+        std::string path = error ? library : real.string();
+        if (std::find(libraries.begin(), libraries.end(), path) == libraries.end()) {
+            libraries.push_back(path);
+        }
+    };
+    for (const auto& program : ExecutableSearch::findAll("java", searchPath)) {
+        std::string home = homeOfJavaProgram(program);
+        if (!home.empty()) add(libraryOfHome(home));
     }
-    return newest.library;
+    add(findDefaultRuntime());
+    for (const InstalledRuntime& runtime : installedRuntimes(runtimesFolder()))
+        add(runtime.library);
+    return libraries;
 }
 
 std::string JavaRuntimeLocator::homeOfJavaProgram(const std::string& program) {

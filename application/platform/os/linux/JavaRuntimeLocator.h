@@ -18,6 +18,10 @@ public:
 
     // Full path of the VM library, or "" when no runtime has one.
     std::string find() const;
+    // Every VM library the three steps reach, in the order they try them,
+    // each once (by its real path: Debian's default-java and the versioned
+    // links name the same installation).
+    std::vector<std::string> findAll() const;
 
     std::string findFromSearchPath() const;
     std::string findDefaultRuntime() const;

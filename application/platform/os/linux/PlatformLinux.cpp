@@ -115,6 +115,15 @@ std::vector<std::string> PlatformLinux::getRuntimeLibraryCandidates(const std::s
     return os::javaHomeLibraries(javaHome, os::System::Linux);
 }
 
+std::vector<JavaRuntime> PlatformLinux::findJavaRuntimes() {
+    std::vector<JavaRuntime> runtimes;
+    for (const std::string& library : JavaRuntimeLocator(userSearchPath(), systemRoot).findAll()) {
+        std::string home = os::javaHomeOfLibrary(library, os::System::Linux);
+        runtimes.push_back({library, home, home.empty() ? "" : os::javaReleaseVersion(home)});
+    }
+    return runtimes;
+}
+
 std::string PlatformLinux::quoteForShell(const std::string& text) {
     // Inside single quotes nothing is special but the quote itself, which is
     // closed, given escaped, and opened again.

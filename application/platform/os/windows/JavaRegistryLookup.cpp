@@ -36,32 +36,44 @@ private:
     RegistryReader::Key key;
 };
 
+Outcome failed(const char* problem) { return {"", problem, ""}; }
+
 }  // namespace
 
 Outcome walkKey(RegistryReader& registry, const std::string& keyPath) {
     OpenKey root(registry, keyPath);
-    if (!root.get()) return {"", KEY_NOT_FOUND};
+    if (!root.get()) return failed(KEY_NOT_FOUND);
     std::string version;
-    if (!readText(registry, root.get(), "CurrentVersion", version)) return {"", NO_CURRENT_VERSION};
+    if (!readText(registry, root.get(), "CurrentVersion", version))
+        return failed(NO_CURRENT_VERSION);
     OpenKey versionKey(registry, keyPath + "\\" + version);
-    if (!versionKey.get()) return {"", NO_VERSION_KEY};
+    if (!versionKey.get()) return failed(NO_VERSION_KEY);
     std::string library;
     // An empty value names no library: the installation is as broken as
     // without one.
     if (!readText(registry, versionKey.get(), "RuntimeLib", library) || library.empty()) {
-        return {"", NO_RUNTIME_LIB};
+        return failed(NO_RUNTIME_LIB);
     }
-    return {library, ""};
+    return {library, "", version};
 }
 
 Outcome findRuntimeLibrary(RegistryReader& registry) {
-    Outcome first{"", KEY_NOT_FOUND};
+    Outcome first = failed(KEY_NOT_FOUND);
     for (const char* keyPath : JAVA_KEYS) {
         Outcome outcome = walkKey(registry, keyPath);
         if (outcome.problem.empty()) return outcome;
         if (first.problem == KEY_NOT_FOUND) first = outcome;
     }
     return first;
+}
+
+std::vector<Outcome> findRuntimeLibraries(RegistryReader& registry) {
+    std::vector<Outcome> found;
+    for (const char* keyPath : JAVA_KEYS) {
+        Outcome outcome = walkKey(registry, keyPath);
+        if (outcome.problem.empty()) found.push_back(outcome);
+    }
+    return found;
 }
 
 }  // namespace mirobanth::application::java_registry

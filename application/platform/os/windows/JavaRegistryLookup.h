@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/os/windows/RegistryReader.h"
 
@@ -24,11 +25,13 @@ inline constexpr const char* JAVA_KEYS[] = {
 // counts as unreadable.
 inline constexpr std::size_t VALUE_CAPACITY = 512;
 
-// What one lookup found: the "RuntimeLib" text (quotes and all), or the one
-// problem to report when library is empty.
+// What one lookup found: the "RuntimeLib" text (quotes and all) and the
+// "CurrentVersion" it is registered under, or the one problem to report when
+// library is empty.
 struct Outcome {
     std::string library;
     std::string problem;
+    std::string version;
 };
 
 // Walks one key: CurrentVersion, the version subkey, its RuntimeLib.
@@ -38,5 +41,8 @@ Outcome walkKey(RegistryReader& registry, const std::string& keyPath);
 // none does, the problem is that of the first key that exists, or
 // KEY_NOT_FOUND when none exists.
 Outcome findRuntimeLibrary(RegistryReader& registry);
+
+// Every key's runtime that the walk reaches, in the order of the keys.
+std::vector<Outcome> findRuntimeLibraries(RegistryReader& registry);
 
 }  // namespace mirobanth::application::java_registry

@@ -52,6 +52,18 @@ std::vector<std::string> PlatformWindows::getRuntimeLibraryCandidates(const std:
     return os::javaHomeLibraries(javaHome, os::System::Windows);
 }
 
+// The version is the registry key's; the home, where the library lies in a
+// known layout, lets the message name the installation.
+std::vector<JavaRuntime> PlatformWindows::findJavaRuntimes() {
+    Win32RegistryReader registry;
+    std::vector<JavaRuntime> runtimes;
+    for (const java_registry::Outcome& found : java_registry::findRuntimeLibraries(registry)) {
+        std::string home = os::javaHomeOfLibrary(remove(found.library, "\""), os::System::Windows);
+        runtimes.push_back({found.library, home, found.version});
+    }
+    return runtimes;
+}
+
 std::string PlatformWindows::quoteForShell(const std::string& text) {
     // The command interpreter keeps a double-quoted text together.
     return "\"" + text + "\"";

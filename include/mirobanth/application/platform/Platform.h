@@ -9,6 +9,18 @@
 
 namespace mirobanth::application {
 
+// A Java runtime installed on the machine, as the platform's own search
+// finds it.
+struct JavaRuntime {
+    // Its VM library, as found (a registry value may hold quotes).
+    std::string library;
+    // The installation it belongs to; "" when that cannot be told.
+    std::string home;
+    // The version it states (its release file, or the registry key it is
+    // registered under); "" when it states none.
+    std::string version;
+};
+
 // How the framework talks to the user and the operating system. The base
 // class stands in for a platform without a user interface: most interactive
 // operations report that they are not implemented and return a neutral value.
@@ -43,6 +55,10 @@ public:
     // The text quoted so that the platform's command interpreter reads it as
     // one word (a program path with blanks).
     virtual std::string quoteForShell(const std::string& text);
+    // Every runtime the platform's own search can find, in the order it
+    // tries them, each once. It tells the user nothing: the caller picks one
+    // and says why when none fits.
+    virtual std::vector<JavaRuntime> findJavaRuntimes();
 
     std::string trim(std::string text);
     std::string remove(std::string text, std::string pattern);

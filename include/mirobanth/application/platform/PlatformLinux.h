@@ -28,6 +28,7 @@ public:
     bool choice(std::string question) override;
     std::vector<std::string> getRuntimeLibraryCandidates(const std::string& javaHome) override;
     std::string quoteForShell(const std::string& text) override;
+    std::vector<JavaRuntime> findJavaRuntimes() override;
 
     // What the user sees when no Java runtime was found: where the lookup
     // went and what puts a runtime there.

@@ -26,6 +26,7 @@ public:
     bool choice(std::string question) override;
     std::vector<std::string> getRuntimeLibraryCandidates(const std::string& javaHome) override;
     std::string quoteForShell(const std::string& text) override;
+    std::vector<JavaRuntime> findJavaRuntimes() override;
 
     // Only reports that it is not implemented.
     static void convert1(char* text, int* first, int* second);

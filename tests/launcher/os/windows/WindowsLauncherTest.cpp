@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "ManagedTestSupport.h"
 #include "MessageBoxAnswerer.h"
@@ -163,6 +164,25 @@ TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
         options.env[variable] = value;
         EXPECT_EQ(start("Tintavel64-Console").status, 0) << value;
     }
+}
+
+// Each registered runtime is known by its key's version: Java 8 is passed over.
+TEST_F(WindowsLauncherTest, ADescribedProductTakesTheRegisteredJavaThatIsNewEnough) {
+    RegistryFixture::install(JRE8, "1.8",
+                             place(mirobanth::test::stubVMPath(), "jre8\\bin\\client\\jvm.dll"));
+    RegistryFixture::install("SOFTWARE\\JavaSoft\\JDK", "17",
+                             place(mirobanth::test::stubVMPath(), "jdk17\\bin\\server\\jvm.dll"));
+    mirobanth::test::copyProgram("Tintavel64-Console", product, "jEdit-Console");
+    std::ofstream(fs::u8path(product + "\\jEdit.cfg"))
+        << "main-class = org.example.App\njava-min = 11\n";
+    options.env["MIROBANTH"] = "1";
+    ChildResult result = start("jEdit-Console");
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (const std::string& line :
+         {"jEdit: Passed over Java 8 in " + work.path() + "\\jre8: jEdit needs Java 11 or later",
+          "jEdit: Java 17 in " + work.path() + "\\jdk17 is used"})
+        EXPECT_NE(result.out.find(line + "\n"), std::string::npos) << line << "\n" << result.out;
+    EXPECT_EQ(recorded("CallStaticVoidMethod "), Lines{"org/example/App main array"});
 }
 
 }  // namespace

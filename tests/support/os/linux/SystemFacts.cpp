@@ -18,6 +18,8 @@ std::vector<std::string> javaHomeLayouts() {
 
 std::string bundledVMLibrary() { return "runtime/lib/server/libjvm.so"; }
 
+std::string userConfigVariable() { return "XDG_CONFIG_HOME"; }
+
 std::string vmLibraryFileName() { return "libjvm.so"; }
 
 std::string missingLibraryReason(const std::string& path) {

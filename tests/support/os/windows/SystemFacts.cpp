@@ -19,6 +19,8 @@ std::vector<std::string> javaHomeLayouts() {
 
 std::string bundledVMLibrary() { return "runtime\\bin\\server\\jvm.dll"; }
 
+std::string userConfigVariable() { return "APPDATA"; }
+
 std::string vmLibraryFileName() { return "jvm.dll"; }
 
 // The system's own text for an error code, as the launcher reports it.

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "ChildProcess.h"
+#include "EnvironmentVariables.h"
 #include "platform/os/linux/JavaRuntimeLocator.h"
 
 namespace fs = std::filesystem;
@@ -88,6 +89,24 @@ TEST_F(JavaRuntimeLocatorTest, NothingFoundGivesTheEmptyText) {
     write("bin/java", "");
     EXPECT_EQ(find(root + "/bin:" + root + "/missing"), "");
     EXPECT_EQ(JavaRuntimeLocator("", root + "/missing").find(), "");
+}
+
+// Each installation once, in the order the search tries them (the java on
+// PATH, default-java, then the rest), with what its release file states.
+TEST_F(JavaRuntimeLocatorTest, ListsEveryRuntimeOnceWithItsStatedVersion) {
+    const std::string jdk11 = installRuntime("opt/jdk-11");
+    write("opt/jdk-11/release", "IMPLEMENTOR=\"x\"\nJAVA_VERSION=\"11.0.2\"\n");
+    const std::string java17 = installRuntime("usr/lib/jvm/java-17-openjdk-amd64");
+    write("usr/lib/jvm/java-17-openjdk-amd64/release", "JAVA_VERSION=\"17.0.15\"\r\n");
+    link("usr/lib/jvm/default-java", "java-17-openjdk-amd64");
+    mirobanth::test::EnvironmentVariables environment;
+    environment.set("PATH", root + "/opt/jdk-11/bin");
+    std::vector<std::string> found;
+    for (const auto& runtime : PlatformLinux(root).findJavaRuntimes())
+        found.push_back(runtime.library + " " + runtime.home + " " + runtime.version);
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         jdk11 + " " + root + "/opt/jdk-11 11.0.2",
+                         java17 + " " + root + "/usr/lib/jvm/java-17-openjdk-amd64 17.0.15"}));
 }
 
 TEST(JavaRuntimeVersionTest, ReadsTheVersionFromTheFolderName) {
