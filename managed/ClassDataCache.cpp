@@ -182,12 +182,13 @@ ClassDataStart inCache(const ClassDataRequest& request, const ClassDataInputs& i
         os::inFolder(folder, archiveFileName(key, kind), request.directorySeparator);
     const std::string stem = os::inFolder(folder, "classes-" + key, request.directorySeparator) +
                              "." + std::to_string(os::processId()) + TEMPORARY_MARK;
+    // The VM does not start at all when it cannot write its log.
+    if (!canWrite(stem + "probe")) return off(folder + " cannot be written");
     if (isFile(archive)) return mapping(kind, archive, stem);
     if (refusals(archive) >= REFUSALS_TOLERATED) {
         return off("the VM did not map the archive of this Java and class path twice: " + archive);
     }
     if (!hasRoom(folder)) return off(folder + " has less than 512 MiB free");
-    if (!canWrite(stem + "probe")) return off(folder + " cannot be written");
     return writing(kind, archive, stem, request, home);
 }
 
