@@ -11,7 +11,8 @@
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
 //   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
 //                                    static but not public
-// It knows no system property: System.getProperty answers null.
+// It knows no system property: System.getProperty answers null. As a VM
+// does, it writes a file named by -XX:ArchiveClassesAtExit= when it ends.
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
@@ -175,8 +176,12 @@ jint JNICALL DetachCurrentThread(JavaVM*) {
     return JNI_OK;
 }
 
+std::string archiveAtExit;
+
 jint JNICALL DestroyJavaVM(JavaVM*) {
     record("DestroyJavaVM");
+    FILE* archive = archiveAtExit.empty() ? nullptr : std::fopen(archiveAtExit.c_str(), "wb");
+    if (archive) std::fclose((std::fputs("classes", archive), archive));
     return JNI_OK;
 }
 
@@ -221,6 +226,9 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
     for (jint i = 0; i < arguments->nOptions; ++i) {
         const JavaVMOption& option = arguments->options[i];
         record(std::string("option ") + option.optionString + (option.extraInfo ? " +extra" : ""));
+        const std::string atExit = "-XX:ArchiveClassesAtExit=";
+        if (atExit.compare(0, atExit.size(), option.optionString, atExit.size()) == 0)
+            archiveAtExit = option.optionString + atExit.size();
     }
 }
 
