@@ -301,14 +301,13 @@ TEST_F(DescribedLauncherTest, AMalformedUserFileIsToldAndLeftOut) {
 // temporary name in the user's cache folder; the next start maps it there.
 TEST_F(DescribedLauncherTest, TheClassDataArchiveLivesInTheUsersCacheFolder) {
     options.env["JAVA_HOME"] = javaHome("jdk17", "17.0.1");
-    place(mirobanth::test::noEntryLibraryPath(),
-          (fs::u8path(*options.env["JAVA_HOME"] + facts::javaHomeLayouts().front()).parent_path() /
-           "classes.jsa")
-              .u8string());
-    options.env[facts::userCacheVariable()] = work.path() + facts::directorySeparator() + "cache";
+    const fs::path vm = fs::u8path(*options.env["JAVA_HOME"] + facts::javaHomeLayouts().front());
+    place(mirobanth::test::noEntryLibraryPath(), (vm.parent_path() / "classes.jsa").u8string());
+    const std::string cache = work.path() + facts::directorySeparator() + "cache";
+    options.env[facts::userCacheVariable()] = cache;
     describe("class-path = lib/app.jar\n");
-    const std::string folder = *options.env[facts::userCacheVariable()] +
-                               facts::directorySeparator() + "jEdit" + facts::directorySeparator();
+    const std::string folder =
+        cache + facts::directorySeparator() + "jEdit" + facts::directorySeparator();
     EXPECT_EQ(start("jEdit").status, 0);
     const Lines written = recorded("option -XX:ArchiveClassesAtExit=");
     ASSERT_EQ(written.size(), 1u);

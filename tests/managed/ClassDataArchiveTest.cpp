@@ -28,7 +28,6 @@ TEST_P(ClassDataKeyTest, ChangesExactlyWithWhatTheArchiveHolds) {
     ClassDataInputs changed = INPUTS;
     GetParam().change(changed);
     EXPECT_EQ(classDataKey(changed) != classDataKey(INPUTS), GetParam().changesKey);
-    EXPECT_EQ(classDataKey(INPUTS).size(), 16u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,14 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"JarMoved", [](auto& in) { in.classPath[0].path = "/opt/b/app.jar"; }, true},
         KeyCase{"JarsSwapped", [](auto& in) { std::swap(in.classPath[0], in.classPath[1]); }, true},
         KeyCase{"VMUpdated", [](auto& in) { in.vmLibrary.modified += 1; }, true},
-        KeyCase{"OtherVM", [](auto& in) { in.vmLibrary.path = "/jdk2/lib/server/libjvm.so"; },
-                true},
         KeyCase{"OtherJava", [](auto& in) { in.javaVersion = "17.0.16"; }, true},
         KeyCase{"OtherCollector", [](auto& in) { in.javaOptions.push_back("-XX:+UseZGC"); }, true},
         KeyCase{"OtherHeap", [](auto& in) { in.javaOptions[0] = "-Xmx40g"; }, true},
-        KeyCase{"NoCompressedPointers",
-                [](auto& in) { in.javaOptions.push_back("-XX:-UseCompressedClassPointers"); },
-                true},
         KeyCase{"OtherProperty", [](auto& in) { in.javaOptions[1] = "-Dapp.home=/b"; }, false},
         KeyCase{"Nothing", [](auto&) {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -71,9 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{{"-Xmx32g"}, "", true},
         OptionCase{{"-XX:MaxHeapSize=40000m", "-Xmx2g"}, "", false},
         OptionCase{{"-XX:-UseCompressedOops", "-Xshare:off"}, "-Xshare:off", true},
-        OptionCase{{"-Xmx64G", "-XX:+UseCompressedOops"}, "", true},
         OptionCase{{"-XX:SharedArchiveFile=/a.jsa"}, "-XX:SharedArchiveFile=/a.jsa", false},
-        OptionCase{{"-XX:+AutoCreateSharedArchive"}, "-XX:+AutoCreateSharedArchive", false},
         OptionCase{{"--patch-module=java.base=x.jar"}, "--patch-module=java.base=x.jar", false}));
 
 struct LogCase {
@@ -103,9 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         LogCase{"NotFound",
                 "[info][aot] Specified AOT cache not found (/c/x.jsa)\n[error][aot] An error has "
                 "occurred while processing the AOT cache.\n",
-                false},
-        LogCase{"OtherArchive", "[info][cds] Opened archive /c/x.jsa2.\n", false},
-        LogCase{"NoLog", "", false}),
+                false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
