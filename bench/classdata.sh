@@ -2,8 +2,8 @@
 # The class-data benchmark, one command:   bench/classdata.sh [ROUNDS]
 # Builds the linux preset and the benchmark's programs and lays out a product
 # folder with two described products: Window (firstwindow.jar, a small Swing
-# window, on a private Xvfb display) and Console (tintavel.jar, whose main does
-# nothing), each also as a copy with class-data = off. Then, on JDK 17 and on
+# window, on a private Xvfb display) and Console (consolework.jar, dates,
+# patterns and streams), each also as a copy with class-data = off. Then, on JDK 17 and on
 # the newest Java under /usr/lib/jvm, it times, interleaved round by round:
 # java with the launcher's properties, the floor, the launcher without an
 # archive, the start that writes the archive (its cache removed before each
@@ -24,7 +24,7 @@ build_preset linux >&2
 product=$bench/classdata
 rm -rf "$product"
 cp -r "$MIROBANTH_ROOT/build/linux/product" "$product"
-cp "$bench/firstwindow.jar" "$bench/tintavel.jar" "$product/"
+cp "$bench/firstwindow.jar" "$bench/consolework.jar" "$product/"
 look_and_feel=javax.swing.plaf.metal.MetalLookAndFeel
 # describe NAME MAIN-CLASS JAR CLASS-DATA
 describe() {
@@ -34,8 +34,8 @@ describe() {
 }
 describe Window com.mirobanth.bench.FirstWindow firstwindow.jar auto
 describe WindowOff com.mirobanth.bench.FirstWindow firstwindow.jar off
-describe Console com.mirobanth.tintavel.Tintavel tintavel.jar auto
-describe ConsoleOff com.mirobanth.tintavel.Tintavel tintavel.jar off
+describe Console com.mirobanth.bench.ConsoleWork consolework.jar auto
+describe ConsoleOff com.mirobanth.bench.ConsoleWork consolework.jar off
 
 display=:$((100 + RANDOM % 400))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -78,5 +78,5 @@ time_jdk() {
 echo "Class-data benchmark ($(nproc) processors, load $(cut -d' ' -f1-3 /proc/loadavg))"
 for java in /usr/lib/jvm/java-17-openjdk-amd64 ${newest:+"$newest"}; do
   time_jdk "$java" Window com.mirobanth.bench.FirstWindow firstwindow.jar "window opened"
-  time_jdk "$java" Console com.mirobanth.tintavel.Tintavel tintavel.jar ""
+  time_jdk "$java" Console com.mirobanth.bench.ConsoleWork consolework.jar ""
 done
