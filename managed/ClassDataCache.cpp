@@ -133,9 +133,12 @@ std::string makeCacheFolder(const ClassDataRequest& request, std::string& folder
     const std::string cache = os::userCacheFolder();
     if (cache.empty()) return "the environment names no cache folder of the user";
     folder = os::inFolder(cache, request.productName, request.directorySeparator);
-    // The VM reads the archive's option as a list of archives.
-    if (folder.find(os::PATH_LIST_SEPARATOR) != std::string::npos) {
-        return "the cache folder " + folder + " holds '" + os::PATH_LIST_SEPARATOR + "'";
+    // The VM reads the archive's option as a list of archives, and the name
+    // of its log between quotes.
+    const std::string::size_type bad =
+        folder.find_first_of(os::PATH_LIST_SEPARATOR + std::string("\""));
+    if (bad != std::string::npos) {
+        return "the cache folder " + folder + " holds '" + folder.substr(bad, 1) + "'";
     }
     std::error_code error;
     fs::create_directories(fs::u8path(folder), error);

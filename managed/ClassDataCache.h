@@ -41,6 +41,8 @@ struct ClassDataStart {
     // archive is in place, and where it tells how it went.
     std::string temporary;
     std::string log;
+    // AheadOfTime: where the cache is assembled from the recording, and the
+    // command that does it.
     std::string assembling;
     std::vector<std::string> assembly;
 };
