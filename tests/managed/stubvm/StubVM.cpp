@@ -19,6 +19,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <string>
 
@@ -227,7 +228,7 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
         const JavaVMOption& option = arguments->options[i];
         record(std::string("option ") + option.optionString + (option.extraInfo ? " +extra" : ""));
         const std::string atExit = "-XX:ArchiveClassesAtExit=";
-        if (atExit.compare(0, atExit.size(), option.optionString, atExit.size()) == 0)
+        if (std::strncmp(option.optionString, atExit.c_str(), atExit.size()) == 0)
             archiveAtExit = option.optionString + atExit.size();
     }
 }
