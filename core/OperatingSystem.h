@@ -42,6 +42,12 @@ std::string executablePath();
 // XDG_CONFIG_HOME or ~/.config on Linux, APPDATA on Windows; "" when the
 // environment names none.
 std::string userConfigFolder();
+// The absolute folder that holds each user's caches, files a program can
+// make again: XDG_CACHE_HOME or ~/.cache on Linux, LOCALAPPDATA on Windows;
+// "" when the environment names none.
+std::string userCacheFolder();
+// The number the system knows this process by.
+unsigned long processId();
 // A product file named relative to folder: "." is the folder itself, any
 // other entry is the folder, separator and the entry as written. An empty
 // folder (not found) leaves the entry as written.
@@ -66,6 +72,11 @@ std::string pathListProblem(const std::string& folder,
 // relative. Linux: a path that starts with "/".
 bool isAbsolutePath(const std::string& path, System system = hostSystem());
 
+// Renames the file from to to, in place of a file to that is there, as one
+// step: whoever opens to finds the old file or the new one, never a part.
+// False when the system refused (on Windows, while to is in use).
+bool replaceFile(const std::string& from, const std::string& to);
+
 // True for a regular file that exists and can be opened for reading; a file
 // that another program has open (as an installer may) counts too. UTF-8 path.
 bool isReadableFile(const std::string& path);
@@ -75,6 +86,12 @@ std::string machineArchitecture();
 // Runs a command line through the system's command interpreter, waits for it
 // and returns what the runtime library's system() returns.
 int runCommandLine(const std::string& command);
+// Runs arguments[0], an absolute path to a program, with the other
+// arguments (each reaches the program as one, whatever it holds), its
+// standard output and error appended to outputFile and its standard input
+// empty, and waits for it. Its exit status, or -1 when it did not start or
+// did not end by itself.
+int runProgramLogged(const std::vector<std::string>& arguments, const std::string& outputFile);
 // The command that clears the terminal.
 const char* clearScreenCommand();
 // Makes a write to a closed pipe fail instead of ending the process, where the

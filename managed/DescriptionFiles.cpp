@@ -115,6 +115,14 @@ std::string storeDiagnostics(const std::string& value, ProductDescription& produ
     return "";
 }
 
+std::string storeClassData(const std::string& value, ProductDescription& product) {
+    if (value != "auto" && value != "off") {
+        return "unknown class-data " + quoted(value) + ": use auto or off";
+    }
+    product.classData = value == "auto";
+    return "";
+}
+
 // Every key a description knows, and whether it may come more than once.
 const Key KEYS[] = {
     {"name", false, storeName},
@@ -139,6 +147,7 @@ const Key KEYS[] = {
     {"java-min", false, storeJavaMin},
     {"look-and-feel", false, storeLookAndFeel},
     {"diagnostics", false, storeDiagnostics},
+    {"class-data", false, storeClassData},
 };
 
 const Key* findKey(const std::string& name) {

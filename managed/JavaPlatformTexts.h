@@ -18,6 +18,8 @@ struct JavaPlatformTexts {
     // A runtime of feature version <N> that the user can install, as the
     // message of a product that needs a newer Java names it; "" for none.
     std::string runtimeExample;
+    // The Java launcher of a runtime, relative to its home.
+    std::string javaLauncher;
 };
 
 // The folder beside the product's files that may hold the product's own Java

@@ -6,10 +6,12 @@
 
 #include <filesystem>
 
+#include "ClassDataCache.h"
 #include "JavaHome.h"
 #include "JavaPlatformTexts.h"
 #include "JavaRuntimeChoice.h"
 #include "OperatingSystem.h"
+#include "VMOptions.h"
 
 namespace mirobanth::managed {
 
@@ -47,6 +49,32 @@ void Managed::reportDescribedOptions() {
         Console::info(this, "No Java options of the user in " + user.file);
     }
     for (const std::string& option : described->javaOptions()) Console::info(this, option);
+}
+
+// The class path of a described product is its jars alone, which an archive
+// can hold; one set by MIROBANTH_CLASSPATH is anybody's. The options come
+// before the product's and the user's, whose own logging then still wins.
+void Managed::prepareClassData(const VMOptionSettings& settings, const std::string& classPathOption,
+                               std::vector<std::string>& optionTexts) {
+    if (settings.classPathOverride) {
+        Console::info(this, "No class data archive: MIROBANTH_CLASSPATH sets the class path");
+        return;
+    }
+    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    ClassDataRequest request;
+    request.productName = getApplicationName();
+    request.wanted = described->product.classData;
+    request.vmLibrary = jvmLibraryPath;
+    request.classPathOption = classPathOption;
+    const std::string property = "-Djava.class.path=";
+    request.classPath =
+        os::pathListEntries(classPathOption.substr(property.size()), platform.pathListSeparator);
+    request.javaOptions = described->javaOptions();
+    request.javaLauncher = platform.javaLauncher;
+    request.directorySeparator = platform.directorySeparator;
+    classData = std::make_shared<ClassDataStart>(startClassData(request));
+    optionTexts.insert(optionTexts.begin() + VM_OPTION_COUNT, classData->options.begin(),
+                       classData->options.end());
 }
 
 // The runtimes in the order the launcher looks for one, each with the

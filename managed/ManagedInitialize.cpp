@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "ClassDataCache.h"
 #include "JavaHome.h"
 #include "JavaPlatformTexts.h"
 #include "JavaVirtualMachine.h"
@@ -104,10 +105,12 @@ JNIEnv* Managed::initialize() {
         jvmLibraryPath = getPlatform()->remove(jvmLibraryPath, "\"");
     }
     checkLibrary();
+    if (described) prepareClassData(settings, options[CLASS_PATH_OPTION], optionTexts);
     // A second VM in the same process is refused by JNI_CreateJavaVM; the one
     // this object created stays, to be ended.
     if (!vm) vm = std::make_shared<JavaVirtualMachine>();
     if (!vm->link(this, jvmLibraryPath) || !vm->create(this, optionTexts)) return nullptr;
+    if (classData) Console::info(this, reportMapping(*classData));
     return vm->environment();
 }
 

@@ -6,6 +6,7 @@
 
 #include <jni.h>
 
+#include "ClassDataCache.h"
 #include "JavaVirtualMachine.h"
 
 namespace mirobanth::managed {
@@ -51,7 +52,10 @@ void Managed::run(JNIEnv* env, const char* className) {
     mainClass = classNameOf(className);
     Console::info(this, mainClass);
     invoke(env, mainClass.c_str());
-    if (!launchFailed && vm) vm->end();
+    if (launchFailed || !vm) return;
+    vm->end();
+    // The VM has written the archive, if it had one to write.
+    if (classData) finishClassData();
 }
 
 // Class names are slash-separated as FindClass wants them; a dotted name is

@@ -297,6 +297,28 @@ TEST_F(DescribedLauncherTest, AMalformedUserFileIsToldAndLeftOut) {
     EXPECT_EQ(recorded("option ").size(), 8u);
 }
 
+// A Java 17 that has its base archive writes the product's archive under a
+// temporary name in the user's cache folder; the next start maps it there.
+TEST_F(DescribedLauncherTest, TheClassDataArchiveLivesInTheUsersCacheFolder) {
+    options.env["JAVA_HOME"] = javaHome("jdk17", "17.0.1");
+    const fs::path vm = fs::u8path(*options.env["JAVA_HOME"] + facts::javaHomeLayouts().front());
+    place(mirobanth::test::noEntryLibraryPath(), (vm.parent_path() / "classes.jsa").u8string());
+    const std::string cache = work.path() + facts::directorySeparator() + "cache";
+    options.env[facts::userCacheVariable()] = cache;
+    describe("class-path = lib/app.jar\n");
+    const std::string folder =
+        cache + facts::directorySeparator() + "jEdit" + facts::directorySeparator();
+    EXPECT_EQ(start("jEdit").status, 0);
+    const Lines written = recorded("option -XX:ArchiveClassesAtExit=");
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].rfind(folder + "classes-", 0), 0u) << written[0];
+    EXPECT_EQ(written[0].find(".tmp.jsa", folder.size() + 24), written[0].size() - 8) << written[0];
+    fs::remove(fs::u8path(recordFile));
+    EXPECT_EQ(start("jEdit").status, 0);
+    EXPECT_EQ(recorded("option -XX:SharedArchiveFile="),
+              Lines{written[0].substr(0, folder.size() + 24) + ".jsa"});
+}
+
 TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
     const std::string java11 = javaHome("jdk11", "11.0.2");
     const std::string java17 = javaHome("jdk17", "17.0.1");

@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
               "as javax.swing.plaf.nimbus.NimbusLookAndFeel"},
         Fault{"UnknownDiagnostics", "diagnostics = loud", 1,
               "unknown diagnostics \"loud\": use quiet or verbose"},
+        Fault{"UnknownClassData", "class-data = always", 1,
+              "unknown class-data \"always\": use auto or off"},
         Fault{"NoValue", "main-class =", 1, "\"main-class\" has no value"},
         Fault{"NameNotAFileName", "name = a/b", 1,
               "\"name\" cannot hold \"/\": it names the folder of the user's Java options"},

@@ -25,6 +25,8 @@ std::vector<std::string> javaHomeLayouts();
 std::string bundledVMLibrary();
 // The variable that names the folder of each user's settings.
 std::string userConfigVariable();
+// The variable that names the folder of each user's caches.
+std::string userCacheVariable();
 // The file name of a Java VM library.
 std::string vmLibraryFileName();
 // The loader's reason for refusing a library file that is missing, or that

@@ -2,12 +2,17 @@
 #include "OperatingSystem.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <pthread.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <sys/utsname.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -77,6 +82,20 @@ std::string userConfigFolder() {
     return isAbsolute(home) ? *home + "/.config" : "";
 }
 
+// As for XDG_CONFIG_HOME, a relative XDG_CACHE_HOME is not to be used.
+std::string userCacheFolder() {
+    auto configured = environmentValue("XDG_CACHE_HOME");
+    if (configured && !configured->empty() && configured->front() == '/') return *configured;
+    auto home = environmentValue("HOME");
+    return home && !home->empty() && home->front() == '/' ? *home + "/.cache" : "";
+}
+
+unsigned long processId() { return static_cast<unsigned long>(getpid()); }
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool isReadableFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
@@ -90,6 +109,25 @@ std::string machineArchitecture() {
 }
 
 int runCommandLine(const std::string& command) { return std::system(command.c_str()); }
+
+int runProgramLogged(const std::vector<std::string>& arguments, const std::string& outputFile) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t child = 0;
+    const bool started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (!started || waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 const char* clearScreenCommand() { return "clear"; }
 

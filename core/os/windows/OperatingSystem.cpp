@@ -114,6 +114,19 @@ std::string userConfigFolder() {
     return *appData;
 }
 
+std::string userCacheFolder() {
+    auto localAppData = environmentValue("LOCALAPPDATA");
+    if (!localAppData || !std::filesystem::u8path(*localAppData).is_absolute()) return "";
+    return *localAppData;
+}
+
+unsigned long processId() { return GetCurrentProcessId(); }
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return MoveFileExW(systemPath(from).c_str(), systemPath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
 // Opened sharing everything, so that a file another program holds open still
 // counts; a folder does not open.
 bool isReadableFile(const std::string& path) {
@@ -133,6 +146,68 @@ std::string machineArchitecture() { return ""; }
 // quoted once more, for the interpreter to take off.
 int runCommandLine(const std::string& command) {
     return std::system(("\"" + command + "\"").c_str());
+}
+
+namespace {
+
+// An argument as the C runtime's parser of a command line reads it back:
+// quoted when it is empty or holds a blank, a tab or a quote, with the
+// backslashes before a quote, and before the closing one, doubled.
+std::wstring quotedArgument(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) {
+        return argument;
+    }
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, L'\\');
+    return quoted + L"\"";
+}
+
+HANDLE inheritableFile(const std::wstring& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+int runProgramLogged(const std::vector<std::string>& arguments, const std::string& outputFile) {
+    std::wstring commandLine;
+    for (const std::string& argument : arguments) {
+        commandLine += (commandLine.empty() ? L"" : L" ") + quotedArgument(text::widen(argument));
+    }
+    HANDLE output = inheritableFile(systemPath(outputFile), FILE_APPEND_DATA, OPEN_ALWAYS);
+    HANDLE input = inheritableFile(L"NUL", GENERIC_READ, OPEN_EXISTING);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    const bool started =
+        output != INVALID_HANDLE_VALUE && input != INVALID_HANDLE_VALUE &&
+        CreateProcessW(systemPath(arguments.front()).c_str(), commandLine.data(), nullptr, nullptr,
+                       TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    for (HANDLE file : {output, input}) {
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    }
+    if (!started) return -1;
+    DWORD status = static_cast<DWORD>(-1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(status);
 }
 
 const char* clearScreenCommand() { return "cls"; }

@@ -17,6 +17,7 @@
 namespace mirobanth::managed {
 class JavaVirtualMachine;
 struct VMOptionSettings;
+struct ClassDataStart;
 }  // namespace mirobanth::managed
 
 struct JNIEnv_;
@@ -123,6 +124,8 @@ private:
     int requiredJavaVersion() const;
     std::string findFittingVMLibrary(int javaMin);
     void reportDescribedOptions();
+    void prepareClassData(const VMOptionSettings& settings, const std::string& classPathOption,
+                          std::vector<std::string>& optionTexts);
     std::optional<std::string> absoluteSetting(const char* variable);
     std::string javaHomeLibrary(const std::string& javaHome);
     void checkLibrary();
@@ -155,6 +158,8 @@ private:
     // The VM this object created, shared with its copies.
     std::shared_ptr<JavaVirtualMachine> vm;
     std::shared_ptr<const DescribedLaunch> described;
+    // The class-data archive this launch maps or writes, when it is described.
+    std::shared_ptr<ClassDataStart> classData;
 
     std::map<std::string, std::string> extensions;
     std::vector<std::string> argumentSet;

@@ -34,6 +34,9 @@ struct ProductDescription {
     std::string lookAndFeel = "native";
     // diagnostics = verbose: every diagnostic line, as without a description.
     bool verbose = false;
+    // class-data = auto: the launcher keeps an archive of the classes a start
+    // loads, for the next starts to map.
+    bool classData = true;
 };
 
 // The Java options a user keeps for a product, one a line, in a file of

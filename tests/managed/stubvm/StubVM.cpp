@@ -11,13 +11,15 @@
 //   MIROBANTH_STUBVM_THROW           set: main ends with an exception
 //   MIROBANTH_STUBVM_NOT_PUBLIC      comma-separated static methods that are
 //                                    static but not public
-// It knows no system property: System.getProperty answers null.
+// It knows no system property: System.getProperty answers null. As a VM
+// does, it writes a file named by -XX:ArchiveClassesAtExit= when it ends.
 #define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <string>
 
@@ -175,8 +177,12 @@ jint JNICALL DetachCurrentThread(JavaVM*) {
     return JNI_OK;
 }
 
+std::string archiveAtExit;
+
 jint JNICALL DestroyJavaVM(JavaVM*) {
     record("DestroyJavaVM");
+    FILE* archive = archiveAtExit.empty() ? nullptr : std::fopen(archiveAtExit.c_str(), "wb");
+    if (archive) std::fclose((std::fputs("classes", archive), archive));
     return JNI_OK;
 }
 
@@ -221,6 +227,9 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
     for (jint i = 0; i < arguments->nOptions; ++i) {
         const JavaVMOption& option = arguments->options[i];
         record(std::string("option ") + option.optionString + (option.extraInfo ? " +extra" : ""));
+        const std::string atExit = "-XX:ArchiveClassesAtExit=";
+        if (std::strncmp(option.optionString, atExit.c_str(), atExit.size()) == 0)
+            archiveAtExit = option.optionString + atExit.size();
     }
 }
 

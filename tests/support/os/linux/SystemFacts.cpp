@@ -19,6 +19,7 @@ std::vector<std::string> javaHomeLayouts() {
 std::string bundledVMLibrary() { return "runtime/lib/server/libjvm.so"; }
 
 std::string userConfigVariable() { return "XDG_CONFIG_HOME"; }
+std::string userCacheVariable() { return "XDG_CACHE_HOME"; }
 
 std::string vmLibraryFileName() { return "libjvm.so"; }
 

@@ -20,6 +20,7 @@ std::vector<std::string> javaHomeLayouts() {
 std::string bundledVMLibrary() { return "runtime\\bin\\server\\jvm.dll"; }
 
 std::string userConfigVariable() { return "APPDATA"; }
+std::string userCacheVariable() { return "LOCALAPPDATA"; }
 
 std::string vmLibraryFileName() { return "jvm.dll"; }
 
