@@ -128,7 +128,8 @@ check_tools() {
       require_tool dpkg-deb dpkg "a Debian package"
       require_tool dpkg-shlibdeps dpkg-dev "a Debian package"
       require_tool strip binutils "a Debian package"
-      require_tool gzip gzip "a Debian package" ;;
+      require_tool gzip gzip "a Debian package"
+      check_license ;;
     zip|msi)
       [ -f "$MIROBANTH_WINDOWS_FRAMEWORK/link.sh" ] \
         || fail "a Windows package needs the framework's Windows build, not found in $MIROBANTH_WINDOWS_FRAMEWORK (build it with: cmake --preset mingw64 && cmake --build --preset mingw64)"

@@ -39,13 +39,18 @@ license_paragraph() {
   fi
 }
 
+# check_license: a Debian package's copyright file needs the licence's name
+# and its text, which a licence outside the common ones must bring.
+check_license() {
+  [ -n "$license" ] || [ -n "$license_file" ] \
+    || fail "a Debian package needs its licence: give --license SPDX-ID or --license-file FILE"
+  common_license "${license:-other}" >/dev/null || [ -n "$license_file" ] \
+    || fail "the licence \"$license\" is not one of /usr/share/common-licenses: give its text with --license-file FILE"
+}
+
 write_copyright() {
   local year id=${license:-other}
   year=$(date -u +%Y)
-  [ -n "$license" ] || [ -n "$license_file" ] \
-    || fail "a Debian package needs its licence: give --license SPDX-ID or --license-file FILE"
-  common_license "$id" >/dev/null || [ -n "$license_file" ] \
-    || fail "the licence \"$id\" is not one of /usr/share/common-licenses: give its text with --license-file FILE"
   cat >"$1" <<EOF
 Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: $name
