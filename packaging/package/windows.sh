@@ -69,6 +69,10 @@ make_windows_product() {
   local folder=$1
   # shellcheck source=/dev/null
   source "$MIROBANTH_WINDOWS_FRAMEWORK/link.sh"
+  # The linker and strip write this time into each program's header: the
+  # main jar's, so the zip and the installer of one product hold the same bytes.
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(stat -c %Y "$input/$main_jar")}
+  export SOURCE_DATE_EPOCH
   mkdir -p "$folder"
   make_windows_icon "$work/$name.ico"
   # shellcheck disable=SC2154
