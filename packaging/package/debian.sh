@@ -221,15 +221,31 @@ java_dependency() {
   echo "default-jre (>= 2:1.$minimum) | java$minimum-runtime"
 }
 
+# elf_files FOLDER: the native programs and libraries below FOLDER.
+elf_files() {
+  local file
+  find "$1" -type f | while read -r file; do
+    [ "$(head -c 4 "$file" | tr -d '\0')" != $'\x7fELF' ] || echo "$file"
+  done
+}
+
+# prepare_runtime FOLDER: the runtime a Debian package brings as Debian wants
+# its files: native code without symbols, everyone reading, only root writing.
+prepare_runtime() {
+  [ -d "$1" ] || return 0
+  elf_files "$1" | xargs -r strip --strip-unneeded
+  chmod -R u+w,a+rX,go-w "$1"
+}
+
 # shared_library_dependencies FOLDER: what dpkg-shlibdeps finds the native
 # programs and libraries of the product folder need, outside the package.
 shared_library_dependencies() {
   local tree=$work/shlibdeps files
   mkdir -p "$tree/debian"
   printf 'Source: %s\n\nPackage: %s\nArchitecture: any\n' "$package" "$package" >"$tree/debian/control"
-  mapfile -t files < <(find "$1" -path "$1/runtime" -prune -o -type f -print \
-                         | while read -r f; do [ "$(head -c 4 "$f")" != $'\x7fELF' ] || echo "$f"; done)
-  (cd "$tree" && dpkg-shlibdeps -O -l"$1" ${files[@]+"${files[@]}"} 2>"$tree/log") \
+  mapfile -t files < <(elf_files "$1")
+  (cd "$tree" && dpkg-shlibdeps -O -l"$1" -l"$1/runtime/lib" -l"$1/runtime/lib/server" \
+     ${files[@]+"${files[@]}"} 2>"$tree/log") \
     | sed -n 's/^shlibs:Depends=//p' || fail "dpkg-shlibdeps failed: $(cat "$tree/log")"
 }
 
@@ -239,6 +255,7 @@ make_debian_package() {
   share=$root/usr/share
   id=$(desktop_id)
   make_linux_product "$product"
+  prepare_runtime "$product/runtime"
   # The architecture-independent part lives in /usr/share, linked from the folder.
   mkdir -p "$share/$package"
   mv "$product/app" "$product/ext" "$share/$package/"
