@@ -4,8 +4,8 @@
 # Packages a product whose main does nothing twice from the same jar: with
 # mirobanth-package (an app image on the system's Java, and one bringing a
 # jlink runtime) and with jpackage (its app image, which always brings one).
-# Times, taking turns, their launchers and the floor (bench/floor.c with the
-# packaged product's class path); then the sizes of each tool's packages and
+# Times, taking turns, their launchers (ours also with class-data = off) and
+# the floor (bench/floor.c with the packaged product's class path); then the sizes of each tool's packages and
 # lintian's verdict on each .deb. Installs what is missing (hyperfine,
 # python3). JAVA_HOME chooses the JDK (default: Debian's OpenJDK 17).
 set -euo pipefail
@@ -36,6 +36,9 @@ for type in app-image deb tar; do
   "$command" --type "$type" "${common[@]}" --license Apache-2.0 --dest "$work/ours" >&2
 done
 "$command" --type app-image "${common[@]}" --runtime --dest "$work/ours-runtime" >&2
+# The same product without its class-data archive, which a no-op main cannot repay.
+cp -r "$work/ours/Noop" "$work/ours-no-class-data"
+echo "class-data = off" >>"$work/ours-no-class-data/Noop.cfg"
 for type in app-image deb; do
   "$JAVA_HOME/bin/jpackage" --type "$type" "${common[@]}" --dest "$work/jpackage" >&2
 done
@@ -48,6 +51,7 @@ cd "$work"
 echo "Start-up, $rounds rounds of $runs runs each ($(nproc) processors, $("$JAVA_HOME/bin/java" -version 2>&1 | head -1))"
 env -u DISPLAY -u WAYLAND_DISPLAY python3 "$MIROBANTH_ROOT/bench/report.py" "$rounds" "$runs" floor \
   "mirobanth-package=$product/Noop-Console" \
+  "mirobanth-package, class-data off=$work/ours-no-class-data/Noop-Console" \
   "mirobanth-package --runtime=env -u JAVA_HOME $work/ours-runtime/Noop/Noop-Console" \
   "jpackage=$work/jpackage/Noop/bin/Noop" \
   "floor=$bench/floor $JAVA_HOME/lib/server/libjvm.so $product/app/noop.jar ${main//.//}"
