@@ -30,7 +30,7 @@ write_description() {
   } >"$1"
 }
 
-# add_product_files FOLDER LAUNCHER-SUFFIX: the description, the input's
+# add_product_files FOLDER: the description, the input's
 # files and the product's own folders, into a folder that has its launchers.
 add_product_files() {
   write_description "$1/$name.cfg"
@@ -58,13 +58,13 @@ make_linux_product() {
 
 # make_linux_runtime FOLDER: a jlink runtime of the modules the jars need.
 make_linux_runtime() {
-  local options=() option
+  local options=() option jars
   [ -z "$add_modules" ] || options+=(--add-modules "$add_modules")
   for option in ${java_options[@]+"${java_options[@]}"}; do
     options+=(--java-option "$option")
   done
-  "$MIROBANTH_RUNTIME_IMAGE_SCRIPT" ${options[@]+"${options[@]}"} "$1/runtime" \
-    $(find "$1/app" "$1/ext" -name '*.jar' -type f) >/dev/null \
+  mapfile -t jars < <(find "$1/app" "$1/ext" -name '*.jar' -type f)
+  "$MIROBANTH_RUNTIME_IMAGE_SCRIPT" ${options[@]+"${options[@]}"} "$1/runtime" "${jars[@]}" >/dev/null \
     || fail "cannot make the Java runtime with $MIROBANTH_RUNTIME_IMAGE_SCRIPT"
 }
 
