@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Debian's jEdit, a Swing program that is not ours, made a Debian package by
 # mirobanth-package: lintian's findings, the desktop's validators, what it
-# needs and holds, and its command, unpacked, started from another folder on
-# a private X display, its window shown and closed (tests/samples/jedit.sh).
+# needs and holds, installing and purging it, and its command, unpacked,
+# started from another folder on a private X display, its window shown and
+# closed (tests/samples/jedit.sh).
 #   product-debian.sh WORK COMMAND ICON
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../support/shell-test.sh"
@@ -46,5 +47,14 @@ for file in icons/hicolor/16x16/apps/jedit.png icons/hicolor/256x256/apps/jedit.
             doc/jedit/copyright doc/jedit/changelog.Debian.gz; do
   [ -f "$share/$file" ] || fail "the package lacks /usr/share/$file"
 done
+
+# Installed by dpkg into a root of its own (without the packages it needs) and
+# purged again: nothing is left but dpkg's own records.
+system=$work/system
+mkdir -p "$system/var/lib/dpkg/info" "$system/var/lib/dpkg/updates"
+touch "$system/var/lib/dpkg/status"
+dpkg --root="$system" --force-depends -i "$deb" >"$work/dpkg.log" 2>&1 && dpkg --root="$system" --purge jedit \
+  >>"$work/dpkg.log" 2>&1 || fail "dpkg: $(cat "$work/dpkg.log")"
+expect_equal "what the purge left" "" "$(cd "$system" && find . -mindepth 1 -not -path './var*')"
 
 LAUNCHER=$work/root/usr/bin/jedit exec "$(dirname "${BASH_SOURCE[0]}")/../samples/jedit.sh" "$work/window"
