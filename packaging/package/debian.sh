@@ -202,7 +202,7 @@ EOF
 install_icons() {
   local hicolor=$1/icons/hicolor size
   if [[ $icon == *.svg ]]; then
-    for size in 16 32 48 64 128 256; do
+    for size in $MIROBANTH_ICON_SIZES; do
       mkdir -p "$hicolor/${size}x$size/apps"
       draw_icon "$size" "$hicolor/${size}x$size/apps/$package.png"
     done
