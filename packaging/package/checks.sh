@@ -161,4 +161,9 @@ check_options() {
   check_associations
   check_tools
   mkdir -p "$dest" 2>/dev/null && [ -w "$dest" ] || fail "the destination \"$dest\" cannot be written"
+  # The product takes every file of the input, which must not take the package in turn.
+  local inside
+  inside=$(realpath "$dest")/
+  [[ $inside != "$(realpath "$input")"/* ]] \
+    || fail "the destination \"$dest\" is inside the input folder $input, all of whose files the product takes"
 }

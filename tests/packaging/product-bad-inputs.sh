@@ -41,6 +41,8 @@ expect_refused "the version \"1.256.0\" cannot be an MSI version: it must be a.b
 expect_refused "the name \"My App\" cannot be a file or package name: it must be two or more letters, digits, \".\", \"+\" or \"-\", starting with a letter or digit" \
   --name "My App"
 expect_refused "the icon \"$work/broken.png\" cannot be read: it is no PNG picture" --icon "$work/broken.png"
+expect_refused "the destination \"$work/input/lib\" is inside the input folder $work/input, all of whose files the product takes" \
+  --dest "$work/input/lib"
 expect_refused "the Java option \"Xmx1g\" does not begin with \"-\"" --java-options Xmx1g
 expect_refused "the licence \"MIT\" is not one of /usr/share/common-licenses: give its text with --license-file FILE" \
   --license MIT
