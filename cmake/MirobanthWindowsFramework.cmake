@@ -29,6 +29,7 @@ file(GENERATE OUTPUT ${_dir}/link.sh CONTENT
 "# How the launchers were linked, for mirobanth-package; sourced, not run.
 windows_link_flags='${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_RELWITHDEBINFO} ${CMAKE_EXE_LINKER_FLAGS}'
 windows_system_libraries='${CMAKE_CXX_STANDARD_LIBRARIES}'
+windows_processor='${CMAKE_SYSTEM_PROCESSOR}'
 windows_graphical_flags='-mwindows'
 windows_libraries='$<TARGET_LINKER_FILE_NAME:MirobanthManaged> $<TARGET_LINKER_FILE_NAME:MirobanthCoreInternals> $<TARGET_LINKER_FILE_NAME:MirobanthApplication> $<TARGET_LINKER_FILE_NAME:MirobanthCore>'
 windows_rc_defines='-DMIROBANTH_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} -DMIROBANTH_VERSION_MINOR=${PROJECT_VERSION_MINOR}'

@@ -133,6 +133,8 @@ check_tools() {
     zip|msi)
       [ -f "$MIROBANTH_WINDOWS_FRAMEWORK/link.sh" ] \
         || fail "a Windows package needs the framework's Windows build, not found in $MIROBANTH_WINDOWS_FRAMEWORK (build it with: cmake --preset mingw64 && cmake --build --preset mingw64)"
+      grep -qx "windows_processor='x86_64'" "$MIROBANTH_WINDOWS_FRAMEWORK/link.sh" \
+        || fail "the Windows framework in $MIROBANTH_WINDOWS_FRAMEWORK is not a 64-bit one: Windows packages are 64-bit only"
       require_tool x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix "a Windows package"
       require_tool x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64 "a Windows package"
       require_tool icotool icoutils "a Windows package"
