@@ -75,7 +75,7 @@ make_windows_product() {
   export SOURCE_DATE_EPOCH
   mkdir -p "$folder"
   make_windows_icon "$work/$name.ico"
-  # shellcheck disable=SC2154
+  # shellcheck disable=SC2154,SC2086
   link_windows_launcher Tintavel64 "$folder" "$name" $windows_graphical_flags
   link_windows_launcher Tintavel64-Console "$folder" "$name-Console"
   cp "$MIROBANTH_WINDOWS_FRAMEWORK"/bin/*.dll "$folder/"
