@@ -48,8 +48,8 @@ bool hasDisplay();
 std::string moduleFolder(const void* address);
 // The folder that holds the product's files, whatever the working folder
 // is: that of the library or program this copy of the seam is linked into,
-// as every one of a product lies in the product's folder; "" when the system
-// cannot say.
+// since a product's libraries and launchers all lie in it; "" when the
+// system cannot say.
 std::string productFolder();
 // The product's folder of native libraries, as PATH receives it.
 std::string productSystemFolder();
