@@ -3,9 +3,9 @@
 # thread-local section. Every library and launcher links its own copy of the
 # seam, so such a variable would be a different one in each of them. What the
 # compiler and the standard library put there themselves is left out: section
-# symbols, the references to exception personalities and the stream
-# initializer of <iostream>; read-only data after relocation (vtables, a
-# constant pointer) is no state.
+# symbols, the references to exception personalities, the stream initializer
+# of <iostream> and the address sanitizer's markers of each global; read-only
+# data after relocation (vtables, a constant pointer) is no state.
 execute_process(COMMAND ${NM} -f sysv ${ARCHIVE} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${NM} could not list ${ARCHIVE}")
@@ -20,7 +20,7 @@ foreach(line IN LISTS lines)
   string(STRIP "${CMAKE_MATCH_2}" section)
   if(section MATCHES "^\\.(data|bss|tdata|tbss|tls)([.$]|$)"
      AND NOT section MATCHES "^\\.data\\.rel\\.ro"
-     AND NOT name MATCHES "^(\\.|DW\\.ref\\.)|__ioinit$")
+     AND NOT name MATCHES "^(\\.|DW\\.ref\\.|__odr_asan)|__ioinit$")
     string(APPEND state "\n  ${name} (${section})")
   endif()
 endforeach()
