@@ -11,7 +11,7 @@
 
 #include "ArgumentVector.h"
 #include "OperatingSystem.h"
-#include "ProductFolder.h"
+#include "ProcessPlatform.h"
 #include "VendorAddresses.h"
 
 namespace mirobanth::application {
@@ -32,15 +32,12 @@ bool holdsEntry(const std::string& pathList, const std::string& entry,
     return std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
 
-// One platform object serves every application of the process and lives
-// until the process ends: it holds no state, and a host may keep the pointer
-// getPlatform() gave it after the application is gone.
+}  // namespace
+
 std::shared_ptr<Platform> processPlatform() {
     static const auto* const platform = new std::shared_ptr<Platform>(createPlatform());
     return *platform;
 }
-
-}  // namespace
 
 Application::Application(std::string name, int argc, char** argv)
     : Application(std::move(name), argc, argv, nullptr) {}
@@ -95,8 +92,8 @@ void Application::init(std::string name, int argc, char** argv, ApplicationDeleg
 void Application::extendSearchPath() {
     const std::string separator = platform->getPathSeparator();
     std::string path = os::environmentValue("PATH").value_or("");
-    const std::string problem = os::pathListProblem(productFolder(), separator);
-    const std::string entry = productSystemFolder();
+    const std::string problem = os::pathListProblem(os::productFolder(), separator);
+    const std::string entry = os::productSystemFolder();
     if (!problem.empty()) {
         Console::warn(this, "PATH not extended: " + problem);
     } else {
@@ -111,10 +108,10 @@ void Application::extendSearchPath() {
 }
 
 void Application::processArguments(int argc, char** argv) {
-    for (int i = 0; i < argumentCount(argc, argv); ++i) {
+    for (int i = 0; i < core::argumentCount(argc, argv); ++i) {
         if (Console::isSilent() || Console::isQuiet()) continue;
-        std::cout << getApplicationName() << ": Argument " << i << " = " << argumentAt(argv, i)
-                  << std::endl;
+        std::cout << getApplicationName() << ": Argument " << i << " = "
+                  << core::argumentAt(argv, i) << std::endl;
     }
 }
 

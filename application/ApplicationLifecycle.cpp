@@ -1,11 +1,11 @@
 #include <mirobanth/application/Application.h>
 #include <mirobanth/application/platform/Platform.h>
-#include <mirobanth/application/platform/PlatformFactory.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "OperatingSystem.h"
+#include "ProcessPlatform.h"
 
 namespace mirobanth::application {
 
@@ -25,7 +25,7 @@ int Application::launch(std::string name, int argc, char** argv, ApplicationDele
 // blanks still names one program; the arguments go as the caller wrote them.
 int Application::relaunch(int, char** argv, std::string arguments) {
     if (!argv || !argv[0]) return 1;
-    std::string command = createPlatform()->quoteForShell(argv[0]) + arguments;
+    std::string command = processPlatform()->quoteForShell(argv[0]) + arguments;
     [[maybe_unused]] int ignored = os::runCommandLine(command);
     return 1;
 }

@@ -1,3 +1,4 @@
+#include <mirobanth/application/Application.h>
 #include <mirobanth/application/Notify.h>
 #include <mirobanth/core/Console.h>
 
@@ -38,5 +39,9 @@ std::ostream& Notify::print() const { return std::cout << text::toUtf8(message) 
 void Notify::announceChecking() { Console::info(this, "Checking for new updates"); }
 
 void Notify::announceCancel() { Console::info(this, "CANCEL"); }
+
+// The application acknowledges a notification without acting on it; the
+// caller keeps the record and deletes it.
+void Application::announce(Notify* notify) { Console::info(this, "Ignored: " + notify->getName()); }
 
 }  // namespace mirobanth::application

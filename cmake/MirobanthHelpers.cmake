@@ -82,9 +82,10 @@ function(mirobanth_add_test name)
   mirobanth_warnings(${name})
   mirobanth_utf8_program(${name})
   if(CMAKE_CROSSCOMPILING)
+    mirobanth_wine_gate_tests(${name})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession ${ARG_PROPERTIES})
-    mirobanth_wine_gate_discovery(${name})
+                         PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED WineSession
+                           SKIP_REGULAR_EXPRESSION "^Not run: " ${ARG_PROPERTIES})
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
   endif()

@@ -18,30 +18,17 @@ function(mirobanth_end_wine_session)
   set_tests_properties(WineSessionEnd PROPERTIES FIXTURES_CLEANUP WineSession)
 endfunction()
 
-# mirobanth_wine_gate_discovery(PROGRAM): a 32-bit build's tests run only where
-# this machine can execute 32-bit programs, which ctest asks once per run.
-# Elsewhere the program's tests are not even listed (listing them runs the
-# program): one test PROGRAM.NotRun stands for them and is reported as
-# skipped, with the reason. Call it right after the program's discovery,
-# whose include file it wraps.
-function(mirobanth_wine_gate_discovery program)
-  if(NOT MIROBANTH_WINE_ARCH STREQUAL "win32")
-    return()
+# mirobanth_wine_gate_tests(PROGRAM): a 32-bit build's tests run only where
+# this machine can execute 32-bit programs, which each run asks. Elsewhere the
+# program's tests are not even listed (listing them runs the program): its
+# emulator lists one test PROGRAM.NotRun in their place, which is reported as
+# skipped, with the reason. Call it before the program's discovery, which
+# takes the program's emulator from it.
+function(mirobanth_wine_gate_tests program)
+  if(MIROBANTH_WINE_ARCH STREQUAL "win32")
+    set_target_properties(${program} PROPERTIES CROSSCOMPILING_EMULATOR
+      "${PROJECT_SOURCE_DIR}/cmake/wine/gtest-unless-32bit-impossible.sh;${program};${CMAKE_CROSSCOMPILING_EMULATOR}")
   endif()
-  get_property(_includes DIRECTORY PROPERTY TEST_INCLUDE_FILES)
-  list(POP_BACK _includes _discovered)
-  set(_gate ${CMAKE_CURRENT_BINARY_DIR}/${program}_gate.cmake)
-  file(WRITE ${_gate}
-"include([==[${PROJECT_SOURCE_DIR}/cmake/wine/Probe32Bit.cmake]==])
-if(MIROBANTH_32BIT_REASON)
-  add_test([==[${program}.NotRun]==] [==[${CMAKE_COMMAND}]==] -E echo \"Not run: \${MIROBANTH_32BIT_REASON}\")
-  set_tests_properties([==[${program}.NotRun]==] PROPERTIES SKIP_REGULAR_EXPRESSION \"^Not run: \")
-else()
-  include([==[${_discovered}]==])
-endif()
-")
-  list(APPEND _includes ${_gate})
-  set_property(DIRECTORY PROPERTY TEST_INCLUDE_FILES ${_includes})
 endfunction()
 
 # mirobanth_add_wine_test(NAME name COMMAND command... [PROPERTIES props...]):

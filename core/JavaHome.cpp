@@ -7,21 +7,27 @@
 
 namespace mirobanth::os {
 
+std::string runtimeVMLibrary(System system, const std::string& separator) {
+    if (system == System::Windows) return "bin" + separator + "server" + separator + "jvm.dll";
+    return "lib" + separator + "server" + separator + "libjvm.so";
+}
+
 std::vector<std::string> javaHomeLibraries(const std::string& javaHome, System system) {
+    const std::string runtime = runtimeVMLibrary(system);
     if (system == System::Windows) {
         return {
             javaHome + "/jre/bin/client/jvm.dll",
-            javaHome + "/jre/bin/server/jvm.dll",
-            javaHome + "/bin/server/jvm.dll",
+            javaHome + "/jre/" + runtime,
+            javaHome + "/" + runtime,
             javaHome + "/bin/client/jvm.dll",
         };
     }
     const std::string processor = jdk8ProcessorFolder();
     return {
-        javaHome + "/lib/server/libjvm.so",
+        javaHome + "/" + runtime,
         javaHome + "/jre/lib/" + processor + "/server/libjvm.so",
         javaHome + "/lib/" + processor + "/server/libjvm.so",
-        javaHome + "/jre/lib/server/libjvm.so",
+        javaHome + "/jre/" + runtime,
     };
 }
 

@@ -10,6 +10,12 @@
 // systems' layouts, which the Java runtime lookup and JAVA_HOME both read.
 namespace mirobanth::os {
 
+// The server VM library as a runtime's own folder holds it, the folders
+// joined with separator: lib/server/libjvm.so on Linux, bin/server/jvm.dll
+// on Windows. A Java 9+ home and a runtime image hold it so, as does the JRE
+// inside a JDK 8.
+std::string runtimeVMLibrary(System system, const std::string& separator = "/");
+
 // The VM libraries a Java installation rooted at javaHome may hold on the
 // system, most likely first. Linux: the modular runtime (9 and later), then
 // the JDK 8 layout with its processor folder, for a JDK and for a bare JRE.

@@ -13,6 +13,13 @@ std::optional<std::string> environmentValue(const char* name) {
     return std::string(value);
 }
 
+std::string productFolder() {
+    static const char insideThisModule = 0;
+    return moduleFolder(&insideThisModule);
+}
+
+std::string productSystemFolder() { return inFolder(productFolder(), "system/"); }
+
 std::string inFolder(const std::string& folder, const std::string& entry,
                      const std::string& separator) {
     if (folder.empty()) return entry;

@@ -11,17 +11,28 @@
 // line goes through here. Pure helpers live in OperatingSystem.cpp; each
 // system answers the rest in its own os/<system>/OperatingSystem.cpp, the
 // only file a port of this seam writes.
+//
+// The seam holds no state: only functions and constants. Every library and
+// launcher links its own copy, so a variable here would be a different one
+// in each of them (the check SeamHoldsNoState fails on one).
 namespace mirobanth::os {
 
-// The systems the launcher knows; texts that name Java's files and classes
-// differ between them (see the managed library's JavaPlatformTexts).
+// The systems the launcher knows; the separators, Java's files and classes
+// differ between them (see the managed library's JavaSystemLayout).
 enum class System { Linux, Windows };
 // The system this build runs on.
 System hostSystem();
 
-// Separates the entries of PATH (and of a Java class path) on this system.
+// Separates the entries of PATH (and of a Java class path) on system.
+constexpr const char* pathListSeparator(System system) {
+    return system == System::Windows ? ";" : ":";
+}
+// Separates a folder from the names inside it on system.
+constexpr const char* directorySeparator(System system) {
+    return system == System::Windows ? "\\" : "/";
+}
+// The two separators of the system this build runs on.
 extern const char* const PATH_LIST_SEPARATOR;
-// Separates a folder from the names inside it on this system.
 extern const char* const DIRECTORY_SEPARATOR;
 
 // The value of an environment variable, or nothing when it is not set.
@@ -35,6 +46,13 @@ bool hasDisplay();
 // without a trailing separator; "" when the system cannot say. Each library
 // passes an address of its own to find its own folder.
 std::string moduleFolder(const void* address);
+// The folder that holds the product's files, whatever the working folder
+// is: that of the library or program this copy of the seam is linked into,
+// since a product's libraries and launchers all lie in it; "" when the
+// system cannot say.
+std::string productFolder();
+// The product's folder of native libraries, as PATH receives it.
+std::string productSystemFolder();
 // The absolute file of the running program, after any symbolic links that
 // led to it; "" when the system cannot say.
 std::string executablePath();

@@ -45,8 +45,8 @@ void Managed::start(int argc, char** argv) {
         Console::info(this, jarName);
         Console::info(this, mainClass);
     }
-    argc = application::argumentCount(argc, argv);
-    if (argc >= 1 && std::string(application::argumentAt(argv, 0)) == "FakeFirstArgument") {
+    argc = core::argumentCount(argc, argv);
+    if (argc >= 1 && std::string(core::argumentAt(argv, 0)) == "FakeFirstArgument") {
         Console::info(this, "fake first argument");
     }
     if (described) applyDescription();
@@ -80,7 +80,7 @@ Managed::~Managed() {
 // Java program's arguments; everything else reaches it in order.
 void Managed::readLauncherSwitches(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        std::string argument = application::argumentAt(argv, i);
+        std::string argument = core::argumentAt(argv, i);
         if (!applySwitch(argument)) passThrough(argument);
     }
 }

@@ -8,8 +8,8 @@
 
 #include "ClassDataCache.h"
 #include "JavaHome.h"
-#include "JavaPlatformTexts.h"
 #include "JavaRuntimeChoice.h"
+#include "JavaSystemLayout.h"
 #include "OperatingSystem.h"
 #include "VMOptions.h"
 
@@ -18,11 +18,6 @@ namespace mirobanth::managed {
 using core::Console;
 
 namespace {
-
-std::string productFolder() {
-    static const char insideThisLibrary = 0;
-    return os::moduleFolder(&insideThisLibrary);
-}
 
 RuntimeCandidate atHome(const std::string& library, const std::string& home) {
     return {library, home, os::javaReleaseVersion(home)};
@@ -60,7 +55,7 @@ void Managed::prepareClassData(const VMOptionSettings& settings, const std::stri
         Console::info(this, "No class data archive: MIROBANTH_CLASSPATH sets the class path");
         return;
     }
-    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    const JavaSystemLayout layout = hostJavaLayout();
     ClassDataRequest request;
     request.productName = getApplicationName();
     request.wanted = described->product.classData;
@@ -68,10 +63,10 @@ void Managed::prepareClassData(const VMOptionSettings& settings, const std::stri
     request.classPathOption = classPathOption;
     const std::string property = "-Djava.class.path=";
     request.classPath =
-        os::pathListEntries(classPathOption.substr(property.size()), platform.pathListSeparator);
+        os::pathListEntries(classPathOption.substr(property.size()), layout.pathListSeparator);
     request.javaOptions = described->javaOptions();
-    request.javaLauncher = platform.javaLauncher;
-    request.directorySeparator = platform.directorySeparator;
+    request.javaLauncher = layout.javaLauncher;
+    request.directorySeparator = layout.directorySeparator;
     classData = std::make_shared<ClassDataStart>(startClassData(request));
     optionTexts.insert(optionTexts.begin() + VM_OPTION_COUNT, classData->options.begin(),
                        classData->options.end());
@@ -81,7 +76,7 @@ void Managed::prepareClassData(const VMOptionSettings& settings, const std::stri
 // version it states; the first that is new enough is taken. When none is,
 // the one alert says what is needed, what was found and what to do.
 std::string Managed::findFittingVMLibrary(int javaMin) {
-    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    const JavaSystemLayout layout = hostJavaLayout();
     std::vector<RuntimeCandidate> candidates;
     if (auto javaHome = absoluteSetting("JAVA_HOME")) {
         candidates.push_back(atHome(javaHomeLibrary(*javaHome), *javaHome));
@@ -90,15 +85,15 @@ std::string Managed::findFittingVMLibrary(int javaMin) {
         candidates.push_back(ofLibrary(getPlatform()->remove(*library, "\"")));
     }
     const std::string runtime =
-        os::inFolder(productFolder(), BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
+        os::inFolder(os::productFolder(), BUNDLED_RUNTIME_FOLDER, layout.directorySeparator);
     // Anything named runtime is the product's choice: one that holds no Java
     // of a version it can tell is a packaging error, never passed over.
     std::error_code error;
     if (std::filesystem::exists(
             std::filesystem::symlink_status(std::filesystem::u8path(runtime), error))) {
-        candidates.push_back(atHome(
-            os::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator),
-            runtime));
+        candidates.push_back(
+            atHome(os::inFolder(runtime, layout.runtimeImageVMLibrary, layout.directorySeparator),
+                   runtime));
         candidates.back().bundled = true;
     }
     for (const application::JavaRuntime& found : getPlatform()->findJavaRuntimes()) {
@@ -106,7 +101,7 @@ std::string Managed::findFittingVMLibrary(int javaMin) {
     }
 
     const JavaRuntimeChoice choice =
-        chooseJavaRuntime(candidates, javaMin, getApplicationName(), platform.runtimeExample);
+        chooseJavaRuntime(candidates, javaMin, getApplicationName(), layout.runtimeExample);
     for (const std::string& line : choice.lines) Console::info(this, line);
     if (choice.library.empty()) {
         Console::warn(this, choice.problem);

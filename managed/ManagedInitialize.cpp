@@ -10,7 +10,7 @@
 
 #include "ClassDataCache.h"
 #include "JavaHome.h"
-#include "JavaPlatformTexts.h"
+#include "JavaSystemLayout.h"
 #include "JavaVirtualMachine.h"
 #include "OperatingSystem.h"
 #include "VMOptions.h"
@@ -20,12 +20,6 @@ namespace mirobanth::managed {
 using core::Console;
 
 namespace {
-
-// The folder this library was loaded from, which holds the product's files.
-std::string libraryFolder() {
-    static const char insideThisLibrary = 0;
-    return os::moduleFolder(&insideThisLibrary);
-}
 
 // What stands at runtime instead of a folder, for the warning; "" for a
 // folder or a link to one, where the VM library itself is looked for.
@@ -46,18 +40,18 @@ std::string notAFolder(const std::filesystem::path& runtime) {
 // other Java. A library whose folder is unknown has no product folder, and the
 // working folder never stands in.
 std::optional<std::string> bundledVMLibrary(const core::Name* source) {
-    const std::string folder = libraryFolder();
+    const std::string folder = os::productFolder();
     if (folder.empty()) return std::nullopt;
-    const JavaPlatformTexts platform = hostJavaPlatformTexts();
+    const JavaSystemLayout layout = hostJavaLayout();
     const std::string runtime =
-        os::inFolder(folder, BUNDLED_RUNTIME_FOLDER, platform.directorySeparator);
+        os::inFolder(folder, BUNDLED_RUNTIME_FOLDER, layout.directorySeparator);
     const std::filesystem::path entry = std::filesystem::u8path(runtime);
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(entry, error)))
         return std::nullopt;
     Console::info(source, "Bundled Java runtime is used");
     std::string path =
-        os::inFolder(runtime, platform.runtimeImageVMLibrary, platform.directorySeparator);
+        os::inFolder(runtime, layout.runtimeImageVMLibrary, layout.directorySeparator);
     Console::info(source, path);
     const std::string problem = notAFolder(entry);
     if (!problem.empty()) {
@@ -78,15 +72,15 @@ std::optional<std::string> nonEmptyValue(const char* variable) {
 JNIEnv* Managed::initialize() {
     Console::info(this, "Dynamic hookup of JVM through shared library");
     failureShown = false;
-    const JavaPlatformTexts platform = hostJavaPlatformTexts();
-    if (!isUsableProductFolder(platform.pathListSeparator)) return nullptr;
+    const JavaSystemLayout layout = hostJavaLayout();
+    if (!isUsableProductFolder(layout.pathListSeparator)) return nullptr;
     const VMOptionSettings settings = optionSettings();
     const std::string overrides = overrideProblem(settings);
     if (!overrides.empty()) {
         refuseLaunch(overrides);
         return nullptr;
     }
-    const VMOptionTexts options = buildVMOptions(settings, platform);
+    const VMOptionTexts options = buildVMOptions(settings, layout);
     Console::info(this, options[CLASS_PATH_OPTION]);
     Console::info(this, options[LIBRARY_PATH_OPTION]);
     Console::info(this, secured ? "Using a security policy" : "No security policy used");
@@ -117,7 +111,7 @@ JNIEnv* Managed::initialize() {
 // Every product file reaches the VM as an entry of a path list; a product
 // folder that would make one relative is refused, before any option exists.
 bool Managed::isUsableProductFolder(const std::string& pathListSeparator) {
-    const std::string problem = os::pathListProblem(libraryFolder(), pathListSeparator);
+    const std::string problem = os::pathListProblem(os::productFolder(), pathListSeparator);
     if (problem.empty()) return true;
     refuseLaunch(problem);
     return false;
@@ -132,7 +126,7 @@ void Managed::refuseLaunch(const std::string& problem) {
 
 VMOptionSettings Managed::optionSettings() const {
     VMOptionSettings settings;
-    settings.productFolder = libraryFolder();
+    settings.productFolder = os::productFolder();
     settings.applicationJar = lowercase(getApplicationName()) + ".jar";
     settings.nativeLookAndFeel = nativeLookAndFeel;
     settings.importingSubstance = isImportingSubstance();

@@ -24,17 +24,17 @@ std::string chromeOption(const VMOptionSettings& settings) {
 
 // A product file as the VM must see it: beside the product, never in the
 // working directory, where any folder could plant a jar of the same name.
-std::string productFile(const VMOptionSettings& settings, const JavaPlatformTexts& platform,
+std::string productFile(const VMOptionSettings& settings, const JavaSystemLayout& layout,
                         const std::string& entry) {
-    return os::inFolder(settings.productFolder, entry, platform.directorySeparator);
+    return os::inFolder(settings.productFolder, entry, layout.directorySeparator);
 }
 
 std::string pathOption(const std::string& property, const std::vector<std::string>& entries,
-                       const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+                       const VMOptionSettings& settings, const JavaSystemLayout& layout) {
     std::string option = property;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (i > 0) option += platform.pathListSeparator;
-        option += productFile(settings, platform, entries[i]);
+        if (i > 0) option += layout.pathListSeparator;
+        option += productFile(settings, layout, entries[i]);
     }
     return option;
 }
@@ -49,23 +49,23 @@ std::string overrideProblem(const char* variable, const std::optional<std::strin
 // A described product brings only its own jars, and the Substance jar when
 // one of the skins is in effect.
 std::string describedClassPathOption(const VMOptionSettings& settings,
-                                     const JavaPlatformTexts& platform) {
+                                     const JavaSystemLayout& layout) {
     std::string option = "-Djava.class.path=";
     std::vector<std::string> entries = *settings.describedClassPath;
     if (!settings.nativeLookAndFeel && !settings.customLookAndFeel) {
-        entries.push_back(productFile(settings, platform, "ext/substance.jar"));
+        entries.push_back(productFile(settings, layout, "ext/substance.jar"));
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        option += (i > 0 ? platform.pathListSeparator : "") + entries[i];
+        option += (i > 0 ? layout.pathListSeparator : "") + entries[i];
     }
     return option;
 }
 
 }  // namespace
 
-std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+std::string classPathOption(const VMOptionSettings& settings, const JavaSystemLayout& layout) {
     if (settings.classPathOverride) return *settings.classPathOverride;
-    if (settings.describedClassPath) return describedClassPathOption(settings, platform);
+    if (settings.describedClassPath) return describedClassPathOption(settings, layout);
     std::vector<std::string> entries = {".", "mirobanth-runtime.jar"};
     // The skins live in the Substance jar; a product may ask for it even when
     // it starts with the native look and feel, to switch skins later.
@@ -73,36 +73,36 @@ std::string classPathOption(const VMOptionSettings& settings, const JavaPlatform
         entries.push_back("ext/substance.jar");
     }
     entries.push_back(settings.applicationJar);
-    return pathOption(CLASS_PATH_PROPERTY, entries, settings, platform);
+    return pathOption(CLASS_PATH_PROPERTY, entries, settings, layout);
 }
 
-std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+std::string libraryPathOption(const VMOptionSettings& settings, const JavaSystemLayout& layout) {
     if (settings.libraryPathOverride) return *settings.libraryPathOverride;
-    return pathOption(LIBRARY_PATH_PROPERTY, {".", "system/"}, settings, platform);
+    return pathOption(LIBRARY_PATH_PROPERTY, {".", "system/"}, settings, layout);
 }
 
-std::string policyOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+std::string policyOption(const VMOptionSettings& settings, const JavaSystemLayout& layout) {
     if (!settings.secured) return "-Dmirobanth.ignore2";
-    return "-Djava.security.policy=" + productFile(settings, platform, "system/VM.policy");
+    return "-Djava.security.policy=" + productFile(settings, layout, "system/VM.policy");
 }
 
-std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
-    if (settings.nativeLookAndFeel) return LOOK_AND_FEEL_PROPERTY + platform.nativeLookAndFeelClass;
+std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaSystemLayout& layout) {
+    if (settings.nativeLookAndFeel) return LOOK_AND_FEEL_PROPERTY + layout.nativeLookAndFeelClass;
     if (settings.customLookAndFeel) return LOOK_AND_FEEL_PROPERTY + settings.lookAndFeelClass;
     return LOOK_AND_FEEL_PROPERTY +
            std::string(settings.gemini ? GEMINI_SKIN : RAVEN_GRAPHITE_SKIN);
 }
 
-VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatformTexts& platform) {
+VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaSystemLayout& layout) {
     return {
         "-Dmirobanth.nx=true",
-        classPathOption(settings, platform),
-        libraryPathOption(settings, platform),
+        classPathOption(settings, layout),
+        libraryPathOption(settings, layout),
         "-Dmirobanth.override=true",
-        lookAndFeelOption(settings, platform),
+        lookAndFeelOption(settings, layout),
         chromeOption(settings),
         settings.secured ? "-Djava.security.manager" : "-Dmirobanth.ignore1",
-        policyOption(settings, platform),
+        policyOption(settings, layout),
     };
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "JavaPlatformTexts.h"
+#include "JavaSystemLayout.h"
 
 namespace mirobanth::managed {
 
@@ -45,7 +45,7 @@ enum VMOptionIndex {
     LOOK_AND_FEEL_OPTION = 4,
 };
 
-VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaSystemLayout& layout);
 
 // What keeps an override from standing in the options, as a sentence that
 // names its variable; "" when nothing does. Each must hold the whole option,
@@ -53,9 +53,9 @@ VMOptionTexts buildVMOptions(const VMOptionSettings& settings, const JavaPlatfor
 // its own, which the VM refuses without saying where it came from.
 std::string overrideProblem(const VMOptionSettings& settings);
 
-std::string classPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
-std::string libraryPathOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
-std::string policyOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
-std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaPlatformTexts& platform);
+std::string classPathOption(const VMOptionSettings& settings, const JavaSystemLayout& layout);
+std::string libraryPathOption(const VMOptionSettings& settings, const JavaSystemLayout& layout);
+std::string policyOption(const VMOptionSettings& settings, const JavaSystemLayout& layout);
+std::string lookAndFeelOption(const VMOptionSettings& settings, const JavaSystemLayout& layout);
 
 }  // namespace mirobanth::managed

@@ -55,9 +55,6 @@ void Platform::status(std::string) { Console::notImplemented("status"); }
 
 void Platform::clear() { Console::clear(); }
 
-// A platform without a Java layout of its own knows no place to look.
-std::vector<std::string> Platform::getRuntimeLibraryCandidates(const std::string&) { return {}; }
-
 // Without a command interpreter of its own, nothing needs quoting.
 std::string Platform::quoteForShell(const std::string& text) { return text; }
 

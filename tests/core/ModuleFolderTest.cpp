@@ -32,27 +32,6 @@ TEST(ModuleFolderTest, DotIsTheFolderAndOtherEntriesLieInsideIt) {
     EXPECT_EQ(inFolder("", "system/", "/"), "system/");
 }
 
-// A folder that would give a path list a relative entry is named with the
-// reason; any other is fine.
-TEST(ModuleFolderTest, FoldersThatWouldSplitAPathListAreNamed) {
-    EXPECT_EQ(mirobanth::os::pathListProblem("/opt/my app", ":"), "");
-    EXPECT_EQ(mirobanth::os::pathListProblem("C:\\x:y", ";"), "");
-    EXPECT_EQ(mirobanth::os::pathListProblem("", ":"), "The product folder cannot be found");
-    EXPECT_EQ(mirobanth::os::pathListProblem("C:\\x;y", ";"),
-              "The product folder C:\\x;y holds ';', which separates the entries of a Java class "
-              "path; install the product in a folder whose path has no ';'");
-}
-
-// Empty entries count: each names the working folder.
-TEST(ModuleFolderTest, PathListsSplitIntoEveryEntry) {
-    using Entries = std::vector<std::string>;
-    EXPECT_EQ(mirobanth::os::pathListEntries("/usr/bin::/bin:", ":"),
-              (Entries{"/usr/bin", "", "/bin", ""}));
-    EXPECT_EQ(mirobanth::os::pathListEntries("", ":"), Entries{""});
-    EXPECT_EQ(mirobanth::os::pathListEntries("C:\\a b;C:\\c:d", ";"),
-              (Entries{"C:\\a b", "C:\\c:d"}));
-}
-
 // "C:x" is read against the drive's working folder, "\x" against the working drive.
 TEST(ModuleFolderTest, AbsolutePathsOfEachSystem) {
     using mirobanth::os::System;

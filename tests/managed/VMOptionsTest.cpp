@@ -24,7 +24,7 @@ std::vector<std::string> listed(const VMOptionTexts& options) {
 }
 
 VMOptionTexts linuxOptions(const VMOptionSettings& settings) {
-    return buildVMOptions(settings, linuxJavaPlatformTexts(true));
+    return buildVMOptions(settings, linuxJavaLayout(true));
 }
 
 TEST(VMOptionsTest, DefaultFlagsOnWindows) {
@@ -34,7 +34,7 @@ TEST(VMOptionsTest, DefaultFlagsOnWindows) {
         "C:\\Program Files\\Tintavel\\tintavel.jar",
         "-Djava.library.path=C:\\Program Files\\Tintavel;C:\\Program Files\\Tintavel\\system/",
         "com.sun.java.swing.plaf.windows.WindowsLookAndFeel");
-    EXPECT_EQ(listed(buildVMOptions(tintavelDefaults(WINDOWS_FOLDER), windowsJavaPlatformTexts())),
+    EXPECT_EQ(listed(buildVMOptions(tintavelDefaults(WINDOWS_FOLDER), windowsJavaLayout())),
               expected);
 }
 
@@ -50,7 +50,7 @@ TEST(VMOptionsTest, DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel) {
 TEST(VMOptionsTest, ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel) {
     VMOptionSettings settings = tintavelDefaults();
     settings.importingSubstance = true;
-    EXPECT_EQ(classPathOption(settings, linuxJavaPlatformTexts(true)),
+    EXPECT_EQ(classPathOption(settings, linuxJavaLayout(true)),
               "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
               "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar");
     EXPECT_EQ(linuxOptions(settings)[4],
@@ -96,7 +96,7 @@ TEST(VMOptionsTest, NativeLookAndFeelWinsOverAnEarlierCustomOne) {
     VMOptionSettings settings = tintavelDefaults();
     settings.customLookAndFeel = true;
     settings.lookAndFeelClass = "some.Laf";
-    VMOptionTexts options = buildVMOptions(settings, windowsJavaPlatformTexts());
+    VMOptionTexts options = buildVMOptions(settings, windowsJavaLayout());
     EXPECT_EQ(options[4], "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel");
     EXPECT_EQ(options[5], "-Dmirobanth.ignore=just");
 }
@@ -110,7 +110,7 @@ TEST(VMOptionsTest, PolicyFillsTheLastTwoSlots) {
 }
 
 TEST(VMOptionsTest, WithoutADisplayTheLinuxNativeLookAndFeelIsMetal) {
-    EXPECT_EQ(buildVMOptions(tintavelDefaults(), linuxJavaPlatformTexts(false))[4],
+    EXPECT_EQ(buildVMOptions(tintavelDefaults(), linuxJavaLayout(false))[4],
               "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
 }
 

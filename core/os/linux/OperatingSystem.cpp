@@ -19,8 +19,8 @@
 
 namespace mirobanth::os {
 
-const char* const PATH_LIST_SEPARATOR = ":";
-const char* const DIRECTORY_SEPARATOR = "/";
+const char* const PATH_LIST_SEPARATOR = pathListSeparator(System::Linux);
+const char* const DIRECTORY_SEPARATOR = directorySeparator(System::Linux);
 
 System hostSystem() { return System::Linux; }
 

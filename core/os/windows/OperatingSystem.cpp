@@ -17,8 +17,8 @@
 
 namespace mirobanth::os {
 
-const char* const PATH_LIST_SEPARATOR = ";";
-const char* const DIRECTORY_SEPARATOR = "\\";
+const char* const PATH_LIST_SEPARATOR = pathListSeparator(System::Windows);
+const char* const DIRECTORY_SEPARATOR = directorySeparator(System::Windows);
 
 System hostSystem() { return System::Windows; }
 

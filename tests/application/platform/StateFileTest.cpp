@@ -8,9 +8,6 @@
 #include "../ApplicationFixture.h"
 #include "ChildProcess.h"
 #include "platform/State.h"
-#include "platform/StateEntries.h"
-#include "platform/StateFile.h"
-#include "platform/StateStreams.h"
 
 namespace fs = std::filesystem;
 using mirobanth::application::Application;

@@ -6,7 +6,6 @@
 
 #include "JavaHome.h"
 #include "OperatingSystem.h"
-#include "ProductFolder.h"
 #include "platform/DialogTexts.h"
 #include "platform/os/linux/ConsoleDialog.h"
 #include "platform/os/linux/DialogProgram.h"
@@ -25,10 +24,10 @@ std::string searchPath() { return os::environmentValue("PATH").value_or(""); }
 // PATH as the user gave it, without the product's own system/ folder, which
 // the application added: whoever can write there must not choose the VM.
 std::string userSearchPath() {
-    const std::string productEntry = productSystemFolder();
+    const std::string productEntry = os::productSystemFolder();
     std::string kept;
     for (const std::string& entry : os::pathListEntries(searchPath())) {
-        if (entry != productEntry) kept += (kept.empty() ? "" : ":") + entry;
+        if (entry != productEntry) kept += (kept.empty() ? "" : os::PATH_LIST_SEPARATOR) + entry;
     }
     return kept;
 }
@@ -84,7 +83,7 @@ std::string PlatformLinux::getRuntimeLibrary() {
     return library;
 }
 
-std::string PlatformLinux::getPathSeparator() { return ":"; }
+std::string PlatformLinux::getPathSeparator() { return os::PATH_LIST_SEPARATOR; }
 
 std::string PlatformLinux::getPlatformInfo() { return "<Unknown>"; }
 
@@ -109,10 +108,6 @@ bool PlatformLinux::choice(std::string) {
         if (auto status = runDialog(arguments)) return status == 0;
     }
     return ConsoleDialog::askRetry(texts::CHOICE_CAPTION, texts::CHOICE_TEXT);
-}
-
-std::vector<std::string> PlatformLinux::getRuntimeLibraryCandidates(const std::string& javaHome) {
-    return os::javaHomeLibraries(javaHome, os::System::Linux);
 }
 
 std::vector<JavaRuntime> PlatformLinux::findJavaRuntimes() {

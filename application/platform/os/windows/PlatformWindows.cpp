@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include "JavaHome.h"
+#include "OperatingSystem.h"
 #include "Text.h"
 #include "platform/DialogTexts.h"
-#include "platform/os/windows/CommandLineSplitter.h"
-#include "platform/os/windows/JavaRegistryLookup.h"
 #include "platform/os/windows/Win32RegistryReader.h"
+#include "platform/portable/CommandLineSplitter.h"
+#include "platform/portable/JavaRegistryLookup.h"
 
 namespace mirobanth::application {
 
@@ -30,7 +31,7 @@ std::string PlatformWindows::getRuntimeLibrary() {
     return outcome.library;
 }
 
-std::string PlatformWindows::getPathSeparator() { return ";"; }
+std::string PlatformWindows::getPathSeparator() { return os::PATH_LIST_SEPARATOR; }
 
 std::string PlatformWindows::getPlatformInfo() { return "<Unknown>"; }
 
@@ -46,10 +47,6 @@ bool PlatformWindows::choice(std::string) {
     int answer = MessageBoxW(nullptr, text::widen(dialog_texts::CHOICE_TEXT).c_str(),
                              text::widen(dialog_texts::CHOICE_CAPTION).c_str(), CHOICE_BOX_TYPE);
     return answer == IDRETRY;
-}
-
-std::vector<std::string> PlatformWindows::getRuntimeLibraryCandidates(const std::string& javaHome) {
-    return os::javaHomeLibraries(javaHome, os::System::Windows);
 }
 
 // The version is the registry key's; the home, where the library lies in a

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/os/windows/RegistryReader.h"
+#include "platform/portable/RegistryReader.h"
 
 namespace mirobanth::application {
 

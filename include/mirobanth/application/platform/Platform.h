@@ -49,9 +49,6 @@ public:
     virtual std::string prompt(std::string title, std::string message);
     virtual void status(std::string text);
     virtual void clear();
-    // Where a Java installation rooted at javaHome keeps its VM library, most
-    // likely first; the launcher takes the first that exists, else the first.
-    virtual std::vector<std::string> getRuntimeLibraryCandidates(const std::string& javaHome);
     // The text quoted so that the platform's command interpreter reads it as
     // one word (a program path with blanks).
     virtual std::string quoteForShell(const std::string& text);

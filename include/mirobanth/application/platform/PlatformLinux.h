@@ -26,7 +26,6 @@ public:
     using Platform::alert;
     void alert(std::string title, std::string message) override;
     bool choice(std::string question) override;
-    std::vector<std::string> getRuntimeLibraryCandidates(const std::string& javaHome) override;
     std::string quoteForShell(const std::string& text) override;
     std::vector<JavaRuntime> findJavaRuntimes() override;
 

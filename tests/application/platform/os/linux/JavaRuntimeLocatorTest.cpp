@@ -6,6 +6,7 @@
 
 #include "ChildProcess.h"
 #include "EnvironmentVariables.h"
+#include "JavaHome.h"
 #include "platform/os/linux/JavaRuntimeLocator.h"
 
 namespace fs = std::filesystem;
@@ -23,7 +24,8 @@ protected:
 
     // A JDK 9+ runtime unless a JDK 8 one is asked for; returns its library.
     std::string installRuntime(const std::string& home, bool jdk8 = false) {
-        auto candidates = PlatformLinux().getRuntimeLibraryCandidates(root + "/" + home);
+        auto candidates =
+            mirobanth::os::javaHomeLibraries(root + "/" + home, mirobanth::os::System::Linux);
         std::string library = candidates.at(jdk8 ? 1 : 0);
         write(library.substr(root.size() + 1), "");
         write(home + "/bin/java", "#!/bin/sh\n");
@@ -61,7 +63,8 @@ TEST_F(JavaRuntimeLocatorTest, KnowsTheJdk8Layouts) {
     std::string jdk = installRuntime("opt/jdk8", true);
     EXPECT_EQ(find(root + "/opt/jdk8/bin"), jdk);
     // A java in the JRE of a JDK 8 makes the JRE its home.
-    auto jreCandidates = PlatformLinux().getRuntimeLibraryCandidates(root + "/opt/jre8");
+    auto jreCandidates =
+        mirobanth::os::javaHomeLibraries(root + "/opt/jre8", mirobanth::os::System::Linux);
     write(jreCandidates.at(2).substr(root.size() + 1), "");
     write("opt/jre8/bin/java", "");
     EXPECT_EQ(find(root + "/opt/jre8/bin"), jreCandidates.at(2));

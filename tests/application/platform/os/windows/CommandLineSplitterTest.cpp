@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/windows/CommandLineSplitter.h"
+#include "platform/portable/CommandLineSplitter.h"
 
 using mirobanth::application::command_line::split;
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "platform/os/windows/JavaRegistryLookup.h"
+#include "platform/portable/JavaRegistryLookup.h"
 
 namespace registry = mirobanth::application::java_registry;
 using mirobanth::application::RegistryReader;

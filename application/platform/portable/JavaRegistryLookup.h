@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/windows/RegistryReader.h"
+#include "platform/portable/RegistryReader.h"
 
 namespace mirobanth::application::java_registry {
 

@@ -4,9 +4,10 @@
 
 namespace mirobanth::managed {
 
-// The parts of the VM options, and of where the VM is found, that depend on
-// the system the VM runs on.
-struct JavaPlatformTexts {
+// What differs between the systems a VM runs on, for the VM options and for
+// finding the VM: the separators, where a runtime keeps its files and the
+// look and feel that matches the desktop.
+struct JavaSystemLayout {
     // Separates the entries of java.class.path and java.library.path.
     std::string pathListSeparator;
     // Separates a folder from the names inside it.
@@ -26,13 +27,13 @@ struct JavaPlatformTexts {
 // runtime image.
 inline constexpr const char* BUNDLED_RUNTIME_FOLDER = "runtime";
 
-// Both systems' texts exist in every build, so either can be tested anywhere.
-JavaPlatformTexts windowsJavaPlatformTexts();
+// Both systems' layouts exist in every build, so either can be tested anywhere.
+JavaSystemLayout windowsJavaLayout();
 // Without a display (DISPLAY or WAYLAND_DISPLAY) GTK cannot start, so the
 // native look and feel is then the one Swing draws itself.
-JavaPlatformTexts linuxJavaPlatformTexts(bool displayAvailable);
+JavaSystemLayout linuxJavaLayout(bool displayAvailable);
 
-// The texts of the system this build runs on, with its display as it is now.
-JavaPlatformTexts hostJavaPlatformTexts();
+// The layout of the system this build runs on, with its display as it is now.
+JavaSystemLayout hostJavaLayout();
 
 }  // namespace mirobanth::managed

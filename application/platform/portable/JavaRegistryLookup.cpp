@@ -1,4 +1,4 @@
-#include "platform/os/windows/JavaRegistryLookup.h"
+#include "platform/portable/JavaRegistryLookup.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/os/windows/CommandLineSplitter.h"
+#include "platform/portable/CommandLineSplitter.h"
 
 #include <cstdlib>
 
