@@ -1,7 +1,19 @@
-# Run by CPack once it has staged the product folder for the zip
-# (CPACK_PRE_BUILD_SCRIPTS): generates the installer's WiX source from the
-# staged folder, so that no file of the product is ever missed, and builds
-# <package file name>.msi with wixl beside the zip.
+# Makes a Windows installer with wixl from a product folder: generates its
+# WiX source from the folder, so that no file of the product is ever missed,
+# around cmake/msi/Product.wxs.in. Run two ways:
+#   by CPack, once it has staged the product folder for the zip
+#   (CPACK_PRE_BUILD_SCRIPTS), building <package file name>.msi beside it
+#   from the CPACK_ and CPACK_MIROBANTH_MSI_ variables of MirobanthMsi.cmake;
+#   by mirobanth-package, as cmake -P with the MSI_ variables below given
+#   with -D.
+# MSI_PRODUCT_DIR, MSI_WXS, MSI_FILE: the folder, the WiX source, the installer
+# MSI_NAME, MSI_VERSION, MSI_VENDOR, MSI_SUMMARY, MSI_INSTALL_DIRECTORY
+# MSI_WIXL, MSI_ARCH (x64 or x86), MSI_TEMPLATE, MSI_ICON (absolute)
+# MSI_SHORTCUT_TARGET: the program the Start menu shortcut starts
+# MSI_UPGRADE_CODE: the GUID Windows Installer knows every version by; when
+#   not given, the one MSI_UPGRADE_NAMESPACE gives vendor and name
+# MSI_ASSOCIATIONS: EXTENSION|MIME-TYPE|TEXT items, file types the shortcut's
+#   program opens
 #
 # Each file is a component of its own, with the file as its key path; a folder
 # without files gets an empty one. A component's GUID follows from the word
@@ -10,14 +22,33 @@
 # folder is also listed for creation: that is what makes the uninstall remove
 # it again (Wine's installer removes no other folder).
 
-# The zip holds one component, the product folder, staged below its own name.
-set(product "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_COMPONENTS_ALL}/${CPACK_PACKAGE_FILE_NAME}")
-set(wxs "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.wxs")
-set(msi "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi")
+if(DEFINED CPACK_TEMPORARY_DIRECTORY)
+  # The zip holds one component, the product folder, staged below its own name.
+  set(MSI_PRODUCT_DIR "${CPACK_TEMPORARY_DIRECTORY}/${CPACK_COMPONENTS_ALL}/${CPACK_PACKAGE_FILE_NAME}")
+  set(MSI_WXS "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.wxs")
+  set(MSI_FILE "${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi")
+  set(MSI_NAME "${CPACK_PACKAGE_NAME}")
+  set(MSI_VERSION "${CPACK_PACKAGE_VERSION}")
+  set(MSI_VENDOR "${CPACK_PACKAGE_VENDOR}")
+  set(MSI_SUMMARY "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}")
+  set(MSI_INSTALL_DIRECTORY "${CPACK_PACKAGE_INSTALL_DIRECTORY}")
+  foreach(_variable WIXL ARCH TEMPLATE ICON SHORTCUT_TARGET UPGRADE_CODE)
+    set(MSI_${_variable} "${CPACK_MIROBANTH_MSI_${_variable}}")
+  endforeach()
+  set(MSI_WIXL "${CPACK_MIROBANTH_WIXL}")
+  set(MSI_ASSOCIATIONS "")
+endif()
+if(NOT MSI_UPGRADE_CODE)
+  string(UUID MSI_UPGRADE_CODE NAMESPACE "${MSI_UPGRADE_NAMESPACE}"
+         NAME "${MSI_VENDOR}/${MSI_NAME}" TYPE SHA1 UPPER)
+endif()
+set(product "${MSI_PRODUCT_DIR}")
+set(wxs "${MSI_WXS}")
+set(msi "${MSI_FILE}")
 if(NOT IS_DIRECTORY "${product}")
   message(FATAL_ERROR "No staged product folder at ${product}")
 endif()
-if(NOT CPACK_MIROBANTH_WIXL)
+if(NOT MSI_WIXL)
   message(FATAL_ERROR "wixl, which builds the Windows installer, was not found: "
                       "install Debian's package wixl and configure again")
 endif()
@@ -33,8 +64,8 @@ endfunction()
 # msi_component_guid(VAR PATH): the GUID of the component for PATH, the same
 # in every version of the package of one word size.
 function(msi_component_guid var path)
-  string(UUID guid NAMESPACE "${CPACK_MIROBANTH_MSI_UPGRADE_CODE}"
-         NAME "${CPACK_MIROBANTH_MSI_ARCH}/${path}" TYPE SHA1 UPPER)
+  string(UUID guid NAMESPACE "${MSI_UPGRADE_CODE}"
+         NAME "${MSI_ARCH}/${path}" TYPE SHA1 UPPER)
   set(${var} "${guid}" PARENT_SCOPE)
 endfunction()
 
@@ -58,19 +89,41 @@ function(msi_component path indent content)
   set(MSI_COMPONENT_REFS "${MSI_COMPONENT_REFS}" PARENT_SCOPE)
 endfunction()
 
+# msi_associations(VAR FILE-ID): the file types the program FILE-ID opens,
+# each a ProgId with its extension and an "open" verb passing the file's path.
+function(msi_associations var file_id)
+  set(elements "")
+  foreach(association IN LISTS MSI_ASSOCIATIONS)
+    string(REPLACE "|" ";" association "${association}")
+    list(GET association 0 extension)
+    list(GET association 1 mime_type)
+    list(GET association 2 text)
+    xml_escape(text "${text}")
+    string(APPEND elements
+      "<ProgId Id=\"${MSI_NAME}.${extension}\" Description=\"${text}\" Icon=\"${file_id}\">"
+      "<Extension Id=\"${extension}\" ContentType=\"${mime_type}\">"
+      "<Verb Id=\"open\" Command=\"Open\" TargetFile=\"${file_id}\" Argument=\"&quot;%1&quot;\"/>"
+      "</Extension></ProgId>")
+  endforeach()
+  set(${var} "${elements}" PARENT_SCOPE)
+endfunction()
+
 # msi_file_element(VAR PATH): the File element of PATH; the one the Start
-# menu shortcut starts carries the shortcut.
+# menu shortcut starts carries the shortcut and opens the product's file types.
 function(msi_file_element var path)
   msi_id(id file "${path}")
   get_filename_component(name "${path}" NAME)
   xml_escape(source "${path}")
   xml_escape(name "${name}")
   set(shortcut "")
-  if(path STREQUAL CPACK_MIROBANTH_MSI_SHORTCUT_TARGET)
+  set(associations "")
+  if(path STREQUAL MSI_SHORTCUT_TARGET)
+    xml_escape(shortcut_name "${MSI_NAME}")
     string(CONCAT shortcut "<Shortcut Id=\"StartMenuShortcut\" Directory=\"ProgramMenuFolder\" "
-           "Name=\"${CPACK_PACKAGE_NAME}\" Target=\"[#${id}]\" Icon=\"${MSI_ICON_ID}\"/>")
+           "Name=\"${shortcut_name}\" Target=\"[#${id}]\" Icon=\"${MSI_ICON_ID}\"/>")
+    msi_associations(associations "${id}")
   endif()
-  set(${var} "<File Id=\"${id}\" Source=\"${source}\" Name=\"${name}\" KeyPath=\"yes\">${shortcut}</File>"
+  set(${var} "<File Id=\"${id}\" Source=\"${source}\" Name=\"${name}\" KeyPath=\"yes\">${shortcut}</File>${associations}"
       PARENT_SCOPE)
 endfunction()
 
@@ -104,10 +157,10 @@ function(msi_folder folder indent)
 endfunction()
 
 # wixl finds every source file relative to its working folder, the product's.
-set(MSI_ICON_ID "${CPACK_PACKAGE_NAME}.ico")
-file(RELATIVE_PATH MSI_ICON_SOURCE "${product}" "${CPACK_MIROBANTH_MSI_ICON}")
+set(MSI_ICON_ID "${MSI_NAME}.ico")
+file(RELATIVE_PATH MSI_ICON_SOURCE "${product}" "${MSI_ICON}")
 # A 64-bit package installs into the 64-bit Program Files, with 64-bit components.
-if(CPACK_MIROBANTH_MSI_ARCH STREQUAL "x64")
+if(MSI_ARCH STREQUAL "x64")
   set(MSI_PROGRAM_FILES ProgramFiles64Folder)
   set(MSI_WIN64 " Win64=\"yes\"")
 else()
@@ -120,10 +173,13 @@ msi_folder("" "          ")
 # The template has each on a line of its own.
 string(REGEX REPLACE "\n$" "" MSI_PRODUCT_FOLDER "${MSI_PRODUCT_FOLDER}")
 string(REGEX REPLACE "\n$" "" MSI_COMPONENT_REFS "${MSI_COMPONENT_REFS}")
-configure_file("${CPACK_MIROBANTH_MSI_TEMPLATE}" "${wxs}" @ONLY)
+foreach(_text NAME VENDOR SUMMARY INSTALL_DIRECTORY)
+  xml_escape(MSI_${_text}_XML "${MSI_${_text}}")
+endforeach()
+configure_file("${MSI_TEMPLATE}" "${wxs}" @ONLY)
 
 execute_process(
-  COMMAND "${CPACK_MIROBANTH_WIXL}" --arch "${CPACK_MIROBANTH_MSI_ARCH}" --output "${msi}" "${wxs}"
+  COMMAND "${MSI_WIXL}" --arch "${MSI_ARCH}" --output "${msi}" "${wxs}"
   WORKING_DIRECTORY "${product}"
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)

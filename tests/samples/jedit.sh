@@ -6,7 +6,7 @@
 # Ctrl+Q) must end the launcher with 0, having written nothing of its own.
 #   jedit.sh WORK
 # The environment names the launchers' folder (PRODUCT_DIR) and the Java
-# runtime (JAVA_HOME).
+# runtime (JAVA_HOME), or, as LAUNCHER, the command of a packaged jEdit.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../support/shell-test.sh"
 
@@ -18,6 +18,8 @@ start_private_display
 
 rm -rf "$work"
 mkdir -p "$work/settings"
+command=${LAUNCHER:-$work/jEdit/jEdit}
+if [ -z "${LAUNCHER:-}" ]; then
 cp -r "$PRODUCT_DIR" "$work/jEdit"
 cp "$work/jEdit/Tintavel64" "$work/jEdit/jEdit"
 cat >"$work/jEdit/jEdit.cfg" <<EOF
@@ -32,12 +34,13 @@ argument = -nosplash
 argument = -noserver
 java-min = 11
 EOF
+fi
 # Without it, a first start opens the welcome page in a window of its own.
 echo "firstTime=false" >"$work/settings/properties"
 
 # A sanitized launcher's leak check cannot stop the Java VM's threads.
 (cd "$work" && ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
-   exec "$work/jEdit/jEdit" "-settings=$work/settings" >out 2>err) &
+   exec "$command" "-settings=$work/settings" >out 2>err) &
 launcher=$!
 window=$(timeout 60 xdotool search --sync --name '^jEdit - ' | head -1) \
   || fail "no jEdit window within 60 s: $(cat "$work/out" "$work/err")"

@@ -6,7 +6,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../../cmake/wine/wine-session.sh"
 # A check that fails inside $(...) fails the test too.
 shopt -s inherit_errexit
 
-INSTALL_DIR='C:\Program Files\Tintavel'
+# The product the installer installs: Tintavel unless the sourcing test
+# names another before sourcing.
+PRODUCT=${PRODUCT:-Tintavel} VENDOR=${VENDOR:-Mirobanth} GRAPHICAL=${GRAPHICAL:-Tintavel64.exe}
+INSTALL_DIR='C:\Program Files\'"$PRODUCT"
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 fail() {
@@ -64,27 +67,27 @@ registry_tree() {
   tr -d '\r' <<<"$tree"
 }
 
-# installed_tintavel: one line per entry named Tintavel in the installed
+# installed_product: one line per entry named PRODUCT in the installed
 # programs: its name, version and publisher.
-installed_tintavel() {
+installed_product() {
   local tree
   tree=$(registry_tree "$UNINSTALL_KEY")
-  awk -v RS= -F '\n' '
+  awk -v RS= -F '\n' -v product="$PRODUCT" '
     function value(name,   line, prefix) {
       prefix = "    " name "    REG_SZ    "
       for (line = 2; line <= NF; line++)
         if (index($line, prefix) == 1) return substr($line, length(prefix) + 1)
     }
-    value("DisplayName") == "Tintavel" {
+    value("DisplayName") == product {
       print value("DisplayName") " " value("DisplayVersion") " " value("Publisher")
     }' <<<"$tree"
 }
 
-# start_menu_shortcuts: every shortcut Tintavel in a Start menu. Windows puts
+# start_menu_shortcuts: every shortcut PRODUCT in a Start menu. Windows puts
 # a per-machine install's into the common Start menu; Wine 8 puts it into the
 # user's.
 start_menu_shortcuts() {
-  find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Tintavel.lnk'
+  find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$PRODUCT.lnk"
 }
 
 # link_names LINK TEXT: whether the shell link names TEXT, as a path of its
@@ -102,8 +105,8 @@ bytes() {
 }
 
 # expect_installed PACKAGE VERSION: the install holds exactly the files of
-# PACKAGE.zip, the installed programs list Tintavel once, with VERSION, and
-# the Start menu has its shortcut to the installed Tintavel64.exe, showing
+# PACKAGE.zip, the installed programs list PRODUCT once, with VERSION, and
+# the Start menu has its shortcut to the installed GRAPHICAL, showing
 # the product's icon as that entry does.
 expect_installed() {
   local unpacked="$WORK/unpacked" programs icon shortcuts
@@ -111,25 +114,25 @@ expect_installed() {
   (cd "$unpacked" && "${CMAKE_COMMAND:-cmake}" -E tar xf "$1.zip") || fail "cannot unpack $1.zip"
   diff -r "$unpacked/$(basename "$1")" "$(unix_path "$INSTALL_DIR")" >&2 \
     || fail "the installed folder differs from $1.zip"
-  programs=$(installed_tintavel)
-  expect_equal "installed programs" "Tintavel $2 Mirobanth" "$programs"
+  programs=$(installed_product)
+  expect_equal "installed programs" "$PRODUCT $2 $VENDOR" "$programs"
 
   icon=$(registry_tree 'HKLM\Software\Classes\Installer\Products')
   icon=$(sed -n 's/^    ProductIcon    REG_SZ    //p' <<<"$icon")
-  [[ "$icon" == 'C:\windows\Installer\{'*'}\Tintavel.ico' && -f "$(unix_path "$icon")" ]] \
+  [[ "$icon" == 'C:\windows\Installer\{'*"}\\$PRODUCT.ico" && -f "$(unix_path "$icon")" ]] \
     || fail "no product icon in the installed programs: [$icon]"
   mapfile -t shortcuts < <(start_menu_shortcuts)
-  [ ${#shortcuts[@]} -eq 1 ] || fail "not one Start menu shortcut Tintavel: [${shortcuts[*]}]"
-  link_names "${shortcuts[0]}" "$INSTALL_DIR\\Tintavel64.exe" \
-    || fail "${shortcuts[0]} does not start Tintavel64.exe"
+  [ ${#shortcuts[@]} -eq 1 ] || fail "not one Start menu shortcut $PRODUCT: [${shortcuts[*]}]"
+  link_names "${shortcuts[0]}" "$INSTALL_DIR\\$GRAPHICAL" \
+    || fail "${shortcuts[0]} does not start $GRAPHICAL"
   link_names "${shortcuts[0]}" "$icon" || fail "${shortcuts[0]} does not show $icon"
 }
 
-# expect_removed: nothing of Tintavel is left.
+# expect_removed: nothing of PRODUCT is left.
 expect_removed() {
   local programs
   [ ! -e "$(unix_path "$INSTALL_DIR")" ] || fail "$INSTALL_DIR is still there"
-  programs=$(installed_tintavel)
+  programs=$(installed_product)
   expect_equal "installed programs" "" "$programs"
   expect_equal "Start menu shortcuts" "" "$(start_menu_shortcuts)"
 }
