@@ -7,15 +7,9 @@
 
 #include "ManagedTestSupport.h"
 
-using mirobanth::test::binaryDirectory;
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-using mirobanth::test::classPathIn;
-using mirobanth::test::libraryPathIn;
-using mirobanth::test::lines;
-using Lines = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-namespace {
+using Lines = std::vector<std::string>;
 
 // Whether every expected line occurs in text, in this order (other lines may
 // come between them).
@@ -48,7 +42,7 @@ protected:
     ChildResult host(const std::string& program, Lines arguments) {
         options.args = {binaryDirectory() + "/" + program};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
     ChildResult launch(const std::string& className, Lines arguments = {}) {
         Lines all = {"launch", "JavaTests", className};
@@ -57,8 +51,8 @@ protected:
     }
 
     void SetUp() override {
-        options.env = mirobanth::test::cleanLauncherEnvironment();
-        options.env["JAVA_HOME"] = mirobanth::test::realJavaHome();
+        options.env = cleanLauncherEnvironment();
+        options.env["JAVA_HOME"] = realJavaHome();
         options.env["MIROBANTH_SILENT"] = std::nullopt;
         options.timeoutSeconds = 60;
     }
@@ -67,31 +61,29 @@ protected:
 };
 
 TEST_F(RealVMTest, ArgumentsArriveExactly) {
-    ChildResult result = launch("com/mirobanth/tests/ArgumentReport",
-                                {"My File", "", "say \"hi\"", "C:\\dir\\ end",
-                                 mirobanth::test::WORLD_TEXT, "  ", "-xnative"});
+    ChildResult result =
+        launch("com/mirobanth/tests/ArgumentReport",
+               {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT, "  ", "-xnative"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {
-                                        "count=7",
-                                        "[0] length=7 <My File>",
-                                        "[1] length=0 <>",
-                                        "[2] length=8 <say \"hi\">",
-                                        "[3] length=11 <C:\\dir\\ end>",
-                                        "[4] length=5 <" + mirobanth::test::WORLD_TEXT + ">",
-                                        "[5] length=2 <  >",
-                                        "[6] length=8 <-xnative>",
-                                    }));
+    EXPECT_TRUE(containsInOrder(result.out, {
+                                                "count=7",
+                                                "[0] length=7 <My File>",
+                                                "[1] length=0 <>",
+                                                "[2] length=8 <say \"hi\">",
+                                                "[3] length=11 <C:\\dir\\ end>",
+                                                "[4] length=5 <" + WORLD_TEXT + ">",
+                                                "[5] length=2 <  >",
+                                                "[6] length=8 <-xnative>",
+                                            }));
     EXPECT_EQ(result.err, "");
 }
 
 TEST_F(RealVMTest, SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters) {
-    const std::string invalid = "a" + mirobanth::test::INVALID_BYTE + "b";
+    const std::string invalid = "a" + INVALID_BYTE + "b";
     ChildResult result =
         launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", invalid, "-Xlaf=x"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out, {"count=1", "[0] length=3 <a" + mirobanth::test::REPLACEMENT + "b>"}));
+    EXPECT_TRUE(containsInOrder(result.out, {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}));
 }
 
 TEST_F(RealVMTest, NoArgumentsGiveAnEmptyArray) {
@@ -212,7 +204,7 @@ TEST_F(RealVMTest, AThreadJoiningTheMainThreadDoesNotHang) {
 
 TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
     options.env["JAVA_HOME"] = std::nullopt;
-    options.env["MIROBANTH_JVM"] = mirobanth::test::realJavaHome() + "/lib/server/libjvm.so";
+    options.env["MIROBANTH_JVM"] = realJavaHome() + "/lib/server/libjvm.so";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(
@@ -222,16 +214,16 @@ TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
 TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
     options.env["JAVA_HOME"] = std::nullopt;
     options.env["MIROBANTH_JVM"] = "";
-    options.env["PATH"] = mirobanth::test::realJavaHome() + "/bin:/usr/bin:/bin";
+    options.env["PATH"] = realJavaHome() + "/bin:/usr/bin:/bin";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out, {
-                        "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
-                        "JavaTests: Shared library found",
-                        "JavaTests: " + mirobanth::test::realJavaHome() + "/lib/server/libjvm.so",
-                        "returning",
-                    }));
+    EXPECT_TRUE(
+        containsInOrder(result.out, {
+                                        "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
+                                        "JavaTests: Shared library found",
+                                        "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so",
+                                        "returning",
+                                    }));
 }
 
 TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
@@ -289,4 +281,4 @@ TEST_F(RealVMTest, JavaReturnsTheExitValue) {
               1);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -11,8 +11,7 @@
 #include "OutputCapture.h"
 #include "SystemFacts.h"
 
-namespace mirobanth::test {
-namespace {
+namespace mirobanth::test { namespace {
 
 using managed::Managed;
 using Lines = std::vector<std::string>;
@@ -256,5 +255,4 @@ TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
               std::string::npos);
 }
 
-}  // namespace
-}  // namespace mirobanth::test
+}}  // namespace mirobanth::test

@@ -7,8 +7,7 @@
 #include "ManagedTestSupport.h"
 #include "VMOptions.h"
 
-namespace mirobanth::test {
-namespace {
+namespace mirobanth::test { namespace {
 
 using managed::VMOptionSettings;
 
@@ -103,5 +102,4 @@ INSTANTIATE_TEST_SUITE_P(Table, VMOptionsTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-}  // namespace
-}  // namespace mirobanth::test
+}}  // namespace mirobanth::test
