@@ -1,14 +1,10 @@
-#include <mirobanth/application/Application.h>
 
 #include <iostream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
 
 namespace mirobanth::test { namespace {
-
-using application::Application;
 
 class ApplicationCommandsTest : public ApplicationTest {
 protected:

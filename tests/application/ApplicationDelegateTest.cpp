@@ -1,11 +1,9 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/ApplicationDelegate.h>
 
 #include "ApplicationFixture.h"
 
 namespace mirobanth::test { namespace {
 
-using application::Application;
 using application::ApplicationDelegate;
 
 // Records what the application told it and counts its own end.

@@ -1,14 +1,9 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/MirobanthApplication.h>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
 #include "FailingStreams.h"
-#include "SystemFacts.h"
 
 namespace mirobanth::test { namespace {
-
-using application::Application;
 
 using ApplicationFlatTest = ApplicationTest;
 

@@ -1,16 +1,11 @@
-#include <mirobanth/application/Application.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
-#include "SystemFacts.h"
 #include "TextLines.h"
 
 namespace mirobanth::test { namespace {
-
-using application::Application;
 
 using ApplicationLaunchTest = ApplicationTest;
 

@@ -1,16 +1,11 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/platform/Platform.h>
 
 #include <cstdlib>
 #include <memory>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
-#include "SystemFacts.h"
 
 namespace mirobanth::test { namespace {
-
-using application::Application;
 
 using ApplicationConstructionTest = ApplicationTest;
 

@@ -1,4 +1,3 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/Notify.h>
 
 #include <memory>
@@ -7,7 +6,6 @@
 
 namespace mirobanth::test { namespace {
 
-using application::Application;
 using application::Notify;
 
 class NotifyTest : public ::testing::Test {
