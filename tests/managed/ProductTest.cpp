@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "ChildProcess.h"
@@ -30,13 +31,14 @@ using Lines = std::vector<std::string>;
 const std::string PRODUCT = binaryDirectory();
 const std::string TINTAVEL_CLASS_PATH = classPathIn(PRODUCT, TINTAVEL_JARS);
 
+// Public, for the table's rows to name its run.
 class ProductTest : public ::testing::Test {
-protected:
+public:
     // Constructs the product (which launches it) and destroys it again;
     // returns the application name it had.
     template <typename Product>
-    std::string run(std::initializer_list<std::string> texts) {
-        CommandLine arguments(texts);
+    std::string run(Lines texts) {
+        CommandLine arguments(std::move(texts));
         std::string name;
         construction = capture([&] {
             auto product = std::make_unique<Product>(arguments.argc(), arguments.argv());
@@ -66,37 +68,44 @@ TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
                           stubVMPath()));
 }
 
-TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
-    EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
+// Each product launches its own main class, with its own jar.
+struct ProductCase {
+    std::string (ProductTest::*run)(Lines);
+    Lines arguments;
+    const char* name;
+    const char* mainClass;
+};
+
+class OneProductTest : public ProductTest, public ::testing::WithParamInterface<ProductCase> {};
+
+TEST_P(OneProductTest, LaunchesItsOwnMainClass) {
+    const ProductCase& row = GetParam();
+    EXPECT_EQ((this->*row.run)(row.arguments), row.name);
+    EXPECT_EQ(firstClassLookedUp(), std::string("FindClass ") + row.mainClass);
+    EXPECT_EQ(exitValue, 0);
+    std::string jar = row.name;
+    std::transform(jar.begin(), jar.end(), jar.begin(), ::tolower);
     EXPECT_EQ(environment.options().at(1),
-              classPathIn(PRODUCT, {"mirobanth-runtime.jar", "snaprel.jar"}));
+              classPathIn(PRODUCT, {"mirobanth-runtime.jar", jar + ".jar"}));
 }
 
-TEST_F(ProductTest, EffectsRunsMirobanthFX) {
-    EXPECT_EQ(run<MirobanthEffects>({"program"}), "MirobanthFX");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/fx/MirobanthFX");
-}
-
-TEST_F(ProductTest, LayoutRunsMirobanthLayout) {
-    EXPECT_EQ(run<MirobanthLayout>({"program"}), "MirobanthLayout");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/layout/MirobanthLayout");
-}
-
-TEST_F(ProductTest, MedorelRunsTheMediaProgram) {
-    EXPECT_EQ(run<MirobanthMedorel>({"program"}), "Medorel");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/media/Medorel");
-}
-
-TEST_F(ProductTest, WarmletRunsWarmlet) {
-    EXPECT_EQ(run<MirobanthWarmlet>({"program"}), "Warmlet");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/warmlet/Warmlet");
-}
-
-TEST_F(ProductTest, HybrimainRunsItsProgramWithoutTheApplicationSwitch) {
-    EXPECT_EQ(run<MirobanthHybrimain>({"program", "myapp.xml"}), "Hybrimain");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, OneProductTest, ::testing::Values(
+    ProductCase{&ProductTest::run<MirobanthSnaprel>, {"program"}, "Snaprel",
+                "com/mirobanth/snaprel/Snaprel"},
+    ProductCase{&ProductTest::run<MirobanthEffects>, {"program"}, "MirobanthFX",
+                "com/mirobanth/app/fx/MirobanthFX"},
+    ProductCase{&ProductTest::run<MirobanthLayout>, {"program"}, "MirobanthLayout",
+                "com/mirobanth/app/layout/MirobanthLayout"},
+    ProductCase{&ProductTest::run<MirobanthMedorel>, {"program"}, "Medorel",
+                "com/mirobanth/hybrid/media/Medorel"},
+    ProductCase{&ProductTest::run<MirobanthWarmlet>, {"program"}, "Warmlet",
+                "com/mirobanth/app/warmlet/Warmlet"},
+    // Without the application switch Hybrimain runs its own program.
+    ProductCase{&ProductTest::run<MirobanthHybrimain>, {"program", "myapp.xml"}, "Hybrimain",
+                "com/mirobanth/hybrid/app/Hybrimain"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
     run<MirobanthHybrimain>({"program", "-app", "com.example.App", "myapp.xml"});
