@@ -105,11 +105,20 @@ TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
     EXPECT_EQ(Application::user(), "Unknown");
 }
 
-using ApplicationPropertiesTest = ApplicationTest;
+// An application named Tintavel, made and destroyed out of sight.
+class ApplicationPropertiesTest : public ApplicationTest {
+protected:
+    void SetUp() override {
+        capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    }
+    void TearDown() override {
+        capture([&] { application.reset(); });
+    }
+
+    std::unique_ptr<Application> application;
+};
 
 TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     EXPECT_EQ(application->getApplicationName(), "Tintavel");
     EXPECT_EQ(application->getVersion(), "0.0");
     EXPECT_EQ(application->getBuild(), "");
@@ -119,12 +128,9 @@ TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
     EXPECT_FALSE(application->isDaemon());
     EXPECT_TRUE(application->isRunningInConsole());
     EXPECT_EQ(application->getPlatform()->getPathSeparator(), facts::pathListSeparator());
-    capture([&] { application.reset(); });
 }
 
 TEST_F(ApplicationPropertiesTest, PropertyEventsWarnOnlyWhenTheValueStaysTheSame) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     auto output = capture([&] {
         application->setExitValue(1);
         application->setExitValue(0);
@@ -140,12 +146,9 @@ TEST_F(ApplicationPropertiesTest, PropertyEventsWarnOnlyWhenTheValueStaysTheSame
     EXPECT_EQ(application->getExitValue(), 0);
     EXPECT_EQ(application->getCompany(), "Acme");
     EXPECT_FALSE(application->isRunningInConsole());
-    capture([&] { application.reset(); });
 }
 
 TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     std::string empty, info;
     auto output = capture([&] {
         empty = application->getApplicationData("");
@@ -164,16 +167,13 @@ TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
               "Renamed: applicationname=Tintavel\n"
               "Renamed: Console is NULL\n"
               "Function not implemented: attatchConsole\n");
-    capture([&] { application.reset(); });
 }
 
 TEST_F(ApplicationPropertiesTest, CopiesShareThePlatform) {
-    std::unique_ptr<Application> original;
-    capture([&] { original.reset(new Application("Tintavel", 0, nullptr)); });
-    original->processCommandLater("queued");
-    auto copy = std::make_unique<Application>(*original);
-    EXPECT_EQ(copy->getPlatform(), original->getPlatform());
-    capture([&] { original.reset(); });
+    application->processCommandLater("queued");
+    auto copy = std::make_unique<Application>(*application);
+    EXPECT_EQ(copy->getPlatform(), application->getPlatform());
+    capture([&] { application.reset(); });
     // Still usable after the original is gone (the sanitizer build would
     // catch a platform released too early).
     EXPECT_EQ(copy->getPlatform()->getPathSeparator(), facts::pathListSeparator());
@@ -185,14 +185,15 @@ TEST_F(ApplicationPropertiesTest, CopiesShareThePlatform) {
 // outlives them all: a host may keep the pointer, and creating applications
 // by the thousand adds no platform objects.
 TEST_F(ApplicationPropertiesTest, ThePlatformOutlivesEveryApplication) {
+    capture([&] { application.reset(); });  // none alive but those made here
     application::Platform* kept = nullptr;
     for (int i = 0; i < 2; ++i) {
         capture([&] {
-            Application application("Tintavel", 0, nullptr);
+            Application another("Tintavel", 0, nullptr);
             if (kept) {
-                EXPECT_EQ(application.getPlatform(), kept);
+                EXPECT_EQ(another.getPlatform(), kept);
             }
-            kept = application.getPlatform();
+            kept = another.getPlatform();
         });
     }
     EXPECT_EQ(kept->getPathSeparator(), facts::pathListSeparator());
