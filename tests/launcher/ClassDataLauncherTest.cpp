@@ -10,7 +10,6 @@
 namespace mirobanth::test { namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // "exit 7" ends through System.exit, "return" through the end of main.
 const Lines RUNS[] = {{"exit", "7"}, {"return"}};

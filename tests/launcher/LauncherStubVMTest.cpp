@@ -11,7 +11,6 @@
 namespace mirobanth::test { namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 class LauncherStubVMTest : public ::testing::Test {
 protected:

@@ -17,8 +17,6 @@
 
 namespace mirobanth::test { namespace {
 
-using Lines = std::vector<std::string>;
-
 const Lines FINALIZED = {"Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"};
 
 // A product folder whose path has blanks and characters beyond ASCII, and a

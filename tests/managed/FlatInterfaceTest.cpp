@@ -13,8 +13,6 @@
 
 namespace mirobanth::test { namespace {
 
-using Lines = std::vector<std::string>;
-
 class ManagedFlatTest : public ::testing::Test {
 protected:
     StubVMEnvironment environment;

@@ -12,8 +12,6 @@
 
 namespace mirobanth::test { namespace {
 
-using Lines = std::vector<std::string>;
-
 using managed::Managed;
 
 const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";

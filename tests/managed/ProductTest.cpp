@@ -24,8 +24,6 @@
 
 namespace mirobanth::test { namespace {
 
-using Lines = std::vector<std::string>;
-
 // The product files lie beside the managed library, which the build puts
 // beside the test programs.
 const std::string PRODUCT = binaryDirectory();

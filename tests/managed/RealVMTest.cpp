@@ -9,8 +9,6 @@
 
 namespace mirobanth::test { namespace {
 
-using Lines = std::vector<std::string>;
-
 // Whether every expected line occurs in text, in this order (other lines may
 // come between them).
 ::testing::AssertionResult containsInOrder(const std::string& text, const Lines& expected) {

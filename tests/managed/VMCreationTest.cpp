@@ -14,7 +14,6 @@
 namespace mirobanth::test { namespace {
 
 using managed::Managed;
-using Lines = std::vector<std::string>;
 
 // The in-process launches find their product files beside the managed
 // library, which the build puts beside the test programs.

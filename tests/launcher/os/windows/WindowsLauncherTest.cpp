@@ -14,7 +14,6 @@
 namespace mirobanth::test { namespace {
 
 using Answer = MessageBoxAnswerer::Answer;
-using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 const std::string TAIL = "\n\t\t\t\t";
