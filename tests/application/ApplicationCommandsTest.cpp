@@ -1,18 +1,12 @@
-#include <mirobanth/application/Application.h>
 
 #include <iostream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
 
-using mirobanth::application::Application;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
-
-class ApplicationCommandsTest : public mirobanth::test::ApplicationTest {
+class ApplicationCommandsTest : public ApplicationTest {
 protected:
     ApplicationCommandsTest() {
         capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
@@ -24,7 +18,7 @@ protected:
     }
 
     // What the interactive loop writes when standard input holds text.
-    mirobanth::test::CapturedOutput converse(const std::string& text) {
+    CapturedOutput converse(const std::string& text) {
         input.str(text);
         std::cin.rdbuf(input.rdbuf());
         std::cin.clear();
@@ -76,7 +70,7 @@ TEST_F(ApplicationCommandsTest, EndOfInputSaysByeAndALastLineWithoutNewlineCount
 }
 
 TEST_F(ApplicationCommandsTest, SilentConsoleStillShowsThePrompt) {
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto output = converse("help\n");
     EXPECT_EQ(output.out, "Tintavel: Tintavel: ");
 }
@@ -101,11 +95,11 @@ TEST_F(ApplicationCommandsTest, LineEventsAreNotProcessed) {
 
 // The same conversation through a real pipe on a program's standard input.
 TEST(ApplicationCommandLoopTest, ReadsAPipeUntilItsEnd) {
-    mirobanth::test::ChildOptions options;
-    options.args = {mirobanth::test::programPath("command_loop_host")};
+    ChildOptions options;
+    options.args = {programPath("command_loop_host")};
     options.env = {{"MIROBANTH_SILENT", std::nullopt}, {"MIROBANTH", std::nullopt}};
     options.input = "help\n\nsize\n";
-    auto result = mirobanth::test::runChild(options);
+    auto result = runChild(options);
     EXPECT_EQ(result.status, 0);
     std::string conversation =
         result.out.substr(result.out.find("Tintavel: No delegate used\n") + 27);
@@ -118,4 +112,4 @@ TEST(ApplicationCommandLoopTest, ReadsAPipeUntilItsEnd) {
     EXPECT_EQ(result.err, "");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -1,13 +1,10 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/ApplicationDelegate.h>
 
 #include "ApplicationFixture.h"
 
-using mirobanth::application::Application;
-using mirobanth::application::ApplicationDelegate;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
+using application::ApplicationDelegate;
 
 // Records what the application told it and counts its own end.
 class RecordingDelegate : public ApplicationDelegate {
@@ -33,7 +30,7 @@ public:
     int exitValueReads = 0;
 };
 
-using ApplicationDelegateTest = mirobanth::test::ApplicationTest;
+using ApplicationDelegateTest = ApplicationTest;
 
 TEST_F(ApplicationDelegateTest, InitEventReplacesTheNoDelegateLine) {
     RecordingDelegate delegate;
@@ -88,4 +85,4 @@ TEST(ApplicationDelegateBaseTest, BaseHooksWarnAboutAMissingApplication) {
               "ApplicationDelegate: NULL delegate\nApplicationDelegate: NULL delegate\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

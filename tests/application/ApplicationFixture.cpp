@@ -7,8 +7,7 @@
 
 namespace mirobanth::test {
 
-const std::string SYSTEM_FOLDER =
-    binaryDirectory() + mirobanth::test::facts::directorySeparator() + "system/";
+const std::string SYSTEM_FOLDER = binaryDirectory() + facts::directorySeparator() + "system/";
 
 std::string withoutSplash(const std::string& out, const std::string& name) {
     const std::string banner = "Mirobanth " + name + " running on amd64 in userspace <ana>\n";

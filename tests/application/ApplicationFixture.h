@@ -1,16 +1,23 @@
 #pragma once
 
+#include <mirobanth/application/Application.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "CommandLine.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
+#include "SystemFacts.h"
 
 namespace mirobanth::test {
+
+// The object every application test makes.
+using application::Application;
 
 // Applications change process-wide state (console switches, PATH). The
 // fixture fixes what their start-up lines depend on and restores it all.

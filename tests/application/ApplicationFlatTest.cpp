@@ -1,22 +1,11 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/MirobanthApplication.h>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
 #include "FailingStreams.h"
-#include "SystemFacts.h"
 
-using mirobanth::application::Application;
-using mirobanth::test::capture;
-using mirobanth::test::SYSTEM_FOLDER;
-using mirobanth::test::withoutSplash;
+namespace mirobanth::test { namespace {
 
-using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
-
-namespace {
-
-using ApplicationFlatTest = mirobanth::test::ApplicationTest;
+using ApplicationFlatTest = ApplicationTest;
 
 TEST_F(ApplicationFlatTest, CreationFormsAndQueries) {
     ApplicationTypeC plain = nullptr, acme = nullptr;
@@ -44,7 +33,7 @@ TEST_F(ApplicationFlatTest, CreationFormsAndQueries) {
 TEST_F(ApplicationFlatTest, NoExceptionReachesTheHostEvenWhileReporting) {
     ApplicationTypeC handle = nullptr;
     {
-        mirobanth::test::FailingStreams failing;
+        FailingStreams failing;
         handle = mbApplicationCreateWithName("Tintavel");
     }
     EXPECT_EQ(handle, nullptr);
@@ -74,7 +63,7 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     auto output = capture(
         [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
-              "WaitingToBeSet: PATH=" + pathList({"/usr/bin", SYSTEM_FOLDER}) +
+              "WaitingToBeSet: PATH=" + facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
     EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
@@ -86,9 +75,9 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
 
 class ApplicationCHostTest : public ::testing::Test {
 protected:
-    mirobanth::test::ChildResult runHost(const std::string& mode) {
-        mirobanth::test::ChildOptions options;
-        options.args = {mirobanth::test::programPath("application_c_host"), mode};
+    ChildResult runHost(const std::string& mode) {
+        ChildOptions options;
+        options.args = {programPath("application_c_host"), mode};
         options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"},
                        {"USERNAME", "ana"},
                        {"PATH", "/usr/bin"},
@@ -96,7 +85,7 @@ protected:
                        {"MIROBANTH_SILENT", std::nullopt},
                        {"DISPLAY", std::nullopt},
                        {"WAYLAND_DISPLAY", std::nullopt}};
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
 };
 
@@ -106,7 +95,7 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
     EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
               "mbApplicationTest: Argument 0 = test\n"
               "mbApplicationTest: PATH=" +
-                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
+                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "mbApplicationTest: No delegate used\n"
                   "mbApplicationTest: <FINALIZE>\n");
@@ -129,4 +118,4 @@ TEST_F(ApplicationCHostTest, NullHandlesWarnAndAnswerNeutrally) {
               "<ConsoleTypeC>: mbApplicationCreate - name is NULL\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -1,26 +1,13 @@
-#include <mirobanth/application/Application.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
-#include "SystemFacts.h"
 #include "TextLines.h"
 
-using mirobanth::application::Application;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-using mirobanth::test::CommandLine;
-using mirobanth::test::SYSTEM_FOLDER;
-using mirobanth::test::withoutSplash;
+namespace mirobanth::test { namespace {
 
-using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
-
-namespace {
-
-using ApplicationLaunchTest = mirobanth::test::ApplicationTest;
+using ApplicationLaunchTest = ApplicationTest;
 
 TEST_F(ApplicationLaunchTest, LaunchReturnsTheExitValueAndDestroysTheObject) {
     int untouched = 0, zero = 0;
@@ -67,7 +54,7 @@ TEST_F(ApplicationLaunchTest, LifecycleAnnouncementsAndRegistryStandIns) {
     EXPECT_EQ(output.err, "Function not implemented\nFunction not implemented\n");
     EXPECT_EQ(removed, 1);
 
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto silent = capture([&] {
         application->start();
         Application::addApplication(application.get());
@@ -83,7 +70,7 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
               "Demo: PATH=" +
-                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
+                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Demo: No delegate used\n"
                   "Demo not added\n");
@@ -92,9 +79,8 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
 // A program whose path has a blank still runs; its arguments arrive as
 // written, quotes among them too.
 TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
-    mirobanth::test::TemporaryFolder folder;
-    std::string program =
-        mirobanth::test::copyProgram("argument_echo", folder.path() + "/my tools", "app");
+    TemporaryFolder folder;
+    std::string program = copyProgram("argument_echo", folder.path() + "/my tools", "app");
     CommandLine line({program});
 
     int value = 0;
@@ -103,11 +89,11 @@ TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
         Application::relaunch(1, line.argv(), " \"x y\" z");
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(mirobanth::test::lines(output.out),
+    EXPECT_EQ(lines(output.out),
               (std::vector<std::string>{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
 
     EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
     EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -1,26 +1,13 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/platform/Platform.h>
 
 #include <cstdlib>
 #include <memory>
 
 #include "ApplicationFixture.h"
-#include "ChildProcess.h"
-#include "SystemFacts.h"
 
-using mirobanth::application::Application;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-using mirobanth::test::CommandLine;
-using mirobanth::test::SYSTEM_FOLDER;
-using mirobanth::test::withoutSplash;
+namespace mirobanth::test { namespace {
 
-using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
-
-namespace {
-
-using ApplicationConstructionTest = mirobanth::test::ApplicationTest;
+using ApplicationConstructionTest = ApplicationTest;
 
 TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegate) {
     CommandLine line({"/opt/tintavel/Tintavel64", "-v", "My File"});
@@ -33,11 +20,11 @@ TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegat
               "Tintavel: Argument 1 = -v\n"
               "Tintavel: Argument 2 = My File\n"
               "Tintavel: PATH=" +
-                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
+                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Tintavel: No delegate used\n");
     EXPECT_EQ(output.err, "");
-    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", SYSTEM_FOLDER}));
+    EXPECT_EQ(std::string(std::getenv("PATH")), facts::pathList({"/usr/bin", SYSTEM_FOLDER}));
     EXPECT_EQ(capture([&] { application.reset(); }).out, "Tintavel: <FINALIZE>\n");
 }
 
@@ -49,24 +36,24 @@ TEST_F(ApplicationConstructionTest, SilentSuppressesAllButStillExtendsPath) {
     auto output = capture([&] { Application application("Tintavel", line.argc(), line.argv()); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
-    EXPECT_TRUE(Console::isSilent());
-    EXPECT_EQ(std::string(std::getenv("PATH")), pathList({"/usr/bin", SYSTEM_FOLDER}));
+    EXPECT_TRUE(core::Console::isSilent());
+    EXPECT_EQ(std::string(std::getenv("PATH")), facts::pathList({"/usr/bin", SYSTEM_FOLDER}));
 }
 
 TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePath) {
     environment.set("MIROBANTH", "1");
-    Console::enableVerbose(false);
+    core::Console::enableVerbose(false);
     CommandLine line({"prog"});
     auto output = capture([&] { Application application("Demo", line.argc(), line.argv()); });
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = prog\n"
               "Demo: Verbose mode (tracking finalizers)\n"
               "Demo: PATH=" +
-                  pathList({"/usr/bin", SYSTEM_FOLDER}) +
+                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
                   "\n"
                   "Demo: No delegate used\n"
                   "Demo: <FINALIZE>\n");
-    EXPECT_TRUE(Console::isVerbose());
+    EXPECT_TRUE(core::Console::isVerbose());
 }
 
 TEST_F(ApplicationConstructionTest, UnsetOrEmptyPathGetsNoEmptyEntry) {
@@ -88,7 +75,7 @@ TEST_F(ApplicationConstructionTest, PathReceivesTheSystemFolderOncePerProcess) {
         Application first("A", 0, nullptr);
         Application second("B", 0, nullptr);
     });
-    const std::string extended = pathList({"/usr/bin", SYSTEM_FOLDER});
+    const std::string extended = facts::pathList({"/usr/bin", SYSTEM_FOLDER});
     EXPECT_EQ(std::string(std::getenv("PATH")), extended);
     EXPECT_NE(output.out.find("B: PATH=" + extended + "\n"), std::string::npos) << output.out;
 }
@@ -118,11 +105,20 @@ TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
     EXPECT_EQ(Application::user(), "Unknown");
 }
 
-using ApplicationPropertiesTest = mirobanth::test::ApplicationTest;
+// An application named Tintavel, made and destroyed out of sight.
+class ApplicationPropertiesTest : public ApplicationTest {
+protected:
+    void SetUp() override {
+        capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    }
+    void TearDown() override {
+        capture([&] { application.reset(); });
+    }
+
+    std::unique_ptr<Application> application;
+};
 
 TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     EXPECT_EQ(application->getApplicationName(), "Tintavel");
     EXPECT_EQ(application->getVersion(), "0.0");
     EXPECT_EQ(application->getBuild(), "");
@@ -131,14 +127,10 @@ TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
     EXPECT_EQ(application->getExitValue(), 1);
     EXPECT_FALSE(application->isDaemon());
     EXPECT_TRUE(application->isRunningInConsole());
-    EXPECT_EQ(application->getPlatform()->getPathSeparator(),
-              mirobanth::test::facts::pathListSeparator());
-    capture([&] { application.reset(); });
+    EXPECT_EQ(application->getPlatform()->getPathSeparator(), facts::pathListSeparator());
 }
 
 TEST_F(ApplicationPropertiesTest, PropertyEventsWarnOnlyWhenTheValueStaysTheSame) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     auto output = capture([&] {
         application->setExitValue(1);
         application->setExitValue(0);
@@ -154,12 +146,9 @@ TEST_F(ApplicationPropertiesTest, PropertyEventsWarnOnlyWhenTheValueStaysTheSame
     EXPECT_EQ(application->getExitValue(), 0);
     EXPECT_EQ(application->getCompany(), "Acme");
     EXPECT_FALSE(application->isRunningInConsole());
-    capture([&] { application.reset(); });
 }
 
 TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
-    std::unique_ptr<Application> application;
-    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
     std::string empty, info;
     auto output = capture([&] {
         empty = application->getApplicationData("");
@@ -178,19 +167,16 @@ TEST_F(ApplicationPropertiesTest, ApplicationDataAndSelfReport) {
               "Renamed: applicationname=Tintavel\n"
               "Renamed: Console is NULL\n"
               "Function not implemented: attatchConsole\n");
-    capture([&] { application.reset(); });
 }
 
 TEST_F(ApplicationPropertiesTest, CopiesShareThePlatform) {
-    std::unique_ptr<Application> original;
-    capture([&] { original.reset(new Application("Tintavel", 0, nullptr)); });
-    original->processCommandLater("queued");
-    auto copy = std::make_unique<Application>(*original);
-    EXPECT_EQ(copy->getPlatform(), original->getPlatform());
-    capture([&] { original.reset(); });
+    application->processCommandLater("queued");
+    auto copy = std::make_unique<Application>(*application);
+    EXPECT_EQ(copy->getPlatform(), application->getPlatform());
+    capture([&] { application.reset(); });
     // Still usable after the original is gone (the sanitizer build would
     // catch a platform released too early).
-    EXPECT_EQ(copy->getPlatform()->getPathSeparator(), mirobanth::test::facts::pathListSeparator());
+    EXPECT_EQ(copy->getPlatform()->getPathSeparator(), facts::pathListSeparator());
     EXPECT_EQ(copy->nextCommand(), "queued");
     capture([&] { copy.reset(); });
 }
@@ -199,21 +185,22 @@ TEST_F(ApplicationPropertiesTest, CopiesShareThePlatform) {
 // outlives them all: a host may keep the pointer, and creating applications
 // by the thousand adds no platform objects.
 TEST_F(ApplicationPropertiesTest, ThePlatformOutlivesEveryApplication) {
-    mirobanth::application::Platform* kept = nullptr;
+    capture([&] { application.reset(); });  // none alive but those made here
+    application::Platform* kept = nullptr;
     for (int i = 0; i < 2; ++i) {
         capture([&] {
-            Application application("Tintavel", 0, nullptr);
+            Application another("Tintavel", 0, nullptr);
             if (kept) {
-                EXPECT_EQ(application.getPlatform(), kept);
+                EXPECT_EQ(another.getPlatform(), kept);
             }
-            kept = application.getPlatform();
+            kept = another.getPlatform();
         });
     }
-    EXPECT_EQ(kept->getPathSeparator(), mirobanth::test::facts::pathListSeparator());
+    EXPECT_EQ(kept->getPathSeparator(), facts::pathListSeparator());
 }
 
 TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {
-    mirobanth::test::EnvironmentVariables environment;
+    EnvironmentVariables environment;
     environment.set("MB_FLAG", "true");
     EXPECT_TRUE(Application::getBoolean("MB_FLAG"));
     environment.set("MB_FLAG", "TRUE");
@@ -233,7 +220,7 @@ TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {
 }
 
 TEST(ApplicationUtilitiesTest, FileExistsOnlyForReadableRegularFiles) {
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     std::string file = folder.write("tintavel.jar", "jar");
     EXPECT_TRUE(Application::fileExists(file));
     EXPECT_FALSE(Application::fileExists(folder.path()));
@@ -241,4 +228,4 @@ TEST(ApplicationUtilitiesTest, FileExistsOnlyForReadableRegularFiles) {
     EXPECT_FALSE(Application::fileExists(""));
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -8,20 +8,16 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::application::Arguments;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class ArgumentsTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(ArgumentsTest, WithoutAVectorThereIsNoArray) {
-    std::unique_ptr<Arguments> arguments;
-    auto output = capture([&] { arguments = std::make_unique<Arguments>(); });
+    std::unique_ptr<application::Arguments> arguments;
+    auto output = capture([&] { arguments = std::make_unique<application::Arguments>(); });
     EXPECT_EQ(output.out, "Arguments: <INIT>\n");
     EXPECT_EQ(output.err, "");
     EXPECT_EQ(arguments->getCount(), 0);
@@ -32,8 +28,8 @@ TEST_F(ArgumentsTest, EntriesPointAtTheCallersTextsAndEndWithNull) {
     char a[] = "a";
     char b[] = "b";
     char* argv[] = {a, b, nullptr};
-    Console::enableSilent(true);
-    Arguments arguments(2, argv);
+    core::Console::enableSilent(true);
+    application::Arguments arguments(2, argv);
     ASSERT_NE(arguments.getEntries(), nullptr);
     EXPECT_EQ(arguments.getCount(), 2);
     EXPECT_EQ(arguments.getEntries()[0], a);
@@ -42,18 +38,18 @@ TEST_F(ArgumentsTest, EntriesPointAtTheCallersTextsAndEndWithNull) {
 }
 
 TEST_F(ArgumentsTest, ListIsNotImplemented) {
-    Console::enableSilent(true);
-    Arguments arguments;
-    Console::enableSilent(false);
+    core::Console::enableSilent(true);
+    application::Arguments arguments;
+    core::Console::enableSilent(false);
     auto output = capture([&] { arguments.list(); });
     EXPECT_EQ(output.err, "Function not implemented: list\n");
 }
 
 TEST(ArgumentsDescribeTest, TextsBeginWithUnknown) {
-    EXPECT_EQ(Arguments::describe(42), "Unknown:42");
-    EXPECT_EQ(Arguments::describe(-7), "Unknown:-7");
-    EXPECT_EQ(Arguments::describe("tail"), "Unknown:tail");
-    EXPECT_EQ(Arguments::describe("k", "v"), "Unknown:k=v");
+    EXPECT_EQ(application::Arguments::describe(42), "Unknown:42");
+    EXPECT_EQ(application::Arguments::describe(-7), "Unknown:-7");
+    EXPECT_EQ(application::Arguments::describe("tail"), "Unknown:tail");
+    EXPECT_EQ(application::Arguments::describe("k", "v"), "Unknown:k=v");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -1,21 +1,16 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/Notify.h>
 
 #include <memory>
 
 #include "ApplicationFixture.h"
 
-using mirobanth::application::Application;
-using mirobanth::application::Notify;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-using mirobanth::test::CommandLine;
+namespace mirobanth::test { namespace {
 
-namespace {
+using application::Notify;
 
 class NotifyTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
     Notify notify;
 };
 
@@ -35,7 +30,7 @@ TEST_F(NotifyTest, PrintWritesTheMessageAsUtf8EvenWhenSilent) {
     // e acute, the euro sign and an emoji outside the 16-bit range, which
     // Windows keeps as a surrogate pair.
     notify.setMessage(L"Caf\u00E9 \u20AC5 \U0001F600");
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto output = capture([&] { notify.print(); });
     EXPECT_EQ(output.out,
               "Caf\xC3\xA9 \xE2\x82\xAC"
@@ -62,7 +57,7 @@ TEST_F(NotifyTest, AnnouncementsAreTaggedWithTheCurrentName) {
     EXPECT_EQ(output.err, "");
 }
 
-using AnnounceTest = mirobanth::test::ApplicationTest;
+using AnnounceTest = ApplicationTest;
 
 TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
     CommandLine line({"Tintavel64"});
@@ -80,4 +75,4 @@ TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
     capture([&] { application.reset(); });
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

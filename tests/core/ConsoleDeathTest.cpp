@@ -5,38 +5,34 @@
 
 #include <gtest/gtest.h>
 
-using mirobanth::core::Console;
-using mirobanth::core::Name;
-using mirobanth::core::RuntimeException;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 TEST(ConsoleDeathTest, FatalPrintsTheBannerAndExitsWithOne) {
-    EXPECT_EXIT(Console::fatal("disk full"), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(core::Console::fatal("disk full"), ::testing::ExitedWithCode(1),
                 "^FATAL ERROR, EXITING...\ndisk full\n$");
 }
 
 TEST(ConsoleDeathTest, FatalWithSourceRepeatsTheTextTagged) {
-    Name source("Tintavel");
-    EXPECT_EXIT(Console::fatal(&source, "x"), ::testing::ExitedWithCode(1),
+    core::Name source("Tintavel");
+    EXPECT_EXIT(core::Console::fatal(&source, "x"), ::testing::ExitedWithCode(1),
                 "^Tintavel: x\nFATAL ERROR, EXITING...\nx\n$");
 }
 
 TEST(ConsoleDeathTest, FatalKeepsTheTextOfARuntimeException) {
-    RuntimeException problem("no memory left");
-    EXPECT_EXIT(Console::fatal("giving up", problem), ::testing::ExitedWithCode(1),
+    core::RuntimeException problem("no memory left");
+    EXPECT_EXIT(core::Console::fatal("giving up", problem), ::testing::ExitedWithCode(1),
                 "^no memory left\nFATAL ERROR, EXITING...\ngiving up\n$");
-    Name source("Tintavel");
-    EXPECT_EXIT(Console::fatal(&source, "giving up", problem), ::testing::ExitedWithCode(1),
+    core::Name source("Tintavel");
+    EXPECT_EXIT(core::Console::fatal(&source, "giving up", problem), ::testing::ExitedWithCode(1),
                 "^Tintavel: no memory left\nFATAL ERROR, EXITING...\ngiving up\n$");
 }
 
 TEST(ConsoleDeathTest, SilentFatalStillShowsTheBanner) {
-    Name source("Tintavel");
+    core::Name source("Tintavel");
     EXPECT_EXIT(
         {
-            Console::enableSilent(true);
-            Console::fatal(&source, "x");
+            core::Console::enableSilent(true);
+            core::Console::fatal(&source, "x");
         },
         ::testing::ExitedWithCode(1), "^FATAL ERROR, EXITING...\nx\n$");
 }
@@ -48,4 +44,4 @@ TEST(ConsoleDeathTest, FlatFatalUsesTheHandleOrTheStandIn) {
                 "^Host: stop\nFATAL ERROR, EXITING...\nstop\n$");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -5,25 +5,21 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::Console;
-using mirobanth::core::Name;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class ConsoleTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    Name source{"Managed"};
+    ConsoleSwitches restoreSwitches;
+    core::Name source{"Managed"};
 };
 
 TEST_F(ConsoleTest, LinesGoToTheirStreams) {
     auto output = capture([&] {
-        Console::info("plain info");
-        Console::warn("plain warn");
-        Console::info(&source, "tagged info");
-        Console::warn(&source, "tagged warn");
-        Console::info("");
+        core::Console::info("plain info");
+        core::Console::warn("plain warn");
+        core::Console::info(&source, "tagged info");
+        core::Console::warn(&source, "tagged warn");
+        core::Console::info("");
     });
     EXPECT_EQ(output.out, "plain info\nManaged: tagged info\n\n");
     EXPECT_EQ(output.err, "plain warn\nManaged: tagged warn\n");
@@ -31,9 +27,9 @@ TEST_F(ConsoleTest, LinesGoToTheirStreams) {
 
 TEST_F(ConsoleTest, NotImplementedForms) {
     auto output = capture([&] {
-        Console::notImplemented();
-        Console::notImplemented("hash");
-        Console::notImplemented(&source, "load");
+        core::Console::notImplemented();
+        core::Console::notImplemented("hash");
+        core::Console::notImplemented(&source, "load");
     });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err,
@@ -44,35 +40,35 @@ TEST_F(ConsoleTest, NotImplementedForms) {
 
 TEST_F(ConsoleTest, LifecycleEventsFollowVerbose) {
     auto verboseOutput = capture([&] {
-        Console::initEvent(&source);
-        Console::initEvent(&source, "");
-        Console::initEvent(&source, "ready");
-        Console::finalizeEvent(&source);
+        core::Console::initEvent(&source);
+        core::Console::initEvent(&source, "");
+        core::Console::initEvent(&source, "ready");
+        core::Console::finalizeEvent(&source);
     });
     EXPECT_EQ(verboseOutput.out,
               "Managed: <INIT>\nManaged: <INIT> \nManaged: <INIT> ready\nManaged: <FINALIZE>\n");
 
-    Console::enableVerbose(false);
+    core::Console::enableVerbose(false);
     auto quietOutput = capture([&] {
-        Console::initEvent(&source);
-        Console::finalizeEvent(&source);
+        core::Console::initEvent(&source);
+        core::Console::finalizeEvent(&source);
     });
     EXPECT_EQ(quietOutput.out, "Managed: <INIT>\n");
 }
 
 TEST_F(ConsoleTest, SilentSuppressesEverythingButTheSplash) {
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto output = capture([&] {
-        Console::info("i");
-        Console::warn("w");
-        Console::info(&source, "i");
-        Console::warn(&source, "w");
-        Console::notImplemented();
-        Console::notImplemented("x");
-        Console::notImplemented(&source, "x");
-        Console::initEvent(&source);
-        Console::finalizeEvent(&source);
-        Console::splash("Tintavel", "amd64", "ana", "Tue Dec  8 21:53:43 2026");
+        core::Console::info("i");
+        core::Console::warn("w");
+        core::Console::info(&source, "i");
+        core::Console::warn(&source, "w");
+        core::Console::notImplemented();
+        core::Console::notImplemented("x");
+        core::Console::notImplemented(&source, "x");
+        core::Console::initEvent(&source);
+        core::Console::finalizeEvent(&source);
+        core::Console::splash("Tintavel", "amd64", "ana", "Tue Dec  8 21:53:43 2026");
     });
     EXPECT_EQ(output.out,
               "Mirobanth Tintavel running on amd64 in userspace <ana>\n"
@@ -81,29 +77,29 @@ TEST_F(ConsoleTest, SilentSuppressesEverythingButTheSplash) {
 }
 
 TEST_F(ConsoleTest, SwitchesAndStoredSettings) {
-    Console console;
+    core::Console console;
     EXPECT_STREQ(console.getVersion(), "1.0");
-    EXPECT_EQ(Console::getCompanyName(), "Mirobanth");
-    EXPECT_EQ(Console::getExecutableName(), "UNDEFINED");
-    EXPECT_EQ(Console::getCommentPrefix(), "#");
-    EXPECT_FALSE(Console::isStacktraceEnabled());
-    EXPECT_FALSE(Console::isCommentMode());
+    EXPECT_EQ(core::Console::getCompanyName(), "Mirobanth");
+    EXPECT_EQ(core::Console::getExecutableName(), "UNDEFINED");
+    EXPECT_EQ(core::Console::getCommentPrefix(), "#");
+    EXPECT_FALSE(core::Console::isStacktraceEnabled());
+    EXPECT_FALSE(core::Console::isCommentMode());
 
-    Console::setExecutableName("Tintavel64");
-    EXPECT_EQ(Console::getExecutableName(), "Tintavel64");
-    Console::setExecutableName("UNDEFINED");
-    Console::enableCommentMode(true);
-    EXPECT_TRUE(Console::isCommentMode());
-    Console::enableCommentMode(false);
+    core::Console::setExecutableName("Tintavel64");
+    EXPECT_EQ(core::Console::getExecutableName(), "Tintavel64");
+    core::Console::setExecutableName("UNDEFINED");
+    core::Console::enableCommentMode(true);
+    EXPECT_TRUE(core::Console::isCommentMode());
+    core::Console::enableCommentMode(false);
 }
 
 TEST_F(ConsoleTest, DeletingAConsoleAnnouncesItsName) {
-    auto output = capture([] { delete new Console(); });
+    auto output = capture([] { delete new core::Console(); });
     EXPECT_EQ(output.out, "Console: <FINALIZE>\n");
 }
 
 TEST_F(ConsoleTest, SelfTestReportsItsLinesAndReturns) {
-    auto output = capture([] { Console::test(); });
+    auto output = capture([] { core::Console::test(); });
     EXPECT_EQ(output.out,
               "Console: Information - This is a Console system test.\n"
               "CALL: dir@<NONE>\n");
@@ -112,4 +108,4 @@ TEST_F(ConsoleTest, SelfTestReportsItsLinesAndReturns) {
               "std::exception\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -7,14 +7,11 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class CoreFlatTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(CoreFlatTest, VersionChecksTheHandle) {
@@ -51,10 +48,10 @@ TEST_F(CoreFlatTest, SilentIsProcessWideAndNullChecked) {
     ConsoleTypeC console = mbConsoleCreate("Host");
     auto nullSwitch = capture([&] { mbConsoleSilent(nullptr, 1); });
     EXPECT_EQ(nullSwitch.err, "<ConsoleTypeC>: mbConsoleSilent - ConsoleTypeC handle is NULL\n");
-    EXPECT_FALSE(Console::isSilent());
+    EXPECT_FALSE(core::Console::isSilent());
 
     mbConsoleSilent(console, 1);
-    EXPECT_TRUE(Console::isSilent());
+    EXPECT_TRUE(core::Console::isSilent());
     mbBool isNull = 0;
     auto silenced = capture([&] {
         isNull = mbIsNull(nullptr, "anything");
@@ -77,7 +74,7 @@ TEST_F(CoreFlatTest, IsNullAnswersQuietlyForALiveHandle) {
 // A host written in C links the library and calls the self-test; the streams
 // must hold exactly the four lines, each on its own stream.
 TEST(CoreCHostTest, SelfTestPrintsFourLines) {
-    auto result = mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "test"});
+    auto result = runChild({programPath("core_c_host"), "test"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "mbConsoleTest: message\nmbConsoleTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -87,8 +84,7 @@ TEST(CoreCHostTest, SelfTestPrintsFourLines) {
 
 // Each null text is the empty text; none may end the host with an abort.
 TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
-    auto result =
-        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "null-texts"});
+    auto result = runChild({programPath("core_c_host"), "null-texts"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, ": \n: <FINALIZE>\n");
     EXPECT_EQ(result.err,
@@ -100,11 +96,10 @@ TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
 }
 
 TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
-    auto result =
-        mirobanth::test::runChild({mirobanth::test::programPath("core_c_host"), "silent-fatal"});
+    auto result = runChild({programPath("core_c_host"), "silent-fatal"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "FATAL ERROR, EXITING...\nstopped\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -7,8 +7,7 @@
 #include "ChildProcess.h"
 #include "JavaHome.h"
 
-namespace mirobanth::test {
-namespace {
+namespace mirobanth::test { namespace {
 
 using os::System;
 
@@ -44,5 +43,4 @@ INSTANTIATE_TEST_SUITE_P(Systems, JavaHomeTest, ::testing::Values(System::Linux,
                              return info.param == System::Linux ? "Linux" : "Windows";
                          });
 
-}  // namespace
-}  // namespace mirobanth::test
+}}  // namespace mirobanth::test

@@ -3,10 +3,9 @@
 #include "EnvironmentVariables.h"
 #include "JavaOptions.h"
 
-using namespace mirobanth::java;
-using Options = std::vector<std::string>;
+namespace mirobanth::java { namespace {
 
-namespace {
+using Options = std::vector<std::string>;
 
 constexpr std::size_t K = 1024, M = K * K, DEFAULT = DEFAULT_THREAD_STACK_SIZE;
 
@@ -26,11 +25,11 @@ TEST(JavaOptionsTest, TheStackIsWhatTheLastStackOptionTheVMAcceptsAsksFor) {
     for (const auto& [options, stack] : stacks)
         EXPECT_EQ(launchThreadStackSize(splitOptions(options)), stack + LAUNCH_STACK_MARGIN)
             << options;
-    mirobanth::test::EnvironmentVariables environment;
+    test::EnvironmentVariables environment;
     environment.set("JAVA_TOOL_OPTIONS", " -Xss1m\t-Dname='a b'  \"-Dq=c d\"x ");
     environment.set("_JAVA_OPTIONS", "-Xss3m");
     EXPECT_EQ(withEnvironmentOptions({"-Xss2m"}),
               (Options{"-Xss1m", "-Dname=a b", "-Dq=c dx", "-Xss2m", "-Xss3m"}));
 }
 
-}  // namespace
+}}  // namespace mirobanth::java

@@ -7,25 +7,17 @@
 #include "OutputCapture.h"
 #include "RaisedException.h"
 
-using mirobanth::core::Console;
-using mirobanth::core::Library;
-using mirobanth::core::Method;
-using mirobanth::core::MethodArgument;
-using mirobanth::core::Value;
-using mirobanth::test::capture;
-using mirobanth::test::raisedText;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class LibraryTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    Library library{"user32"};
+    ConsoleSwitches restoreSwitches;
+    core::Library library{"user32"};
 };
 
 TEST_F(LibraryTest, EmptyLibraryNameRaisesButLaterRenamingIsAccepted) {
-    EXPECT_EQ(raisedText([] { Library unnamed(""); }), "Library name has zero length");
-    EXPECT_EQ(Library().getName(), "mirobanth:default");
+    EXPECT_EQ(raisedText([] { core::Library unnamed(""); }), "Library name has zero length");
+    EXPECT_EQ(core::Library().getName(), "mirobanth:default");
 
     library.setName("");
     EXPECT_EQ(library.name(), "");
@@ -35,11 +27,13 @@ TEST_F(LibraryTest, EmptyLibraryNameRaisesButLaterRenamingIsAccepted) {
 TEST_F(LibraryTest, EveryCallFormRefusesAnEmptyMethodName) {
     const char* refused = "Method name has zero length";
     EXPECT_EQ(raisedText([&] { library.call(""); }), refused);
-    EXPECT_EQ(raisedText([&] { library.call(Method(""), {MethodArgument("x")}); }), refused);
-    EXPECT_EQ(raisedText([&] { library.callVariable(Method(""), nullptr); }), refused);
+    EXPECT_EQ(raisedText([&] { library.call(core::Method(""), {core::MethodArgument("x")}); }),
+              refused);
+    EXPECT_EQ(raisedText([&] { library.callVariable(core::Method(""), nullptr); }), refused);
 
     std::string deferred;
-    auto output = capture([&] { deferred = raisedText([&] { library.invokeLater(Method("")); }); });
+    auto output =
+        capture([&] { deferred = raisedText([&] { library.invokeLater(core::Method("")); }); });
     EXPECT_EQ(deferred, refused);
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
@@ -47,27 +41,29 @@ TEST_F(LibraryTest, EveryCallFormRefusesAnEmptyMethodName) {
 
 TEST_F(LibraryTest, CallsAnswerPlaceholderValues) {
     EXPECT_EQ(library.call("messagebox").getText(), "undefined");
-    EXPECT_EQ(library.call(Method("messagebox"), {MethodArgument("hello")}).getText(), "undefined");
+    EXPECT_EQ(library.call(core::Method("messagebox"), {core::MethodArgument("hello")}).getText(),
+              "undefined");
 
-    MethodArgument a("a"), b("b");
-    EXPECT_EQ(library.callVariable(Method("beep"), nullptr).getText(), "");
-    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, nullptr).getText(), "");
-    EXPECT_EQ(library.callVariable(Method("beep"), &a, &b, &a, &b, &a, &b, &a, &b, &a, &b, nullptr)
-                  .getText(),
-              "");
+    core::MethodArgument a("a"), b("b");
+    EXPECT_EQ(library.callVariable(core::Method("beep"), nullptr).getText(), "");
+    EXPECT_EQ(library.callVariable(core::Method("beep"), &a, &b, nullptr).getText(), "");
+    EXPECT_EQ(
+        library.callVariable(core::Method("beep"), &a, &b, &a, &b, &a, &b, &a, &b, &a, &b, nullptr)
+            .getText(),
+        "");
 
     // Dispatch without a check: even an empty name is let through.
     EXPECT_EQ(library.callReturnAndDispatch("").getText(), "");
 }
 
 TEST_F(LibraryTest, SelfTestWritesNothing) {
-    auto output = capture([] { Library::test(); });
+    auto output = capture([] { core::Library::test(); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
 }
 
 TEST_F(LibraryTest, InvokeLaterReportsTheWorkerInOrder) {
-    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
     EXPECT_EQ(output.out,
               "Thread.start()\n"
               "Thread called\n"
@@ -77,16 +73,16 @@ TEST_F(LibraryTest, InvokeLaterReportsTheWorkerInOrder) {
 }
 
 TEST_F(LibraryTest, InvokeLaterWithoutVerboseLeavesOutTheFinalizeLine) {
-    Console::enableVerbose(false);
-    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    core::Console::enableVerbose(false);
+    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
     EXPECT_EQ(output.out, "Thread.start()\nThread called\nInvokerThread: run\n");
 }
 
 TEST_F(LibraryTest, InvokeLaterIsQuietWhenSilent) {
-    Console::enableSilent(true);
-    auto output = capture([&] { library.invokeLater(Method("refresh")); });
+    core::Console::enableSilent(true);
+    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,14 +6,9 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::NetLibrary;
-using mirobanth::core::NetLibraryDefault;
-using mirobanth::core::NetLibraryInterface;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
-
-class EchoClient : public NetLibraryInterface {
+class EchoClient : public core::NetLibraryInterface {
 public:
     std::string request(std::string text) override { return "echo:" + text; }
 };
@@ -24,13 +19,13 @@ protected:
     NetLibraryTest() { uninstall(); }
     ~NetLibraryTest() override { uninstall(); }
     static void uninstall() {
-        capture([] { NetLibrary::install(nullptr); });
+        capture([] { core::NetLibrary::install(nullptr); });
     }
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(NetLibraryTest, ADefaultLibraryHasNoEndpointAndNoClient) {
-    NetLibrary library;
+    core::NetLibrary library;
     EXPECT_EQ(library.getName(), "mirobanth:net");
     EXPECT_EQ(library.getUrl(), "mirobanth:undefined");
     EXPECT_EQ(library.getNetClient(), nullptr);
@@ -38,25 +33,25 @@ TEST_F(NetLibraryTest, ADefaultLibraryHasNoEndpointAndNoClient) {
 
 TEST_F(NetLibraryTest, InstallWarnsOncePerReplacement) {
     EchoClient first, second, third;
-    auto installFirst = capture([&] { NetLibrary::install(&first); });
+    auto installFirst = capture([&] { core::NetLibrary::install(&first); });
     EXPECT_EQ(installFirst.err, "");
 
-    auto replace = capture([&] { NetLibrary::install(&second); });
+    auto replace = capture([&] { core::NetLibrary::install(&second); });
     EXPECT_EQ(replace.err, "client already installed\n");
-    EXPECT_EQ(NetLibrary::getSharedNetClient(), &second);
+    EXPECT_EQ(core::NetLibrary::getSharedNetClient(), &second);
 
-    auto clear = capture([] { NetLibrary::install(nullptr); });
+    auto clear = capture([] { core::NetLibrary::install(nullptr); });
     EXPECT_EQ(clear.err, "client already installed\n");
-    EXPECT_EQ(NetLibrary::getSharedNetClient(), nullptr);
+    EXPECT_EQ(core::NetLibrary::getSharedNetClient(), nullptr);
 
-    auto installAgain = capture([&] { NetLibrary::install(&third); });
+    auto installAgain = capture([&] { core::NetLibrary::install(&third); });
     EXPECT_EQ(installAgain.err, "");
     EXPECT_EQ(installAgain.out, "");
-    EXPECT_EQ(NetLibrary::getSharedNetClient(), &third);
+    EXPECT_EQ(core::NetLibrary::getSharedNetClient(), &third);
 }
 
 TEST_F(NetLibraryTest, ForwardPassesTheTextToRequest) {
-    NetLibraryDefault silentClient;
+    core::NetLibraryDefault silentClient;
     EXPECT_EQ(silentClient.request("GET /"), "");
     EXPECT_EQ(silentClient.forward("GET /"), "");
 
@@ -65,13 +60,14 @@ TEST_F(NetLibraryTest, ForwardPassesTheTextToRequest) {
 }
 
 TEST_F(NetLibraryTest, SelfTestInstallsTheBuiltInClient) {
-    auto output = capture([] { NetLibrary::test(); });
+    auto output = capture([] { core::NetLibrary::test(); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
-    auto* installed = dynamic_cast<NetLibraryDefault*>(NetLibrary::getSharedNetClient());
+    auto* installed =
+        dynamic_cast<core::NetLibraryDefault*>(core::NetLibrary::getSharedNetClient());
     ASSERT_NE(installed, nullptr);
     uninstall();
     delete installed;
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,8 +6,7 @@
 
 #include "OperatingSystem.h"
 
-namespace mirobanth::test {
-namespace {
+namespace mirobanth::test { namespace {
 
 struct Entries {
     std::string list, separator;
@@ -42,5 +41,4 @@ TEST(PathListTest, NamesTheFoldersThatWouldSplitIt) {
         EXPECT_EQ(os::pathListProblem(row.folder, row.separator), row.problem) << row.folder;
 }
 
-}  // namespace
-}  // namespace mirobanth::test
+}}  // namespace mirobanth::test

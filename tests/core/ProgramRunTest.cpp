@@ -7,19 +7,18 @@
 #include "ChildProcess.h"
 #include "OperatingSystem.h"
 
-namespace {
+namespace mirobanth::test { namespace {
 
 TEST(ProgramRunTest, EachArgumentArrivesWholeAndTheOutputIsAppended) {
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     const std::string log = folder.write("run.log", "before\n");
-    EXPECT_EQ(mirobanth::os::runProgramLogged({mirobanth::test::programPath("argument_echo"),
-                                               "two words", "", "say \"hi\"", "C:\\dir\\"},
-                                              log),
+    EXPECT_EQ(os::runProgramLogged(
+                  {programPath("argument_echo"), "two words", "", "say \"hi\"", "C:\\dir\\"}, log),
               0);
-    EXPECT_EQ(mirobanth::os::runProgramLogged({folder.path() + "/missing"}, log), -1);
+    EXPECT_EQ(os::runProgramLogged({folder.path() + "/missing"}, log), -1);
     std::ifstream file(log);  // text: "\r\n" is "\n"
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
               "before\nran [two words] [] [say \"hi\"] [C:\\dir\\]\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

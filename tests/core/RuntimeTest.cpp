@@ -6,25 +6,21 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::Console;
-using mirobanth::core::Runtime;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class RuntimeTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    Runtime& runtime = Runtime::instance();
+    ConsoleSwitches restoreSwitches;
+    core::Runtime& runtime = core::Runtime::instance();
 };
 
 TEST_F(RuntimeTest, OneInstanceWithASettableValue) {
-    EXPECT_EQ(&Runtime::instance(), &runtime);
+    EXPECT_EQ(&core::Runtime::instance(), &runtime);
     EXPECT_EQ(runtime.getName(), "Runtime");
     EXPECT_EQ(runtime.getValue(), "MIROBANTH_RUNTIME");
 
     runtime.setValue("other");
-    EXPECT_EQ(Runtime::instance().value(), "other");
+    EXPECT_EQ(core::Runtime::instance().value(), "other");
     runtime.setValue("MIROBANTH_RUNTIME");
 }
 
@@ -34,7 +30,7 @@ TEST_F(RuntimeTest, OperationsReportThemselvesNotImplemented) {
         processors = runtime.availableProcessors();
         runtime.exit(3);
         runtime.gc();
-        Runtime::test();
+        core::Runtime::test();
     });
     EXPECT_EQ(processors, -1);
     EXPECT_EQ(output.out, "");
@@ -43,10 +39,10 @@ TEST_F(RuntimeTest, OperationsReportThemselvesNotImplemented) {
               "Function not implemented: Runtime#exit\n"
               "Function not implemented: Runtime#gc\n");
 
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto silent = capture([&] { processors = runtime.availableProcessors(); });
     EXPECT_EQ(processors, -1);
     EXPECT_EQ(silent.err, "");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -13,18 +13,11 @@
 #include "OutputCapture.h"
 #include "Thread.h"
 
-using mirobanth::core::Console;
-using mirobanth::core::Library;
-using mirobanth::core::Method;
-using mirobanth::core::Runnable;
-using mirobanth::core::Thread;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 // A target that takes its time, so a start() that did not wait would return
 // before the work is done, and that remembers which thread ran it.
-class SlowTarget : public Runnable {
+class SlowTarget : public core::Runnable {
 public:
     void run() override {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -55,7 +48,7 @@ std::size_t threadCountSettledAt(std::size_t expected) {
     return count;
 }
 
-std::string addressLineAndCount(const Thread* thread) {
+std::string addressLineAndCount(const core::Thread* thread) {
     std::ostringstream expected;
     expected << static_cast<const void*>(thread) << "\n";
     for (int i = 1; i <= 100; ++i) expected << i << "\n";
@@ -64,12 +57,12 @@ std::string addressLineAndCount(const Thread* thread) {
 
 class ThreadTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(ThreadTest, StartRunsTheTargetOnAnotherThreadAndWaitsForIt) {
     SlowTarget target;
-    Thread thread("worker", &target);
+    core::Thread thread("worker", &target);
     auto output = capture([&] { thread.start(); });
     EXPECT_TRUE(target.done);
     EXPECT_NE(target.runner, std::this_thread::get_id());
@@ -77,26 +70,26 @@ TEST_F(ThreadTest, StartRunsTheTargetOnAnotherThreadAndWaitsForIt) {
 }
 
 TEST_F(ThreadTest, WithoutATargetTheThreadCountsToOneHundred) {
-    Thread thread;
+    core::Thread thread;
     auto output = capture([&] { thread.start(); });
     EXPECT_EQ(output.out, "Thread.start()\nThread called\nThread: This is Thread.run()\n" +
                               addressLineAndCount(&thread));
 }
 
 TEST_F(ThreadTest, TheCountIsWrittenEvenWhenSilent) {
-    Console::enableSilent(true);
-    Thread thread;
+    core::Console::enableSilent(true);
+    core::Thread thread;
     auto output = capture([&] { thread.run(); });
     EXPECT_EQ(output.out, addressLineAndCount(&thread));
     EXPECT_EQ(output.err, "");
 }
 
 TEST_F(ThreadTest, DestroyingAThreadAnnouncesItWhenVerbose) {
-    auto verbose = capture([] { Thread("worker"); });
+    auto verbose = capture([] { core::Thread("worker"); });
     EXPECT_EQ(verbose.out, "Thread: <FINALIZE>\n");
 
-    Console::enableVerbose(false);
-    auto quiet = capture([] { Thread("worker"); });
+    core::Console::enableVerbose(false);
+    auto quiet = capture([] { core::Thread("worker"); });
     EXPECT_EQ(quiet.out, "");
 }
 
@@ -105,13 +98,13 @@ TEST_F(ThreadTest, NoWorkerOutlivesStartOrInvokeLater) {
     if (before == 0) GTEST_SKIP() << "no /proc/self/task to count threads in";
 
     SlowTarget target;
-    Thread thread(&target);
-    Library library;
+    core::Thread thread(&target);
+    core::Library library;
     capture([&] {
         thread.start();
-        library.invokeLater(Method("refresh"));
+        library.invokeLater(core::Method("refresh"));
     });
     EXPECT_EQ(threadCountSettledAt(before), before);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

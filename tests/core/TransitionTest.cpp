@@ -6,20 +6,16 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::Console;
-using mirobanth::core::TransitionManager;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class TransitionManagerTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    TransitionManager& manager = TransitionManager::instance();
+    ConsoleSwitches restoreSwitches;
+    core::TransitionManager& manager = core::TransitionManager::instance();
 };
 
 TEST_F(TransitionManagerTest, ThereIsOneManager) {
-    EXPECT_EQ(&TransitionManager::instance(), &manager);
+    EXPECT_EQ(&core::TransitionManager::instance(), &manager);
 }
 
 TEST_F(TransitionManagerTest, InformationGoesThroughWarningsAndFatalTextsDoNot) {
@@ -36,23 +32,23 @@ TEST_F(TransitionManagerTest, InformationGoesThroughWarningsAndFatalTextsDoNot) 
 
 TEST_F(TransitionManagerTest, SwitchesReachTheConsole) {
     manager.enableSilent(true);
-    EXPECT_TRUE(Console::isSilent());
+    EXPECT_TRUE(core::Console::isSilent());
     auto silenced = capture([&] { manager.info("moving"); });
     EXPECT_EQ(silenced.out, "");
     manager.enableSilent(false);
 
     manager.enableVerbose(false);
-    EXPECT_FALSE(Console::isVerbose());
+    EXPECT_FALSE(core::Console::isVerbose());
 
     manager.setCommentPrefix("//");
-    EXPECT_EQ(Console::getCommentPrefix(), "//");
-    Console::setCommentPrefix("#");
+    EXPECT_EQ(core::Console::getCommentPrefix(), "//");
+    core::Console::setCommentPrefix("#");
 }
 
 TEST_F(TransitionManagerTest, SelfTestWritesNothing) {
-    auto output = capture([] { TransitionManager::test(); });
+    auto output = capture([] { core::TransitionManager::test(); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

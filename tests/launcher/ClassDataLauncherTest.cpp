@@ -7,12 +7,9 @@
 
 #include "ManagedTestSupport.h"
 
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace fs = std::filesystem;
 
 // "exit 7" ends through System.exit, "return" through the end of main.
 const Lines RUNS[] = {{"exit", "7"}, {"return"}};
@@ -21,11 +18,11 @@ class ClassDataLauncherTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fs::copy(MIROBANTH_PRODUCT_DIR, product.path(), fs::copy_options::recursive);
-        launcher = mirobanth::test::copyProgram("Tintavel64-Console", product.path(), "Exits");
+        launcher = copyProgram("Tintavel64-Console", product.path(), "Exits");
         fs::copy_file(MIROBANTH_JAVA_TESTS_JAR, jar);
         describe("off");
-        options.env = mirobanth::test::cleanLauncherEnvironment();
-        options.env["JAVA_HOME"] = mirobanth::test::realJavaHome();
+        options.env = cleanLauncherEnvironment();
+        options.env["JAVA_HOME"] = realJavaHome();
         options.env["XDG_CACHE_HOME"] = cache;
         options.env["XDG_CONFIG_HOME"] = product.path() + "/config";
         for (const Lines& arguments : RUNS) without.push_back(start(arguments));
@@ -39,7 +36,7 @@ protected:
     ChildResult start(const Lines& arguments) {
         options.args = {launcher};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
     static void expectSame(const ChildResult& result, const ChildResult& as, const char* when) {
         EXPECT_EQ(result.status, as.status) << when << result.err;
@@ -66,7 +63,7 @@ protected:
         return one ? names[0] : "";
     }
 
-    mirobanth::test::TemporaryFolder product;
+    TemporaryFolder product;
     const std::string cache = product.path() + "/cache";
     const std::string jar = product.path() + "/javatests.jar";
     std::string launcher;
@@ -104,7 +101,7 @@ TEST_F(ClassDataLauncherTest, AStaleArchiveIsReplacedAndALeftoverRemoved) {
 TEST_F(ClassDataLauncherTest, TwoFirstStartsAtOnceBothSucceed) {
     options.args = {"/bin/sh", "-c", "\"$0\" return & \"$0\" return; b=$?; wait $!; echo $? $b",
                     launcher};
-    ChildResult both = mirobanth::test::runChild(options);
+    ChildResult both = runChild(options);
     EXPECT_EQ(both.out, "returning\nreturning\n0 0\n");
     EXPECT_EQ(both.err, "");
     theArchive();
@@ -124,13 +121,13 @@ class UnwritableCacheTest : public ClassDataLauncherTest,
                             public ::testing::WithParamInterface<Mount> {};
 
 TEST_P(UnwritableCacheTest, GivesANormalStartAndLeavesNoFile) {
-    if (mirobanth::test::runChild({"/usr/bin/unshare", "-m", "/bin/true"}).status != 0)
+    if (runChild({"/usr/bin/unshare", "-m", "/bin/true"}).status != 0)
         GTEST_SKIP() << "no mount namespace can be made here (unshare -m needs root)";
     start({"return"});
     const std::string script = std::string(GetParam().second) + " && \"$0\" exit 7; s=$?; " +
                                "ls -A \"$1\"/Exits | grep -v '^classes-[0-9a-f]*[.]jsa$'; exit $s";
     options.args = {"/usr/bin/unshare", "-m", "/bin/sh", "-c", script, launcher, cache};
-    expectSame(mirobanth::test::runChild(options), without[0], GetParam().first);
+    expectSame(runChild(options), without[0], GetParam().first);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,4 +137,4 @@ INSTANTIATE_TEST_SUITE_P(
         Mount{"ReadOnly", "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\""}),
     [](const auto& info) { return std::string(info.param.first); });
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -8,19 +8,9 @@
 #include "ManagedTestSupport.h"
 #include "SystemFacts.h"
 
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-using mirobanth::test::hexUnits;
-using mirobanth::test::launchLines;
-using mirobanth::test::lines;
-using mirobanth::test::linesAfter;
-using mirobanth::test::TemporaryFolder;
-using mirobanth::test::facts::nativeLookAndFeel;
-namespace facts = mirobanth::test::facts;
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace fs = std::filesystem;
 
 class LauncherStubVMTest : public ::testing::Test {
 protected:
@@ -28,21 +18,19 @@ protected:
         std::filesystem::copy(std::filesystem::u8path(MIROBANTH_PRODUCT_DIR),
                               std::filesystem::u8path(product.path()),
                               std::filesystem::copy_options::recursive);
-        options.env = mirobanth::test::cleanLauncherEnvironment();
-        options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+        options.env = cleanLauncherEnvironment();
+        options.env["MIROBANTH_JVM"] = stubVMPath();
         options.env["MIROBANTH_STUBVM_RECORD"] = recordFile;
         options.workingDirectory = product.path();
     }
 
     ChildResult start(const std::string& program, const Lines& arguments = {}) {
-        options.args = {product.path() + "/" + mirobanth::test::programFileName(program)};
+        options.args = {product.path() + "/" + programFileName(program)};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
 
-    Lines recorded(const std::string& prefix) const {
-        return mirobanth::test::recordedCalls(recordFile, prefix);
-    }
+    Lines recorded(const std::string& prefix) const { return recordedCalls(recordFile, prefix); }
 
     // A copy of a library of the build as the file at path; returns the path.
     static std::string place(const std::string& library, const std::string& path) {
@@ -63,7 +51,7 @@ protected:
 
 // Blanks, an empty argument, quotes, a backslash before a quote, accents, CJK
 // and an emoji: each arrives as one Java string of exactly its UTF-16 units.
-const Lines ARGUMENTS = {"My File", "", "say \"hi\"", "C:\\dir\\", mirobanth::test::WORLD_TEXT};
+const Lines ARGUMENTS = {"My File", "", "say \"hi\"", "C:\\dir\\", WORLD_TEXT};
 const Lines ARGUMENT_UNITS = {hexUnits(u"My File"), "", hexUnits(u"say \"hi\""),
                               hexUnits(u"C:\\dir\\"), "00E9 65E5 672C D83D DE00"};
 
@@ -71,11 +59,9 @@ TEST_F(LauncherStubVMTest, ConsoleLauncherRunsTheProductsMainWithTheEightOptions
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(
-        linesAfter(result.out, "Tintavel: No security policy used"),
-        launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, mirobanth::test::stubVMPath()));
-    EXPECT_EQ(recorded("option "),
-              mirobanth::test::tintavelOptionsIn(product.path(), nativeLookAndFeel()));
+    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
+              launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
+    EXPECT_EQ(recorded("option "), tintavelOptionsIn(product.path(), facts::nativeLookAndFeel()));
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
@@ -118,7 +104,7 @@ TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
 
 TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
     options.env["MIROBANTH_JVM"] = std::nullopt;
-    const std::string vm = place(mirobanth::test::stubVMPath(), bundledVM());
+    const std::string vm = place(stubVMPath(), bundledVM());
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -129,16 +115,14 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
 
 // The bundled library here is no VM: taking it would fail the launch.
 TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
-    place(mirobanth::test::noEntryLibraryPath(), bundledVM());
+    place(noEntryLibraryPath(), bundledVM());
     ChildResult overridden = start("Tintavel64-Console");
     EXPECT_EQ(overridden.status, 0) << overridden.err;
-    EXPECT_EQ(
-        linesAfter(overridden.out, "Tintavel: No security policy used"),
-        launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, mirobanth::test::stubVMPath()));
+    EXPECT_EQ(linesAfter(overridden.out, "Tintavel: No security policy used"),
+              launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
 
     const std::string javaHome = work.path() + facts::directorySeparator() + "jdk";
-    const std::string vm =
-        place(mirobanth::test::stubVMPath(), javaHome + facts::javaHomeLayouts().front());
+    const std::string vm = place(stubVMPath(), javaHome + facts::javaHomeLayouts().front());
     options.env["JAVA_HOME"] = javaHome;
     ChildResult fromJavaHome = start("Tintavel64-Console");
     EXPECT_EQ(fromJavaHome.status, 0) << fromJavaHome.err;
@@ -158,7 +142,7 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeWithoutItsVMIsReportedNotReplaced) {
               (Lines{"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm,
                      "Tintavel: No shared library found", "Tintavel: <FINALIZE>",
                      "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"}));
-    EXPECT_EQ(result.err, mirobanth::test::missingLibraryError(vm));
+    EXPECT_EQ(result.err, missingLibraryError(vm));
 }
 
 // Names read against the working folder would let whoever writes there
@@ -166,13 +150,11 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeWithoutItsVMIsReportedNotReplaced) {
 TEST_F(LauncherStubVMTest, RelativeVMLocationsAreIgnored) {
     options.workingDirectory = work.path();
     const std::string relativeVM = "vm" + facts::directorySeparator() + facts::vmLibraryFileName();
-    place(mirobanth::test::noEntryLibraryPath(),
-          work.path() + facts::directorySeparator() + relativeVM);
-    place(mirobanth::test::noEntryLibraryPath(),
-          work.path() + "/jdk" + facts::javaHomeLayouts().front());
+    place(noEntryLibraryPath(), work.path() + facts::directorySeparator() + relativeVM);
+    place(noEntryLibraryPath(), work.path() + "/jdk" + facts::javaHomeLayouts().front());
     options.env["JAVA_HOME"] = "jdk";
     options.env["MIROBANTH_JVM"] = relativeVM;
-    const std::string vm = place(mirobanth::test::stubVMPath(), bundledVM());
+    const std::string vm = place(stubVMPath(), bundledVM());
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err,
@@ -192,8 +174,8 @@ TEST_F(LauncherStubVMTest, AProductFolderHoldingThePathListSeparatorNeverStartsA
         product.path() + facts::directorySeparator() + "x" + facts::pathListSeparator() + "y";
     fs::copy(fs::u8path(MIROBANTH_PRODUCT_DIR), fs::u8path(folder), fs::copy_options::recursive);
     options.workingDirectory = work.path();
-    options.args = {folder + "/" + mirobanth::test::programFileName("Tintavel64-Console")};
-    ChildResult result = mirobanth::test::runChild(options);
+    options.args = {folder + "/" + programFileName("Tintavel64-Console")};
+    ChildResult result = runChild(options);
     EXPECT_NE(result.status, 0);
     EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
 }
@@ -205,7 +187,7 @@ protected:
     void SetUp() override {
         LauncherStubVMTest::SetUp();
         for (std::string variant : {"", "-Console"})
-            mirobanth::test::copyProgram("Tintavel64" + variant, product.path(), "jEdit" + variant);
+            copyProgram("Tintavel64" + variant, product.path(), "jEdit" + variant);
         options.env[facts::userConfigVariable()] =
             work.path() + facts::directorySeparator() + "config";
     }
@@ -225,7 +207,7 @@ protected:
     std::string javaHome(const std::string& name, const std::string& version) const {
         work.write(name + "/release", "JAVA_VERSION=\"" + version + "\"\n");
         const std::string home = work.path() + facts::directorySeparator() + name;
-        place(mirobanth::test::stubVMPath(), home + facts::javaHomeLayouts().front());
+        place(stubVMPath(), home + facts::javaHomeLayouts().front());
         return home;
     }
     static bool holds(const std::string& out, const std::string& line) {
@@ -242,8 +224,8 @@ TEST_F(DescribedLauncherTest, RunsTheProductQuietlyWithItsAndItsUsersOptions) {
              "\njava-option = -Xmx512m\njava-option = -Dapp.home=$PRODUCT_DIR\n"
              "argument = -nosplash\n");
     userOptions("# mine\n\n  -Xmx2g  \r\n");
-    Lines expected = mirobanth::test::defaultOptions(
-        classPath, mirobanth::test::libraryPathIn(product.path()), nativeLookAndFeel());
+    Lines expected =
+        defaultOptions(classPath, libraryPathIn(product.path()), facts::nativeLookAndFeel());
     for (const char* added : {"-Xmx512m", "-Dapp.home=", "-Xmx2g"}) expected.push_back(added);
     expected[9] += product.path();
     for (const char* launcher : {"jEdit-Console", "jEdit"}) {
@@ -302,7 +284,7 @@ TEST_F(DescribedLauncherTest, AMalformedUserFileIsToldAndLeftOut) {
 TEST_F(DescribedLauncherTest, TheClassDataArchiveLivesInTheUsersCacheFolder) {
     options.env["JAVA_HOME"] = javaHome("jdk17", "17.0.1");
     const fs::path vm = fs::u8path(*options.env["JAVA_HOME"] + facts::javaHomeLayouts().front());
-    place(mirobanth::test::noEntryLibraryPath(), (vm.parent_path() / "classes.jsa").u8string());
+    place(noEntryLibraryPath(), (vm.parent_path() / "classes.jsa").u8string());
     const std::string cache = work.path() + facts::directorySeparator() + "cache";
     options.env[facts::userCacheVariable()] = cache;
     describe("class-path = lib/app.jar\n");
@@ -346,4 +328,4 @@ TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
     EXPECT_TRUE(recorded("JNI_CreateJavaVM").empty());
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

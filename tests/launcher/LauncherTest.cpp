@@ -15,16 +15,7 @@
 #include "ManagedTestSupport.h"
 #include "SilentDisplay.h"
 
-using mirobanth::application::PlatformLinux;
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-using mirobanth::test::concatenated;
-using mirobanth::test::lines;
-using mirobanth::test::linesAfter;
-using mirobanth::test::TemporaryFolder;
-using Lines = std::vector<std::string>;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 const Lines FINALIZED = {"Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>", "Tintavel: <FINALIZE>"};
 
@@ -38,7 +29,7 @@ protected:
         std::filesystem::create_directories(documents);
         std::filesystem::copy(MIROBANTH_PRODUCT_DIR, product,
                               std::filesystem::copy_options::recursive);
-        options.env = mirobanth::test::cleanLauncherEnvironment();
+        options.env = cleanLauncherEnvironment();
         // Fixed identity texts, and a PATH on which the Java runtime is found.
         options.env["PROCESSOR_ARCHITECTURE"] = "x86_64";
         options.env["USERNAME"] = "tester";
@@ -53,13 +44,13 @@ protected:
     ChildResult start(const std::string& program, Lines arguments = {}) {
         options.args = {program.front() == '/' ? program : product + "/" + program};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
 
     // What follows the VM's creation: the launcher naming the main class,
     // then the sample's report and the launcher's last lines.
     static Lines afterVMCreation(const ChildResult& result) {
-        return linesAfter(result.out, mirobanth::test::vmLinkedLine());
+        return linesAfter(result.out, vmLinkedLine());
     }
 
     // The sample's report of the VM options, as "  name=value" lines.
@@ -78,11 +69,10 @@ protected:
     // characters beyond it (java itself fails on an emoji there).
     const std::string product = temporary.path() + "/My Programs \xC3\xA9\xE6\x97\xA5/Tintavel";
     const std::string documents = temporary.path() + "/Documents";
-    const std::string classPath =
-        mirobanth::test::classPathIn(product, mirobanth::test::TINTAVEL_JARS);
-    const std::string libraryPath = mirobanth::test::libraryPathIn(product);
+    const std::string classPath = classPathIn(product, TINTAVEL_JARS);
+    const std::string libraryPath = libraryPathIn(product);
     ChildOptions options;
-    const std::string javaHome = mirobanth::test::realJavaHome();
+    const std::string javaHome = realJavaHome();
 };
 
 TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
@@ -99,31 +89,30 @@ TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
         << out[20];
     out[1] = "<date>";
     out[20] = "<java>";
-    EXPECT_EQ(out, concatenated({
-                       {"Mirobanth Tintavel running on x86_64 in userspace <tester>", "<date>",
-                        "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
-                        "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
-                        "Tintavel: No delegate used",
-                        "Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
-                        "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"},
-                       mirobanth::test::hookupLines(classPath, libraryPath),
-                       {"Tintavel: JAVA_HOME and MIROBANTH_JVM not defined"},
-                       mirobanth::test::vmLibraryLines(javaHome + "/lib/server/libjvm.so"),
-                       {"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel launch report",
-                        "<java>", "Arguments: 0"},
-                       reported(mirobanth::test::tintavelOptionsIn(
-                           product, "javax.swing.plaf.metal.MetalLookAndFeel")),
-                       FINALIZED,
-                   }));
+    EXPECT_EQ(out,
+              concatenated({
+                  {"Mirobanth Tintavel running on x86_64 in userspace <tester>", "<date>",
+                   "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
+                   "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
+                   "Tintavel: No delegate used",
+                   "Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
+                   "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"},
+                  hookupLines(classPath, libraryPath),
+                  {"Tintavel: JAVA_HOME and MIROBANTH_JVM not defined"},
+                  vmLibraryLines(javaHome + "/lib/server/libjvm.so"),
+                  {"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel launch report", "<java>",
+                   "Arguments: 0"},
+                  reported(tintavelOptionsIn(product, "javax.swing.plaf.metal.MetalLookAndFeel")),
+                  FINALIZED,
+              }));
 }
 
 TEST_F(LauncherTest, ArgumentsReachTheProductIntact) {
-    ChildResult result = start("Tintavel64-Console", {"My File", "", "say \"hi\"", "back\\slash",
-                                                      mirobanth::test::WORLD_TEXT});
+    ChildResult result =
+        start("Tintavel64-Console", {"My File", "", "say \"hi\"", "back\\slash", WORLD_TEXT});
     EXPECT_EQ(result.status, 0) << result.err;
-    Lines expected = {
-        "Arguments: 5",     "  [0] My File",     "  [1] ",
-        "  [2] say \"hi\"", "  [3] back\\slash", "  [4] " + mirobanth::test::WORLD_TEXT};
+    Lines expected = {"Arguments: 5",     "  [0] My File",     "  [1] ",
+                      "  [2] say \"hi\"", "  [3] back\\slash", "  [4] " + WORLD_TEXT};
     Lines shown = afterVMCreation(result);
     ASSERT_GE(shown.size(), 9u);
     EXPECT_EQ(Lines(shown.begin() + 3, shown.begin() + 9), expected);
@@ -145,8 +134,8 @@ TEST_F(LauncherTest, PolicyAndSkinSwitchesReachTheVM) {
     EXPECT_EQ(result.status, 0) << result.err;
     Lines shown = afterVMCreation(result);
     Lines properties(std::find(shown.begin(), shown.end(), "Launcher properties:"), shown.end());
-    Lines vmOptions = mirobanth::test::tintavelOptionsIn(
-        product, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
+    Lines vmOptions =
+        tintavelOptionsIn(product, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
     // The skin's chrome, the security manager and its policy take the last three places.
     vmOptions[5] = "-Dmirobanth.chrome=false";
     vmOptions[6] = "-Djava.security.manager";
@@ -180,7 +169,7 @@ TEST_F(LauncherTest, MissingProductJar) {
 // back for a few seconds only; then the terminal has it and the launcher ends.
 TEST_F(LauncherTest, ASilentDisplayDelaysTheAlertBriefly) {
     if (access("/usr/bin/xmessage", X_OK) != 0) GTEST_SKIP() << "no xmessage (package x11-utils)";
-    mirobanth::test::SilentDisplay display;
+    SilentDisplay display;
     options.env["DISPLAY"] = display.name();
     options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=" + documents + "/missing";
     options.timeoutSeconds = 20;
@@ -199,11 +188,11 @@ TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
     EXPECT_EQ(result.status, 1);
     const std::string expected = product + "/no-java/lib/server/libjvm.so";
     EXPECT_EQ(linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              concatenated({mirobanth::test::hookupLines(classPath, libraryPath),
+              concatenated({hookupLines(classPath, libraryPath),
                             {"Tintavel: JAVA_HOME is used as JRE base path",
                              "Tintavel: " + expected, "Tintavel: No shared library found"},
                             FINALIZED}));
-    EXPECT_EQ(result.err, mirobanth::test::missingLibraryError(expected));
+    EXPECT_EQ(result.err, missingLibraryError(expected));
 }
 
 // The command in a mount namespace of its own where /usr/lib/jvm is empty: a
@@ -223,17 +212,17 @@ Lines withoutJava(const Lines& command) {
 // The user learns where the launcher looked and what to do, and no line names
 // an empty file.
 TEST_F(LauncherTest, WithoutAnyJavaTheUserLearnsWhatToDo) {
-    ChildResult probe = mirobanth::test::runChild(withoutJava({"/bin/true"}));
+    ChildResult probe = runChild(withoutJava({"/bin/true"}));
     if (probe.status != 0) {
         GTEST_SKIP() << "no mount namespace to hide /usr/lib/jvm in: " << probe.err;
     }
     options.args = withoutJava({product + "/Tintavel64-Console"});
-    ChildResult result = mirobanth::test::runChild(options);
+    ChildResult result = runChild(options);
     EXPECT_EQ(result.status, 1);
-    const std::string detail = std::string(PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
+    const std::string detail = std::string(application::PlatformLinux::RUNTIME_NOT_FOUND) + "\n";
     EXPECT_EQ(result.err, "Mirobanth Runtime Alert: Installation problem:\n" + detail + detail +
                               "Tintavel: Cannot load a library from an empty path\n" +
-                              mirobanth::test::noVMWarning());
+                              noVMWarning());
 }
 
 // Whoever can write to the product's system/ folder, which PATH receives,
@@ -243,8 +232,7 @@ TEST_F(LauncherTest, AJavaInTheProductsSystemFolderIsNotSearched) {
     std::filesystem::create_directories(planted + "/bin");
     std::filesystem::create_directories(planted + "/lib/server");
     std::filesystem::copy_file("/bin/true", planted + "/bin/java");
-    std::filesystem::copy_file(mirobanth::test::noEntryLibraryPath(),
-                               planted + "/lib/server/libjvm.so");
+    std::filesystem::copy_file(noEntryLibraryPath(), planted + "/lib/server/libjvm.so");
     std::filesystem::create_symlink(planted + "/bin/java", product + "/system/java");
     options.env["PATH"] = documents;  // no java of the user's own
     ChildResult result = start("Tintavel64-Console");
@@ -265,8 +253,7 @@ TEST_F(LauncherTest, AProductFolderHoldingAColonIsRefused) {
                                 "install the product in a folder whose path has no ':'";
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: PATH not extended: " + problem + "\nTintavel: " + problem +
-                              "\nTintavel Alert: " + problem + "\n" +
-                              mirobanth::test::noVMWarning());
+                              "\nTintavel Alert: " + problem + "\n" + noVMWarning());
 }
 
 // What is named runtime is the product's choice, though a Java on PATH would run.
@@ -294,16 +281,16 @@ TEST_F(LauncherTest, AVMPathNamingAFifoFailsAtOnce) {
     ChildResult result = start("Tintavel64-Console");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Tintavel: File not found - " + fifo + "\nTintavel: Cannot load " + fifo +
-                              ": not a regular file\n" + mirobanth::test::noVMError());
+                              ": not a regular file\n" + noVMError());
 }
 
 // The executable's own copy of the product class imports Substance too.
 TEST_F(LauncherTest, ExecutableCopyOfTheProductAgainstTheStubVM) {
-    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+    options.env["MIROBANTH_JVM"] = stubVMPath();
     options.env["MIROBANTH_STUBVM_RECORD"] = documents + "/stubvm.record";
     ChildResult result = start("Tintavel64-Console", {"x"});
     EXPECT_EQ(result.status, 0) << result.err;
-    Lines vmOptions = mirobanth::test::recordedCalls(documents + "/stubvm.record", "option ");
+    Lines vmOptions = recordedCalls(documents + "/stubvm.record", "option ");
     ASSERT_EQ(vmOptions.size(), 8u);
     EXPECT_EQ(vmOptions[1], classPath);
 }
@@ -325,11 +312,11 @@ TEST_F(LauncherTest, ADescribedProductStartedThroughALinkFindsItsDescription) {
     std::filesystem::copy_file(product + "/Tintavel64", product + "/jEdit");
     std::ofstream(product + "/jEdit.cfg") << "main-class = org.example.App\n";
     std::filesystem::create_symlink(product + "/jEdit", documents + "/jedit");
-    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+    options.env["MIROBANTH_JVM"] = stubVMPath();
     options.env["MIROBANTH_STUBVM_RECORD"] = documents + "/stubvm.record";
     ChildResult result = start(documents + "/jedit");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(mirobanth::test::recordedCalls(documents + "/stubvm.record", "CallStaticVoidMethod "),
+    EXPECT_EQ(recordedCalls(documents + "/stubvm.record", "CallStaticVoidMethod "),
               Lines{"org/example/App main array"});
 }
 
@@ -365,7 +352,7 @@ TEST_F(LauncherTest, AClosedStandardOutputDoesNotEndTheLauncher) {
                     "exec 3>&1; ( trap '' PIPE; while echo x 2>/dev/null; do :; done; "
                     "trap - PIPE; \"$0\"; echo \"status $?\" >&3 ) | true",
                     launcher};
-    ChildResult result = mirobanth::test::runChild(options);
+    ChildResult result = runChild(options);
     EXPECT_EQ(result.out, "status 0\n") << result.err;
 }
 
@@ -377,8 +364,8 @@ class LauncherAsJavaTest : public LauncherTest, public ::testing::WithParamInter
 TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) {
     const auto& [javaOptions, arguments, locale] = GetParam();
     if (!locale.empty()) {  // language_COUNTRY.CHARSET, made with localedef
-        mirobanth::test::runChild({"/usr/bin/localedef", "-i", locale.substr(0, 5), "-f",
-                                   locale.substr(6), temporary.path() + "/" + locale});
+        runChild({"/usr/bin/localedef", "-i", locale.substr(0, 5), "-f", locale.substr(6),
+                  temporary.path() + "/" + locale});
         if (!std::filesystem::exists(temporary.path() + "/" + locale + "/LC_CTYPE"))
             GTEST_SKIP() << "localedef cannot make " << locale << " (package locales)";
         options.env["LOCPATH"] = temporary.path();
@@ -389,7 +376,7 @@ TEST_P(LauncherAsJavaTest, MainReceivesWhatJavaGivesItAndRecursesAtLeastAsDeep) 
     options.env["MIROBANTH_SILENT"] = "";
     options.env["JAVA_TOOL_OPTIONS"] = javaOptions;
     ChildResult launched = start("Tintavel64-Console", arguments);
-    Lines java = mirobanth::java::splitOptions(javaOptions);
+    Lines java = java::splitOptions(javaOptions);
     java.insert(java.end(),
                 {"-cp", MIROBANTH_STANDIN_PRODUCT_JAR, "com.mirobanth.tintavel.Tintavel"});
     ChildResult run = start(javaHome + "/bin/java", concatenated({java, arguments}));
@@ -415,4 +402,4 @@ INSTANTIATE_TEST_SUITE_P(SameOptions, LauncherAsJavaTest,
                                                       {"caf\xE9.txt", "\xC3\xA9", "\x80\xFF"},
                                                       "en_US.ISO-8859-1"}));
 
-}  // namespace
+}}  // namespace mirobanth::test

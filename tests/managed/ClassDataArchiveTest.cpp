@@ -6,10 +6,9 @@
 
 #include "ClassDataArchive.h"
 
-using namespace mirobanth::managed;
-using Options = std::vector<std::string>;
+namespace mirobanth::managed { namespace {
 
-namespace {
+using Options = std::vector<std::string>;
 
 const ClassDataInputs INPUTS = {{"/jdk/lib/server/libjvm.so", 23000000, 1700},
                                 "17.0.15",
@@ -98,4 +97,4 @@ INSTANTIATE_TEST_SUITE_P(
                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
+}}  // namespace mirobanth::managed

@@ -11,26 +11,11 @@
 #include "OutputCapture.h"
 #include "SystemFacts.h"
 
-using mirobanth::test::binaryDirectory;
-using mirobanth::test::capture;
-using mirobanth::test::CapturedOutput;
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-using mirobanth::test::CommandLine;
-using mirobanth::test::linesAfter;
-using mirobanth::test::programPath;
-using Lines = std::vector<std::string>;
-
-using mirobanth::test::facts::alertTrace;
-using mirobanth::test::facts::missingLibraryReason;
-using mirobanth::test::facts::notALibraryReason;
-using mirobanth::test::facts::vmLibraryFileName;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class ManagedFlatTest : public ::testing::Test {
 protected:
-    mirobanth::test::StubVMEnvironment environment;
+    StubVMEnvironment environment;
 };
 
 TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
@@ -52,7 +37,7 @@ TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
 TEST_F(ManagedFlatTest, NoExceptionReachesTheHostEvenWhileReporting) {
     ManagedTypeC handle = nullptr;
     {
-        mirobanth::test::FailingStreams failing;
+        FailingStreams failing;
         handle = mbManagedCreate("Tintavel", "Acme", 0, nullptr);
     }
     EXPECT_EQ(handle, nullptr);
@@ -127,9 +112,9 @@ protected:
         options.args = {programPath("managed_c_host")};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
         options.workingDirectory = binaryDirectory();
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
-    ChildOptions options{{}, mirobanth::test::cleanLauncherEnvironment(), "", "", 60};
+    ChildOptions options{{}, cleanLauncherEnvironment(), "", "", 60};
 };
 
 TEST_F(ManagedCHostTest, NullHandlesFromC) {
@@ -150,10 +135,10 @@ TEST_F(ManagedCHostTest, WideCreationFromC) {
 }
 
 TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
-    options.env["MIROBANTH_JVM"] = mirobanth::test::stubVMPath();
+    options.env["MIROBANTH_JVM"] = stubVMPath();
     ChildResult result = host({"test"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(linesAfter(result.out, mirobanth::test::vmLinkedLine("mbManagedTest")),
+    EXPECT_EQ(linesAfter(result.out, vmLinkedLine("mbManagedTest")),
               (Lines{
                   "mbManagedTest: com.mirobanth.sample.SampleApp",
                   "mbManagedTest: NO ALERT",
@@ -164,16 +149,16 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
               "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
               "com.mirobanth.sample.SampleApp\n"
               "mbManagedTest: Class not found - com.mirobanth.sample.SampleApp\n" +
-                  alertTrace("mbManagedTest", "Class not found") +
+                  facts::alertTrace("mbManagedTest", "Class not found") +
                   "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
 }
 
 // Every way the VM library can be unusable: its message, the loader's
 // reason, the launch2 warning, the alert and the exit status 1.
 TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
-    mirobanth::test::TemporaryFolder folder;
-    std::string missing = folder.path() + "/" + vmLibraryFileName();
-    std::string text = folder.write("text/" + vmLibraryFileName(), "plain text\n");
+    TemporaryFolder folder;
+    std::string missing = folder.path() + "/" + facts::vmLibraryFileName();
+    std::string text = folder.write("text/" + facts::vmLibraryFileName(), "plain text\n");
     struct Case {
         std::string library;
         std::string message;
@@ -182,20 +167,20 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     for (const Case& unusable : {
              Case{missing, "JavaTests: No shared library found",
                   "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
-                      ": " + missingLibraryReason(missing) + "\n"},
+                      ": " + facts::missingLibraryReason(missing) + "\n"},
              Case{text, "JavaTests: No shared library found",
-                  "JavaTests: Cannot load " + text + ": " + notALibraryReason(text) + "\n"},
-             Case{mirobanth::test::noEntryLibraryPath(),
+                  "JavaTests: Cannot load " + text + ": " + facts::notALibraryReason(text) + "\n"},
+             Case{noEntryLibraryPath(),
                   "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
          }) {
         options.env["MIROBANTH_JVM"] = unusable.library;
         ChildResult result =
             host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});
         EXPECT_EQ(result.status, 1) << unusable.library;
-        Lines out = mirobanth::test::lines(result.out);
+        Lines out = lines(result.out);
         EXPECT_NE(std::find(out.begin(), out.end(), unusable.message), out.end()) << result.out;
-        EXPECT_EQ(result.err, unusable.warning + mirobanth::test::noVMError("JavaTests"));
+        EXPECT_EQ(result.err, unusable.warning + noVMError("JavaTests"));
     }
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -10,24 +10,16 @@
 #include "OutputCapture.h"
 #include "SystemFacts.h"
 
-using mirobanth::managed::Managed;
-using mirobanth::test::capture;
-using mirobanth::test::CapturedOutput;
-using mirobanth::test::CommandLine;
-using mirobanth::test::hexUnits;
-using mirobanth::test::linesAfter;
-using Lines = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-using mirobanth::test::facts::alertTrace;
-
-namespace {
+using managed::Managed;
 
 const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";
 
 // The calls of a launch of com/example/Main that returns normally, around
 // those that make its argument array.
 Lines mainCalls(const Lines& argumentArray) {
-    return mirobanth::test::concatenated(
+    return concatenated(
         {{"FindClass com/example/Main", MAIN_LOOKUP, "ToReflectedMethod com/example/Main main",
           "FindClass java/lang/reflect/Method",
           "GetMethodID java/lang/reflect/Method getModifiers ()I",
@@ -52,13 +44,12 @@ protected:
         capture([&] { managed.reset(); });
     }
 
-    mirobanth::test::StubVMEnvironment environment;
+    StubVMEnvironment environment;
     std::unique_ptr<Managed> managed;
 };
 
 TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
-    make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", mirobanth::test::WORLD_TEXT,
-          mirobanth::test::INVALID_BYTE});
+    make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", WORLD_TEXT, INVALID_BYTE});
     launch();
     EXPECT_EQ(environment.calls(), mainCalls({
                                        "NewObjectArray 6 java/lang/String",
@@ -101,12 +92,12 @@ TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
     make({"program"});
     CapturedOutput output = launch();
-    EXPECT_EQ(linesAfter(output.out, mirobanth::test::vmLinkedLine()),
+    EXPECT_EQ(linesAfter(output.out, vmLinkedLine()),
               (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"
               "Tintavel: Class not found - com/example/Main\n" +
-                  alertTrace("Tintavel", "Class not found"));
+                  facts::alertTrace("Tintavel", "Class not found"));
     EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", "ExceptionDescribe"}));
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
@@ -119,7 +110,7 @@ TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"),
               Lines{"Tintavel: ALERT"});
     EXPECT_NE(output.err.find("Tintavel: Class not found - com.mirobanth.sample.SampleApp\n" +
-                              alertTrace("Tintavel", "Class not found")),
+                              facts::alertTrace("Tintavel", "Class not found")),
               std::string::npos);
 }
 
@@ -130,7 +121,7 @@ TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
               "Tintavel: Class does not have a main() method\n" +
-                  alertTrace("Tintavel", "Class does not have a main() method"));
+                  facts::alertTrace("Tintavel", "Class does not have a main() method"));
     EXPECT_EQ(environment.calls(),
               (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
     EXPECT_TRUE(managed->isLaunchFailed());
@@ -143,7 +134,7 @@ TEST_F(InvocationTest, NonPublicMainIsAMissingMain) {
     make({"program"});
     CapturedOutput output = launch();
     EXPECT_EQ(output.err, "Tintavel: Class does not have a main() method\n" +
-                              alertTrace("Tintavel", "Class does not have a main() method"));
+                              facts::alertTrace("Tintavel", "Class does not have a main() method"));
     EXPECT_EQ(environment.calls().back(), "CallIntMethod reflected main getModifiers");
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
@@ -229,7 +220,7 @@ TEST_F(InvocationTest, ANullClassNameIsNotFound) {
     make({"program"});
     CapturedOutput output = launch(nullptr);
     EXPECT_NE(output.err.find("Tintavel: Class not found - \n" +
-                              alertTrace("Tintavel", "Class not found")),
+                              facts::alertTrace("Tintavel", "Class not found")),
               std::string::npos)
         << output.err;
     CommandLine arguments({"program"});
@@ -282,4 +273,4 @@ TEST_F(InvocationTest, UpdateProbeAfterTheVMHasEnded) {
     EXPECT_EQ(output.err, "JNI not initialized.\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

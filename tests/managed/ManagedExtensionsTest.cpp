@@ -13,11 +13,10 @@ namespace mirobanth::managed {
 class Task {};
 }  // namespace mirobanth::managed
 
-using mirobanth::managed::Managed;
-using mirobanth::managed::Task;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
+using managed::Managed;
+using managed::Task;
 
 class ManagedExtensionsTest : public ::testing::Test {
 protected:
@@ -30,7 +29,7 @@ protected:
         capture([&] { managed.reset(); });
     }
 
-    mirobanth::test::StubVMEnvironment environment;
+    StubVMEnvironment environment;
 };
 
 TEST_F(ManagedExtensionsTest, SharedInstanceIsSetClearedAndWarnedAbout) {
@@ -110,4 +109,4 @@ TEST_F(ManagedExtensionsTest, UpdateCheckWithoutAVirtualMachine) {
     destroy(managed);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -5,38 +5,39 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <tuple>
 
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
 
-using mirobanth::core::Console;
-using mirobanth::managed::Managed;
-using mirobanth::test::capture;
-using mirobanth::test::CommandLine;
-using mirobanth::test::linesAfter;
+namespace mirobanth::test { namespace {
 
-namespace {
+using managed::Managed;
 
+// Every object a test makes is destroyed, out of sight, when it ends.
 class ManagedTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Managed> make(std::string name, std::initializer_list<std::string> texts) {
-        CommandLine arguments(texts);
-        std::unique_ptr<Managed> managed;
-        output = capture(
-            [&] { managed = std::make_unique<Managed>(name, arguments.argc(), arguments.argv()); });
-        return managed;
+    Managed* make(const std::string& name, int argc, char** argv) {
+        output = capture([&] { made.push_back(std::make_unique<Managed>(name, argc, argv)); });
+        return made.back().get();
     }
-    std::unique_ptr<Managed> make(std::initializer_list<std::string> texts) {
-        return make("Tintavel", texts);
+    Managed* make(std::vector<std::string> texts, const std::string& name = "Tintavel") {
+        CommandLine arguments(std::move(texts));
+        return make(name, arguments.argc(), arguments.argv());
+    }
+    void TearDown() override {
+        capture([&] { made.clear(); });
     }
 
-    mirobanth::test::StubVMEnvironment environment;
-    mirobanth::test::CapturedOutput output;
+    StubVMEnvironment environment;
+    CapturedOutput output;
+    std::vector<std::unique_ptr<Managed>> made;
 };
 
 TEST_F(ManagedTest, ConstructionDerivesTheJavaNamesAndSaysSo) {
-    auto managed = make({"program"});
+    Managed* managed = make({"program"});
     EXPECT_EQ(managed->getName(), "Tintavel");
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(managed->getJarName(), "tintavel.jar");
@@ -48,134 +49,116 @@ TEST_F(ManagedTest, ConstructionDerivesTheJavaNamesAndSaysSo) {
                   "Tintavel: com/mirobanth/tintavel/Tintavel",
               }));
     EXPECT_EQ(output.err, "");
-    capture([&] { managed.reset(); });
 }
 
 TEST_F(ManagedTest, WithoutVerboseTheNamesAreNotListed) {
-    Console::enableVerbose(false);
-    auto managed = make({"program"});
+    core::Console::enableVerbose(false);
+    make({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No delegate used"),
               std::vector<std::string>{"Tintavel: Auto resolving class names are turned off"});
-    capture([&] { managed.reset(); });
 }
 
-TEST_F(ManagedTest, DefaultsBeforeAnySwitch) {
-    auto managed = make({"program"});
-    EXPECT_TRUE(managed->isNativeLookAndFeel());
-    EXPECT_TRUE(managed->isChrome());
-    EXPECT_TRUE(managed->isJVMAvailable());
-    EXPECT_FALSE(managed->isGraphite());
-    EXPECT_FALSE(managed->isGemini());
-    EXPECT_FALSE(managed->isSecured());
-    EXPECT_FALSE(managed->isShared());
-    EXPECT_FALSE(managed->isLaunchFailed());
-    EXPECT_FALSE(managed->isAutoResolvingClass());
-    EXPECT_FALSE(managed->isImportingSubstance());
-    EXPECT_FALSE(managed->isCustomLookAndFeel());
+// The flags a test reads, and their values before any switch.
+const std::vector<std::tuple<const char*, bool (Managed::*)() const, bool>> FLAGS = {
+    {"nativeLookAndFeel", &Managed::isNativeLookAndFeel, true},
+    {"chrome", &Managed::isChrome, true},
+    {"JVMAvailable", &Managed::isJVMAvailable, true},
+    {"graphite", &Managed::isGraphite, false},
+    {"gemini", &Managed::isGemini, false},
+    {"secured", &Managed::isSecured, false},
+    {"shared", &Managed::isShared, false},
+    {"launchFailed", &Managed::isLaunchFailed, false},
+    {"autoResolvingClass", &Managed::isAutoResolvingClass, false},
+    {"importingSubstance", &Managed::isImportingSubstance, false},
+    {"customLookAndFeel", &Managed::isCustomLookAndFeel, false}};
+
+struct SwitchCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::map<std::string, bool> changed;  // the flags a row's switches change
+    std::vector<std::string> passedOn;
+    std::string argumentLine, lookAndFeelClass;
+};
+
+class SwitchTest : public ManagedTest, public ::testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(SwitchTest, SetFlagsAndStayAwayFromTheJavaProgram) {
+    const SwitchCase& row = GetParam();
+    Managed* managed = make(row.arguments);
+    for (const auto& [name, flag, before] : FLAGS) {
+        auto changed = row.changed.find(name);
+        EXPECT_EQ((managed->*flag)(), changed == row.changed.end() ? before : changed->second)
+            << name;
+    }
+    EXPECT_EQ(managed->getPassThroughArguments(), row.passedOn);
+    EXPECT_EQ(managed->getArgumentLine(), row.argumentLine);
+    EXPECT_EQ(managed->getLookAndFeelClass(), row.lookAndFeelClass);
     EXPECT_EQ(managed->getJvmLibraryPath(), "");
-    EXPECT_EQ(managed->getArgumentLine(), "");
-    EXPECT_TRUE(managed->getPassThroughArguments().empty());
     EXPECT_EQ(managed->getExitValue(), 1);
-    capture([&] { managed.reset(); });
 }
 
-TEST_F(ManagedTest, SwitchesSetFlagsAndStayAwayFromTheJavaProgram) {
-    auto managed = make({"program", "a", "-Xpolicy", "b", "-Xnochrome", "-Xgemini"});
-    EXPECT_TRUE(managed->isSecured());
-    EXPECT_FALSE(managed->isChrome());
-    EXPECT_TRUE(managed->isGemini());
-    EXPECT_FALSE(managed->isNativeLookAndFeel());
-    EXPECT_EQ(managed->getArgumentLine(), "a b ");
-    EXPECT_EQ(managed->getPassThroughArguments(), (std::vector<std::string>{"a", "b"}));
-    capture([&] { managed.reset(); });
-}
-
-TEST_F(ManagedTest, LaterSwitchesOverrideEarlierOnes) {
-    auto managed = make(
-        {"program", "-Xgemini", "-Xnative", "-Xpolicy", "-Xinsecure", "-Xnochrome", "-Xchrome"});
-    EXPECT_TRUE(managed->isNativeLookAndFeel());
-    EXPECT_TRUE(managed->isGemini());
-    EXPECT_FALSE(managed->isSecured());
-    EXPECT_TRUE(managed->isChrome());
-    EXPECT_TRUE(managed->getPassThroughArguments().empty());
-    capture([&] { managed.reset(); });
-}
-
-TEST_F(ManagedTest, GraphiteLeavesTheGraphiteFlagAlone) {
-    auto managed = make({"program", "-Xgraphite"});
-    EXPECT_FALSE(managed->isGraphite());
-    EXPECT_FALSE(managed->isNativeLookAndFeel());
-    capture([&] { managed.reset(); });
-}
-
-TEST_F(ManagedTest, LookAndFeelSwitchTakesTheRestOfTheArgument) {
-    auto managed = make({"program", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"});
-    EXPECT_TRUE(managed->isCustomLookAndFeel());
-    EXPECT_FALSE(managed->isNativeLookAndFeel());
-    EXPECT_EQ(managed->getLookAndFeelClass(), "javax.swing.plaf.metal.MetalLookAndFeel");
-    capture([&] { managed.reset(); });
-
-    auto empty = make({"program", "-Xlaf="});
-    EXPECT_TRUE(empty->isCustomLookAndFeel());
-    EXPECT_EQ(empty->getLookAndFeelClass(), "");
-    capture([&] { empty.reset(); });
-}
-
-TEST_F(ManagedTest, NearMissesAreOrdinaryArguments) {
-    auto managed = make(
-        {"-Xnative", "-Xlaf", "-xnative", "-Xpolicy ", "My File", "", mirobanth::test::WORLD_TEXT});
-    EXPECT_TRUE(managed->isNativeLookAndFeel());
-    EXPECT_FALSE(managed->isSecured());
-    EXPECT_FALSE(managed->isCustomLookAndFeel());
-    EXPECT_EQ(managed->getPassThroughArguments(),
-              (std::vector<std::string>{"-Xlaf", "-xnative", "-Xpolicy ", "My File", "",
-                                        mirobanth::test::WORLD_TEXT}));
-    EXPECT_EQ(managed->getArgumentLine(),
-              "-Xlaf -xnative -Xpolicy  My File  " + mirobanth::test::WORLD_TEXT + " ");
-    capture([&] { managed.reset(); });
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, SwitchTest, ::testing::Values(
+    SwitchCase{"DefaultsBeforeAnySwitch", {"program"}, {}, {}, "", ""},
+    SwitchCase{"SwitchesSetFlagsAndStayAwayFromTheJavaProgram",
+               {"program", "a", "-Xpolicy", "b", "-Xnochrome", "-Xgemini"},
+               {{"secured", true}, {"chrome", false}, {"gemini", true}, {"nativeLookAndFeel", false}},
+               {"a", "b"}, "a b ", ""},
+    SwitchCase{"LaterSwitchesOverrideEarlierOnes",
+               {"program", "-Xgemini", "-Xnative", "-Xpolicy", "-Xinsecure", "-Xnochrome", "-Xchrome"},
+               {{"nativeLookAndFeel", true}, {"gemini", true}, {"secured", false}, {"chrome", true}},
+               {}, "", ""},
+    SwitchCase{"GraphiteLeavesTheGraphiteFlagAlone", {"program", "-Xgraphite"},
+               {{"graphite", false}, {"nativeLookAndFeel", false}}, {}, "", ""},
+    SwitchCase{"LookAndFeelSwitchTakesTheRestOfTheArgument",
+               {"program", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"},
+               {{"customLookAndFeel", true}, {"nativeLookAndFeel", false}}, {}, "",
+               "javax.swing.plaf.metal.MetalLookAndFeel"},
+    SwitchCase{"AnEmptyLookAndFeelClassIsOne", {"program", "-Xlaf="},
+               {{"customLookAndFeel", true}, {"nativeLookAndFeel", false}}, {}, "", ""},
+    // The first argument names the program, whatever it says.
+    SwitchCase{"NearMissesAreOrdinaryArguments",
+               {"-Xnative", "-Xlaf", "-xnative", "-Xpolicy ", "My File", "", WORLD_TEXT},
+               {{"nativeLookAndFeel", true}, {"secured", false}, {"customLookAndFeel", false}},
+               {"-Xlaf", "-xnative", "-Xpolicy ", "My File", "", WORLD_TEXT},
+               "-Xlaf -xnative -Xpolicy  My File  " + WORLD_TEXT + " ", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(ManagedTest, OnlyTestIsInTheArgumentSet) {
-    auto managed = make({"program", "-Xnative"});
+    Managed* managed = make({"program", "-Xnative"});
     EXPECT_TRUE(managed->isArgumentSet("test"));
     EXPECT_FALSE(managed->isArgumentSet("native"));
     EXPECT_FALSE(managed->isArgumentSet("Test"));
     managed->setArgumentSet("native");
     EXPECT_FALSE(managed->isArgumentSet("native"));
-    capture([&] { managed.reset(); });
 }
 
 TEST_F(ManagedTest, AFakeFirstArgumentIsAnnouncedAndOtherwiseIgnored) {
-    auto managed = make({"FakeFirstArgument", "x"});
+    Managed* managed = make({"FakeFirstArgument", "x"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
               std::vector<std::string>{"Tintavel: fake first argument"});
     EXPECT_EQ(managed->getPassThroughArguments(), std::vector<std::string>{"x"});
-    capture([&] { managed.reset(); });
 }
 
 TEST_F(ManagedTest, NoArgumentsAtAll) {
-    std::unique_ptr<Managed> managed;
-    output = capture([&] { managed = std::make_unique<Managed>("Hybrimain", 0, nullptr); });
+    Managed* managed = make("Hybrimain", 0, nullptr);
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/hybrimain/Hybrimain");
     EXPECT_EQ(output.out.find("Argument"), std::string::npos);
-    capture([&] { managed.reset(); });
 }
 
 TEST_F(ManagedTest, NullArgumentVectorOrEntryReadsAsNothing) {
-    std::unique_ptr<Managed> managed;
-    capture([&] { managed = std::make_unique<Managed>("Tintavel", 3, nullptr); });
-    EXPECT_TRUE(managed->getPassThroughArguments().empty());
+    EXPECT_TRUE(make("Tintavel", 3, nullptr)->getPassThroughArguments().empty());
 
     char program[] = "prog";
     char text[] = "x";
     char* argv[] = {program, nullptr, text, nullptr};
-    capture([&] { managed = std::make_unique<Managed>("Tintavel", 3, argv); });
-    EXPECT_EQ(managed->getPassThroughArguments(), (std::vector<std::string>{"", "x"}));
-    capture([&] { managed.reset(); });
+    EXPECT_EQ(make("Tintavel", 3, argv)->getPassThroughArguments(),
+              (std::vector<std::string>{"", "x"}));
 }
 
 TEST_F(ManagedTest, SettersRaiseTheirPropertyEventEvenWithoutAChange) {
-    auto managed = make({"program"});
+    Managed* managed = make({"program"});
     auto unchanged = capture([&] {
         managed->setChrome(true);
         managed->setNativeLookAndFeel(true);
@@ -205,30 +188,24 @@ TEST_F(ManagedTest, SettersRaiseTheirPropertyEventEvenWithoutAChange) {
     EXPECT_TRUE(managed->isShared());
     EXPECT_TRUE(managed->isAutoResolvingClass());
     EXPECT_TRUE(managed->isImportingSubstance());
-    capture([&] { managed.reset(); });
 }
 
 TEST_F(ManagedTest, DestructionAnnouncesItselfOnceForEachLayer) {
-    auto managed = make({"program"});
-    auto output = capture([&] { managed.reset(); });
+    make({"program"});
+    auto output = capture([&] { made.clear(); });
     EXPECT_EQ(output.out, "Tintavel: <FINALIZE>\nTintavel: <FINALIZE>\n");
 }
 
 TEST_F(ManagedTest, CopiesCarryTheFlagsAndArguments) {
-    auto original = make({"program", "-Xgemini", "My File"});
-    auto copy = std::make_unique<Managed>(*original);
+    Managed* original = make({"program", "-Xgemini", "My File"});
+    Managed* copy = made.emplace_back(std::make_unique<Managed>(*original)).get();
     EXPECT_TRUE(copy->isGemini());
     EXPECT_EQ(copy->getPassThroughArguments(), std::vector<std::string>{"My File"});
-    auto other = make("Snaprel", {"program"});
+    Managed* other = make({"program"}, "Snaprel");
     *other = *original;
     EXPECT_EQ(other->getMainClass(), "com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(other->getArgumentLine(), "My File ");
     EXPECT_FALSE(other->isNativeLookAndFeel());
-    capture([&] {
-        original.reset();
-        copy.reset();
-        other.reset();
-    });
 }
 
 TEST_F(ManagedTest, ToStringUsesTheStreamDefaults) {
@@ -237,4 +214,4 @@ TEST_F(ManagedTest, ToStringUsesTheStreamDefaults) {
     EXPECT_STREQ(Managed::toString(1234567.0), "1.23457e+06");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,27 +6,24 @@
 #include "ManagedTestSupport.h"
 #include "SystemFacts.h"
 
-using mirobanth::managed::ProductDescription;
-using mirobanth::managed::readProductDescription;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class ProductDescriptionTest : public ::testing::Test {
 protected:
-    std::string read(const std::string& text, ProductDescription* product = nullptr) {
-        auto reading = readProductDescription(text, file, folder.path(), "jEdit");
+    std::string read(const std::string& text, managed::ProductDescription* product = nullptr) {
+        auto reading = managed::readProductDescription(text, file, folder.path(), "jEdit");
         if (product) *product = reading.product;
         return reading.problem;
     }
 
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     const std::string file = folder.path() + "/jEdit.cfg";
     const std::string appJar = folder.write("app.jar", "");
 };
 
 // As an editor on Windows may write it: a byte order mark, "\r\n", blanks.
 TEST_F(ProductDescriptionTest, KeysAreReadAsAnEditorWritesThem) {
-    ProductDescription product;
+    managed::ProductDescription product;
     EXPECT_EQ(read("\xEF\xBB\xBF# jEdit, as Debian ships it\r\n"
                    "  vendor=The jEdit team  \r\n\n"
                    "version = 5.5\nmain-class = org.gjt.sp.jedit.jEdit\nargument = a = b\n"
@@ -58,8 +55,7 @@ TEST_P(FaultyDescriptionTest, IsToldWithItsFileAndLine) {
     std::string expected = where + fault.fault;
     const std::string marker = "<folder>/";
     if (auto at = expected.find(marker); at != std::string::npos)
-        expected.replace(at, marker.size(),
-                         folder.path() + mirobanth::test::facts::directorySeparator());
+        expected.replace(at, marker.size(), folder.path() + facts::directorySeparator());
     EXPECT_EQ(read(fault.text), expected);
 }
 
@@ -92,4 +88,4 @@ INSTANTIATE_TEST_SUITE_P(
               "\"main-class\" is missing: it names the Java class to run"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
+}}  // namespace mirobanth::test

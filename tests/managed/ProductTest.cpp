@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "ChildProcess.h"
@@ -21,34 +22,21 @@
 #include "products/MirobanthRecodra.h"
 #include "products/MirobanthRemolet.h"
 
-using mirobanth::application::Application;
-using mirobanth::test::capture;
-using mirobanth::test::CapturedOutput;
-using mirobanth::test::CommandLine;
-using mirobanth::test::concatenated;
-using mirobanth::test::linesAfter;
-using Lines = std::vector<std::string>;
-
-using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
-
-using mirobanth::test::facts::alertTrace;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 // The product files lie beside the managed library, which the build puts
 // beside the test programs.
-const std::string PRODUCT = mirobanth::test::binaryDirectory();
-const std::string TINTAVEL_CLASS_PATH =
-    mirobanth::test::classPathIn(PRODUCT, mirobanth::test::TINTAVEL_JARS);
+const std::string PRODUCT = binaryDirectory();
+const std::string TINTAVEL_CLASS_PATH = classPathIn(PRODUCT, TINTAVEL_JARS);
 
+// Public, for the table's rows to name its run.
 class ProductTest : public ::testing::Test {
-protected:
+public:
     // Constructs the product (which launches it) and destroys it again;
     // returns the application name it had.
     template <typename Product>
-    std::string run(std::initializer_list<std::string> texts) {
-        CommandLine arguments(texts);
+    std::string run(Lines texts) {
+        CommandLine arguments(std::move(texts));
         std::string name;
         construction = capture([&] {
             auto product = std::make_unique<Product>(arguments.argc(), arguments.argv());
@@ -62,56 +50,60 @@ protected:
         return calls.empty() ? "<none>" : calls.front();
     }
 
-    mirobanth::test::StubVMEnvironment environment;
+    StubVMEnvironment environment;
     CapturedOutput construction;
     int exitValue = -1;
 };
 
 TEST_F(ProductTest, TintavelAlwaysImportsSubstance) {
     EXPECT_EQ(run<MirobanthTintavel>({"program"}), "Tintavel");
-    EXPECT_EQ(environment.options(),
-              mirobanth::test::tintavelOptionsIn(PRODUCT, nativeLookAndFeel()));
+    EXPECT_EQ(environment.options(), tintavelOptionsIn(PRODUCT, facts::nativeLookAndFeel()));
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(exitValue, 0);
     EXPECT_EQ(linesAfter(construction.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              mirobanth::test::launchLines(
-                  concatenated({mirobanth::test::hookupLines(
-                                    TINTAVEL_CLASS_PATH, mirobanth::test::libraryPathIn(PRODUCT)),
-                                {"Tintavel: MIROBANTH_JVM override in effect"}}),
-                  mirobanth::test::stubVMPath()));
+              launchLines(concatenated({hookupLines(TINTAVEL_CLASS_PATH, libraryPathIn(PRODUCT)),
+                                        {"Tintavel: MIROBANTH_JVM override in effect"}}),
+                          stubVMPath()));
 }
 
-TEST_F(ProductTest, EachProductLaunchesItsOwnMainClass) {
-    EXPECT_EQ(run<MirobanthSnaprel>({"program"}), "Snaprel");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/snaprel/Snaprel");
+// Each product launches its own main class, with its own jar.
+struct ProductCase {
+    std::string (ProductTest::*run)(Lines);
+    Lines arguments;
+    const char* name;
+    const char* mainClass;
+};
+
+class OneProductTest : public ProductTest, public ::testing::WithParamInterface<ProductCase> {};
+
+TEST_P(OneProductTest, LaunchesItsOwnMainClass) {
+    const ProductCase& row = GetParam();
+    EXPECT_EQ((this->*row.run)(row.arguments), row.name);
+    EXPECT_EQ(firstClassLookedUp(), std::string("FindClass ") + row.mainClass);
+    EXPECT_EQ(exitValue, 0);
+    std::string jar = row.name;
+    std::transform(jar.begin(), jar.end(), jar.begin(), ::tolower);
     EXPECT_EQ(environment.options().at(1),
-              mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "snaprel.jar"}));
+              classPathIn(PRODUCT, {"mirobanth-runtime.jar", jar + ".jar"}));
 }
 
-TEST_F(ProductTest, EffectsRunsMirobanthFX) {
-    EXPECT_EQ(run<MirobanthEffects>({"program"}), "MirobanthFX");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/fx/MirobanthFX");
-}
-
-TEST_F(ProductTest, LayoutRunsMirobanthLayout) {
-    EXPECT_EQ(run<MirobanthLayout>({"program"}), "MirobanthLayout");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/layout/MirobanthLayout");
-}
-
-TEST_F(ProductTest, MedorelRunsTheMediaProgram) {
-    EXPECT_EQ(run<MirobanthMedorel>({"program"}), "Medorel");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/media/Medorel");
-}
-
-TEST_F(ProductTest, WarmletRunsWarmlet) {
-    EXPECT_EQ(run<MirobanthWarmlet>({"program"}), "Warmlet");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/app/warmlet/Warmlet");
-}
-
-TEST_F(ProductTest, HybrimainRunsItsProgramWithoutTheApplicationSwitch) {
-    EXPECT_EQ(run<MirobanthHybrimain>({"program", "myapp.xml"}), "Hybrimain");
-    EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, OneProductTest, ::testing::Values(
+    ProductCase{&ProductTest::run<MirobanthSnaprel>, {"program"}, "Snaprel",
+                "com/mirobanth/snaprel/Snaprel"},
+    ProductCase{&ProductTest::run<MirobanthEffects>, {"program"}, "MirobanthFX",
+                "com/mirobanth/app/fx/MirobanthFX"},
+    ProductCase{&ProductTest::run<MirobanthLayout>, {"program"}, "MirobanthLayout",
+                "com/mirobanth/app/layout/MirobanthLayout"},
+    ProductCase{&ProductTest::run<MirobanthMedorel>, {"program"}, "Medorel",
+                "com/mirobanth/hybrid/media/Medorel"},
+    ProductCase{&ProductTest::run<MirobanthWarmlet>, {"program"}, "Warmlet",
+                "com/mirobanth/app/warmlet/Warmlet"},
+    // Without the application switch Hybrimain runs its own program.
+    ProductCase{&ProductTest::run<MirobanthHybrimain>, {"program", "myapp.xml"}, "Hybrimain",
+                "com/mirobanth/hybrid/app/Hybrimain"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
     run<MirobanthHybrimain>({"program", "-app", "com.example.App", "myapp.xml"});
@@ -119,11 +111,11 @@ TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
     Lines calls = environment.calls();
     EXPECT_EQ(linesAfter(calls, "NewObjectArray 3 java/lang/String"),
               (Lines{
-                  "NewString " + mirobanth::test::hexUnits(u"-app"),
+                  "NewString " + hexUnits(u"-app"),
                   "SetObjectArrayElement 0",
-                  "NewString " + mirobanth::test::hexUnits(u"com.example.App"),
+                  "NewString " + hexUnits(u"com.example.App"),
                   "SetObjectArrayElement 1",
-                  "NewString " + mirobanth::test::hexUnits(u"myapp.xml"),
+                  "NewString " + hexUnits(u"myapp.xml"),
                   "SetObjectArrayElement 2",
                   "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
                   "DetachCurrentThread",
@@ -135,37 +127,33 @@ TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
     std::unique_ptr<MirobanthHybrimain> product;
     CapturedOutput output =
         capture([&] { product = std::make_unique<MirobanthHybrimain>(0, nullptr); });
-    EXPECT_EQ(mirobanth::test::lines(output.out).back(),
-              "Usage: Hybrimain [-app com.ExampleApp] myapp.xml");
+    EXPECT_EQ(lines(output.out).back(), "Usage: Hybrimain [-app com.ExampleApp] myapp.xml");
     EXPECT_EQ(environment.record(), Lines{});
     EXPECT_FALSE(product->isAutoResolvingClass());
     capture([&] { product.reset(); });
 }
 
 TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
-    CommandLine arguments({mirobanth::test::programPath("argument_echo")});
+    CommandLine arguments({programPath("argument_echo")});
     int value = 0;
     CapturedOutput output = capture([&] {
         value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(mirobanth::test::lines(output.out),
-              (Lines{"No arguments, attempting to load app/application.xml",
-                     "ran [app/application.xml]"}));
+    EXPECT_EQ(lines(output.out), (Lines{"No arguments, attempting to load app/application.xml",
+                                        "ran [app/application.xml]"}));
     EXPECT_EQ(environment.record(), Lines{});
 }
 
 TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
-    mirobanth::test::TemporaryFolder folder;
-    std::string program =
-        mirobanth::test::copyProgram("argument_echo", folder.path() + "/my tools", "hybrimain");
+    TemporaryFolder folder;
+    std::string program = copyProgram("argument_echo", folder.path() + "/my tools", "hybrimain");
     CommandLine arguments({program});
     CapturedOutput output = capture([&] {
         MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
     });
-    EXPECT_EQ(mirobanth::test::lines(output.out),
-              (Lines{"No arguments, attempting to load app/application.xml",
-                     "ran [app/application.xml]"}));
+    EXPECT_EQ(lines(output.out), (Lines{"No arguments, attempting to load app/application.xml",
+                                        "ran [app/application.xml]"}));
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
@@ -176,14 +164,14 @@ TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
     });
     EXPECT_EQ(value, 0);
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
-    EXPECT_EQ(mirobanth::test::lines(output.out).back(), "Hybrimain: <FINALIZE>");
+    EXPECT_EQ(lines(output.out).back(), "Hybrimain: <FINALIZE>");
 }
 
 TEST_F(ProductTest, RecodraShowsItsArgumentsAndRunsNoJava) {
     EXPECT_EQ(run<MirobanthRecodra>({"program", "x"}), "Recodra");
     EXPECT_EQ(linesAfter(construction.out, "Recodra: No delegate used"),
               (Lines{"Recodra: recodra is running", "Recodra: <FINALIZE>", "Recodra: <FINALIZE>"}));
-    EXPECT_EQ(construction.err, alertTrace("Recodra", "Arguments: program x"));
+    EXPECT_EQ(construction.err, facts::alertTrace("Recodra", "Arguments: program x"));
     EXPECT_EQ(environment.record(), Lines{});
     EXPECT_EQ(exitValue, 1);
 }
@@ -192,7 +180,7 @@ TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
     EXPECT_EQ(run<MirobanthRemolet>({"program"}), "Remolet");
     EXPECT_EQ(linesAfter(construction.out, "Remolet: No delegate used").front(),
               "Remolet: recodra is running");
-    EXPECT_EQ(construction.err, alertTrace("Remolet", "MirobanthRemolet"));
+    EXPECT_EQ(construction.err, facts::alertTrace("Remolet", "MirobanthRemolet"));
     EXPECT_EQ(environment.record(), Lines{});
 }
 
@@ -200,12 +188,14 @@ TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
     CommandLine arguments({"program"});
     int value = -1;
     capture([&] {
-        value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
+        value = application::Application::launch(
+            new MirobanthTintavel(arguments.argc(), arguments.argv()));
     });
     EXPECT_EQ(value, 0);
     environment.set("MIROBANTH_STUBVM_THROW", "1");
     capture([&] {
-        value = Application::launch(new MirobanthTintavel(arguments.argc(), arguments.argv()));
+        value = application::Application::launch(
+            new MirobanthTintavel(arguments.argc(), arguments.argv()));
     });
     EXPECT_EQ(value, 1);
 }
@@ -213,8 +203,8 @@ TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
 // The description's look and feel is the default that the switches change;
 // its version and vendor are the product's.
 TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
-    mirobanth::managed::DescribedLaunch described;
-    described.product = mirobanth::managed::readProductDescription(
+    managed::DescribedLaunch described;
+    described.product = managed::readProductDescription(
                             "vendor = The jEdit team\nversion = 5.5\nmain-class = org.example.App\n"
                             "look-and-feel = gemini",
                             "jEdit.cfg", PRODUCT, "jEdit")
@@ -229,7 +219,7 @@ TEST_F(ProductTest, ADescribedProductsLookAndFeelIsTheDefaultOfTheSwitches) {
     const Lines options = environment.options();
     EXPECT_EQ(options.at(4),
               "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
-    EXPECT_EQ(options.at(12), "-Dswing.defaultlaf=" + nativeLookAndFeel());
+    EXPECT_EQ(options.at(12), "-Dswing.defaultlaf=" + facts::nativeLookAndFeel());
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

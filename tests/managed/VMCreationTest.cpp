@@ -11,45 +11,23 @@
 #include "OutputCapture.h"
 #include "SystemFacts.h"
 
-using mirobanth::managed::Managed;
-using mirobanth::test::binaryDirectory;
-using mirobanth::test::capture;
-using mirobanth::test::CapturedOutput;
-using mirobanth::test::CommandLine;
-using mirobanth::test::concatenated;
-using mirobanth::test::defaultOptions;
-using mirobanth::test::hookupLines;
-using mirobanth::test::linesAfter;
-using mirobanth::test::missingLibraryError;
-using mirobanth::test::stubVMPath;
-using mirobanth::test::vmLibraryLines;
-using mirobanth::test::vmLinkedLine;
-using Lines = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-using mirobanth::test::facts::nativeLookAndFeel;
-using mirobanth::test::facts::pathList;
-
-using mirobanth::test::facts::alertTrace;
-using mirobanth::test::facts::javaHomeLayouts;
-using mirobanth::test::facts::notALibraryReason;
-using mirobanth::test::facts::vmLibraryFileName;
-
-namespace {
+using managed::Managed;
 
 // The in-process launches find their product files beside the managed
 // library, which the build puts beside the test programs.
 const std::string PRODUCT = binaryDirectory();
-const std::string CLASS_PATH =
-    mirobanth::test::classPathIn(PRODUCT, {"mirobanth-runtime.jar", "tintavel.jar"});
-const std::string LIBRARY_PATH = mirobanth::test::libraryPathIn(PRODUCT);
-const std::string NO_VM = mirobanth::test::noVMError();
+const std::string CLASS_PATH = classPathIn(PRODUCT, {"mirobanth-runtime.jar", "tintavel.jar"});
+const std::string LIBRARY_PATH = libraryPathIn(PRODUCT);
+const std::string NO_VM = noVMError();
 
 class VMCreationTest : public ::testing::Test {
 protected:
     // A Managed named Tintavel from the command line, launched with a class
     // the stub knows; returns what the launch wrote.
-    CapturedOutput launch(std::initializer_list<std::string> texts) {
-        CommandLine arguments(texts);
+    CapturedOutput launch(std::vector<std::string> texts) {
+        CommandLine arguments(std::move(texts));
         capture([&] {
             managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
         });
@@ -59,7 +37,6 @@ protected:
         capture([&] { managed.reset(); });
     }
 
-    // A Java home folder holding a copy of the stub as its VM library.
     // A Java home holding the stub VM at the layout (which starts with "/").
     std::string javaHomeWithLibraryAt(const std::string& relativePath) {
         std::string home = environment.folder().path() + "/jdk";
@@ -69,7 +46,7 @@ protected:
         return home;
     }
 
-    mirobanth::test::StubVMEnvironment environment;
+    StubVMEnvironment environment;
     std::unique_ptr<Managed> managed;
 };
 
@@ -77,69 +54,71 @@ TEST_F(VMCreationTest, DefaultFlagsGiveTheEightOptions) {
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(environment.record().front(),
               "JNI_CreateJavaVM version=0x00010004 options=8 ignoreUnrecognized=0");
-    EXPECT_EQ(environment.options(), defaultOptions(CLASS_PATH, LIBRARY_PATH, nativeLookAndFeel()));
-    EXPECT_EQ(mirobanth::test::lines(output.out),
-              concatenated({hookupLines(CLASS_PATH, LIBRARY_PATH),
-                            {"Tintavel: MIROBANTH_JVM override in effect"},
-                            vmLibraryLines(stubVMPath()),
-                            {"Tintavel: com/example/Main"}}));
+    EXPECT_EQ(environment.options(),
+              defaultOptions(CLASS_PATH, LIBRARY_PATH, facts::nativeLookAndFeel()));
+    EXPECT_EQ(lines(output.out), concatenated({hookupLines(CLASS_PATH, LIBRARY_PATH),
+                                               {"Tintavel: MIROBANTH_JVM override in effect"},
+                                               vmLibraryLines(stubVMPath()),
+                                               {"Tintavel: com/example/Main"}}));
     EXPECT_EQ(output.err, "");
     EXPECT_EQ(managed->getJvmLibraryPath(), stubVMPath());
 }
 
-TEST_F(VMCreationTest, GeminiWithoutChrome) {
-    launch({"program", "-Xgemini", "-Xnochrome"});
-    Lines expected = mirobanth::test::tintavelOptionsIn(
-        PRODUCT, "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
-    expected[5] = "-Dmirobanth.chrome=false";  // a skin's chrome takes the sixth place
+// The switches and variables that change the options reach the VM; the
+// options' texts themselves are the option builder's.
+struct SwitchCase {
+    const char* name;
+    Lines arguments;
+    std::vector<std::pair<std::string, std::string>> variables;
+    std::vector<std::pair<int, std::string>> changed;  // over the default options
+};
+
+class SwitchesReachTheVM : public VMCreationTest,
+                           public ::testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(SwitchesReachTheVM, AsTheirOptions) {
+    for (const auto& [name, value] : GetParam().variables) environment.set(name, value);
+    const Lines arguments = concatenated({{"program"}, GetParam().arguments});
+    CapturedOutput output = launch(arguments);
+    Lines expected = defaultOptions(CLASS_PATH, LIBRARY_PATH, facts::nativeLookAndFeel());
+    for (const auto& [index, text] : GetParam().changed) expected[index] = text;
     EXPECT_EQ(environment.options(), expected);
+    Lines hookup = hookupLines(expected[1], expected[2]);
+    if (expected[6] == "-Djava.security.manager") hookup[3] = "Tintavel: Using a security policy";
+    Lines printed = lines(output.out);
+    printed.resize(4);
+    EXPECT_EQ(printed, hookup);
+    // Only a class named on the command line is kept as the whole option.
+    const bool named = arguments.back().rfind("-Xlaf=", 0) == 0;
+    EXPECT_EQ(managed->getLookAndFeelClass(), named ? expected[4] : "");
 }
 
-TEST_F(VMCreationTest, ADisplayMakesGtkTheNativeLookAndFeel) {
-    environment.set("WAYLAND_DISPLAY", "wayland-0");
-    launch({"program"});
-    EXPECT_EQ(environment.options().at(4),
-              "-Dswing.defaultlaf=" + mirobanth::test::facts::nativeLookAndFeelWithDisplay());
-}
+const std::string LAF = "-Dswing.defaultlaf=";
+const std::string CLASS_PATH_WITH_SUBSTANCE = classPathIn(PRODUCT, TINTAVEL_JARS);
 
-TEST_F(VMCreationTest, CustomLookAndFeelBecomesTheWholeOption) {
-    launch({"program", "-Xgemini", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"});
-    Lines options = environment.options();
-    ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
-    EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
-    EXPECT_EQ(managed->getLookAndFeelClass(),
-              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
-}
-
-TEST_F(VMCreationTest, EmptyLookAndFeelClassIsPassedEmpty) {
-    launch({"program", "-Xlaf="});
-    EXPECT_EQ(environment.options().at(4), "-Dswing.defaultlaf=");
-}
-
-TEST_F(VMCreationTest, PolicySwitchTurnsTheSecurityManagerOn) {
-    CapturedOutput output = launch({"program", "-Xpolicy"});
-    Lines expected = defaultOptions(CLASS_PATH, LIBRARY_PATH, nativeLookAndFeel());
-    // The security manager and its policy take the last two places.
-    expected[6] = "-Djava.security.manager";
-    expected[7] = "-Djava.security.policy=" + PRODUCT +
-                  mirobanth::test::facts::directorySeparator() + "system/VM.policy";
-    EXPECT_EQ(environment.options(), expected);
-    EXPECT_EQ(mirobanth::test::lines(output.out).at(3), "Tintavel: Using a security policy");
-}
-
-TEST_F(VMCreationTest, EnvironmentReplacesClassPathAndLibraryPath) {
-    environment.set("MIROBANTH_CLASSPATH", "-Djava.class.path=a.jar;b.jar");
-    environment.set("MIROBANTH_LIBRARYPATH", "-Djava.library.path=/opt/native");
-    CapturedOutput output = launch({"program"});
-    Lines options = environment.options();
-    ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[1], "-Djava.class.path=a.jar;b.jar");
-    EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
-    Lines printed = mirobanth::test::lines(output.out);
-    EXPECT_EQ(printed.at(1), "Tintavel: -Djava.class.path=a.jar;b.jar");
-    EXPECT_EQ(printed.at(2), "Tintavel: -Djava.library.path=/opt/native");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, SwitchesReachTheVM, ::testing::Values(
+    SwitchCase{"GeminiWithoutChrome", {"-Xgemini", "-Xnochrome"}, {},
+               {{1, CLASS_PATH_WITH_SUBSTANCE}, {5, "-Dmirobanth.chrome=false"},
+                {4, LAF + "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel"}}},
+    SwitchCase{"ADisplayMakesGtkTheNativeLookAndFeel", {}, {{"WAYLAND_DISPLAY", "wayland-0"}},
+               {{4, LAF + facts::nativeLookAndFeelWithDisplay()}}},
+    SwitchCase{"CustomLookAndFeelBecomesTheWholeOption",
+               {"-Xgemini", "-Xlaf=javax.swing.plaf.metal.MetalLookAndFeel"}, {},
+               {{1, CLASS_PATH_WITH_SUBSTANCE}, {5, "-Dmirobanth.chrome=true"},
+                {4, LAF + "javax.swing.plaf.metal.MetalLookAndFeel"}}},
+    SwitchCase{"EmptyLookAndFeelClassIsPassedEmpty", {"-Xlaf="}, {},
+               {{1, CLASS_PATH_WITH_SUBSTANCE}, {4, LAF}, {5, "-Dmirobanth.chrome=true"}}},
+    SwitchCase{"PolicySwitchTurnsTheSecurityManagerOn", {"-Xpolicy"}, {},
+               {{6, "-Djava.security.manager"},
+                {7, "-Djava.security.policy=" + PRODUCT + facts::directorySeparator() +
+                        "system/VM.policy"}}},
+    SwitchCase{"EnvironmentReplacesClassPathAndLibraryPath", {},
+               {{"MIROBANTH_CLASSPATH", "-Djava.class.path=a.jar;b.jar"},
+                {"MIROBANTH_LIBRARYPATH", "-Djava.library.path=/opt/native"}},
+               {{1, "-Djava.class.path=a.jar;b.jar"}, {2, "-Djava.library.path=/opt/native"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The class path variable set empty counts as not set, or it would be the
 // one refused: the library path holds no whole option.
@@ -150,14 +129,14 @@ TEST_F(VMCreationTest, AnOverrideThatIsNoWholeOptionIsRefusedBeforeAnyVM) {
     const std::string problem =
         "MIROBANTH_LIBRARYPATH must hold a whole option beginning with "
         "\"-Djava.library.path=\", not \"/opt/native\"";
-    EXPECT_EQ(output.err, "Tintavel: " + problem + "\n" + alertTrace("Tintavel", problem) +
-                              mirobanth::test::noVMWarning());
+    EXPECT_EQ(output.err, "Tintavel: " + problem + "\n" + facts::alertTrace("Tintavel", problem) +
+                              noVMWarning());
     EXPECT_EQ(environment.record(), Lines{});
 }
 
 TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
-    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().front());
-    const std::string vm = home + javaHomeLayouts().front();
+    std::string home = javaHomeWithLibraryAt(facts::javaHomeLayouts().front());
+    const std::string vm = home + facts::javaHomeLayouts().front();
     environment.set("JAVA_HOME", home);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
@@ -168,19 +147,19 @@ TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
 }
 
 TEST_F(VMCreationTest, JavaHomeFindsTheJdk8Layout) {
-    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().at(1));
+    std::string home = javaHomeWithLibraryAt(facts::javaHomeLayouts().at(1));
     environment.set("JAVA_HOME", home);
     launch({"program"});
-    EXPECT_EQ(managed->getJvmLibraryPath(), home + javaHomeLayouts().at(1));
+    EXPECT_EQ(managed->getJvmLibraryPath(), home + facts::javaHomeLayouts().at(1));
     EXPECT_EQ(environment.options().size(), 8u);
 }
 
 // Quotes, as a Windows command line puts them, are no part of any layout.
 TEST_F(VMCreationTest, AQuotedJavaHomeIsSearchedWithoutItsQuotes) {
-    std::string home = javaHomeWithLibraryAt(javaHomeLayouts().back());
+    std::string home = javaHomeWithLibraryAt(facts::javaHomeLayouts().back());
     environment.set("JAVA_HOME", "\"" + home + "\"");
     launch({"program"});
-    EXPECT_EQ(managed->getJvmLibraryPath(), home + javaHomeLayouts().back());
+    EXPECT_EQ(managed->getJvmLibraryPath(), home + facts::javaHomeLayouts().back());
 }
 
 TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
@@ -190,10 +169,10 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
               (Lines{
                   "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + home + javaHomeLayouts().front(),
+                  "Tintavel: " + home + facts::javaHomeLayouts().front(),
                   "Tintavel: No shared library found",
               }));
-    EXPECT_EQ(output.err, missingLibraryError(home + javaHomeLayouts().front()));
+    EXPECT_EQ(output.err, missingLibraryError(home + facts::javaHomeLayouts().front()));
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
@@ -214,7 +193,7 @@ TEST_F(VMCreationTest, QuotesAroundTheLibraryPathAreDropped) {
 }
 
 TEST_F(VMCreationTest, MissingLibraryFile) {
-    std::string missing = environment.folder().path() + "/" + vmLibraryFileName();
+    std::string missing = environment.folder().path() + "/" + facts::vmLibraryFileName();
     environment.set("MIROBANTH_JVM", missing);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
@@ -223,18 +202,18 @@ TEST_F(VMCreationTest, MissingLibraryFile) {
 }
 
 TEST_F(VMCreationTest, FileThatIsNotALibrary) {
-    std::string text = environment.folder().write(vmLibraryFileName(), "plain text\n");
+    std::string text = environment.folder().write(facts::vmLibraryFileName(), "plain text\n");
     environment.set("MIROBANTH_JVM", text);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: MIROBANTH_JVM override in effect"),
               (Lines{"Tintavel: Shared library found", "Tintavel: " + text,
                      "Tintavel: No shared library found"}));
-    EXPECT_EQ(output.err,
-              "Tintavel: Cannot load " + text + ": " + notALibraryReason(text) + "\n" + NO_VM);
+    EXPECT_EQ(output.err, "Tintavel: Cannot load " + text + ": " + facts::notALibraryReason(text) +
+                              "\n" + NO_VM);
 }
 
 TEST_F(VMCreationTest, LibraryWithoutTheVMEntryPoint) {
-    environment.set("MIROBANTH_JVM", mirobanth::test::noEntryLibraryPath());
+    environment.set("MIROBANTH_JVM", noEntryLibraryPath());
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: Shared library loaded"),
               Lines{"Tintavel: Shared library does not contain method JNI_CreateJavaVM"});
@@ -260,7 +239,7 @@ TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
     EXPECT_EQ(output.err,
               "Tintavel: Call to Java VM failed\n"
               "Tintavel: Unable to initialize a virtual machine (launch1)\n" +
-                  alertTrace("Tintavel", "Java VM failed to initialize"));
+                  facts::alertTrace("Tintavel", "Java VM failed to initialize"));
 }
 
 TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
@@ -275,4 +254,4 @@ TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
               std::string::npos);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

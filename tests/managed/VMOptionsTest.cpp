@@ -1,131 +1,105 @@
-// The eight VM options as texts, for both systems' spellings.
+// The eight VM options as texts, for both systems' spellings: one row for
+// each setting that changes them, over the system's defaults.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "ManagedTestSupport.h"
 #include "VMOptions.h"
 
-using namespace mirobanth::managed;
-using mirobanth::test::defaultOptions;
+namespace mirobanth::test { namespace {
 
-namespace {
+using managed::VMOptionSettings;
 
-const char* const LINUX_FOLDER = "/opt/tintavel";
-const char* const WINDOWS_FOLDER = "C:\\Program Files\\Tintavel";
+enum class System { WINDOWS, LINUX, LINUX_WITHOUT_DISPLAY };
 
-VMOptionSettings tintavelDefaults(const char* productFolder = LINUX_FOLDER) {
+struct OptionCase {
+    const char* name;
+    System system;
+    std::function<void(VMOptionSettings&)> change;
+    std::vector<std::pair<int, std::string>> changed;  // over the defaults
+    std::string problem = "";
+};
+
+class VMOptionsTest : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(VMOptionsTest, SettingsGiveTheirTexts) {
+    const OptionCase& row = GetParam();
+    const bool windows = row.system == System::WINDOWS;
     VMOptionSettings settings;
-    settings.productFolder = productFolder;
+    settings.productFolder = windows ? "C:\\Program Files\\Tintavel" : "/opt/tintavel";
     settings.applicationJar = "tintavel.jar";
-    return settings;
+    row.change(settings);
+    std::vector<std::string> expected =
+        windows ? defaultOptions(
+                      "-Djava.class.path=C:\\Program Files\\Tintavel;"
+                      "C:\\Program Files\\Tintavel\\mirobanth-runtime.jar;"
+                      "C:\\Program Files\\Tintavel\\tintavel.jar",
+                      "-Djava.library.path=C:\\Program Files\\Tintavel;"
+                      "C:\\Program Files\\Tintavel\\system/",
+                      "com.sun.java.swing.plaf.windows.WindowsLookAndFeel")
+                : defaultOptions(
+                      "-Djava.class.path=/opt/tintavel:/opt/tintavel/"
+                      "mirobanth-runtime.jar:/opt/tintavel/tintavel.jar",
+                      "-Djava.library.path=/opt/tintavel:/opt/tintavel/system/",
+                      "com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+    for (const auto& [index, text] : row.changed) expected[index] = text;
+    auto platform = windows ? managed::windowsJavaLayout()
+                            : managed::linuxJavaLayout(row.system == System::LINUX);
+    managed::VMOptionTexts options = managed::buildVMOptions(settings, platform);
+    EXPECT_EQ(std::vector<std::string>(options.begin(), options.end()), expected);
+    EXPECT_EQ(managed::classPathOption(settings, platform), options[1]);
+    EXPECT_EQ(managed::overrideProblem(settings), row.problem);
 }
 
-std::vector<std::string> listed(const VMOptionTexts& options) {
-    return {options.begin(), options.end()};
-}
+const std::string SUBSTANCE =
+    "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
+    "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar";
+const std::string LAF = "-Dswing.defaultlaf=", METAL = "javax.swing.plaf.metal.MetalLookAndFeel";
+const std::string CLASS_PATH_PROBLEM =
+    "MIROBANTH_CLASSPATH must hold a whole option beginning with \"-Djava.class.path=\", not ";
 
-VMOptionTexts linuxOptions(const VMOptionSettings& settings) {
-    return buildVMOptions(settings, linuxJavaLayout(true));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, VMOptionsTest, ::testing::Values(
+    OptionCase{"DefaultFlagsOnWindows", System::WINDOWS, [](auto&) {}, {}},
+    OptionCase{"DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel", System::LINUX, [](auto&) {}, {}},
+    OptionCase{"ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel", System::LINUX,
+               [](auto& s) { s.importingSubstance = true; },
+               {{1, SUBSTANCE}, {4, LAF + "com.sun.java.swing.plaf.gtk.GTKLookAndFeel"}}},
+    OptionCase{"GeminiWithoutChromeUsesTheSkinAndSaysSo", System::LINUX,
+               [](auto& s) { s.nativeLookAndFeel = false, s.gemini = true, s.chrome = false; },
+               {{1, SUBSTANCE}, {5, "-Dmirobanth.chrome=false"},
+                {4, LAF + "org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel"}}},
+    OptionCase{"GraphiteIsTheSkinWhenNoOtherIsNamed", System::LINUX,
+               [](auto& s) { s.nativeLookAndFeel = false; },
+               {{1, SUBSTANCE}, {5, "-Dmirobanth.chrome=true"},
+                {4, LAF + "org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel"}}},
+    OptionCase{"CustomLookAndFeelWinsOverGemini", System::LINUX,
+               [](auto& s) { s.nativeLookAndFeel = false, s.gemini = s.customLookAndFeel = true,
+                             s.lookAndFeelClass = METAL; },
+               {{1, SUBSTANCE}, {4, LAF + METAL}, {5, "-Dmirobanth.chrome=true"}}},
+    OptionCase{"CustomLookAndFeelMayBeEmpty", System::LINUX,
+               [](auto& s) { s.nativeLookAndFeel = false, s.gemini = s.customLookAndFeel = true; },
+               {{1, SUBSTANCE}, {4, LAF}, {5, "-Dmirobanth.chrome=true"}}},
+    OptionCase{"NativeLookAndFeelWinsOverAnEarlierCustomOne", System::WINDOWS,
+               [](auto& s) { s.customLookAndFeel = true, s.lookAndFeelClass = "some.Laf"; },
+               {{4, LAF + "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"},
+                {5, "-Dmirobanth.ignore=just"}}},
+    OptionCase{"PolicyFillsTheLastTwoSlots", System::LINUX, [](auto& s) { s.secured = true; },
+               {{6, "-Djava.security.manager"},
+                {7, "-Djava.security.policy=/opt/tintavel/system/VM.policy"}}},
+    OptionCase{"WithoutADisplayTheLinuxNativeLookAndFeelIsMetal", System::LINUX_WITHOUT_DISPLAY,
+               [](auto&) {}, {{4, LAF + METAL}}},
+    OptionCase{"EnvironmentOverridesReplaceTheWholeOptionUnchanged", System::LINUX,
+               [](auto& s) { s.classPathOverride = "a.jar;b.jar",
+                             s.libraryPathOverride = "-Djava.library.path=/opt/native"; },
+               {{1, "a.jar;b.jar"}, {2, "-Djava.library.path=/opt/native"}},
+               CLASS_PATH_PROBLEM + "\"a.jar;b.jar\""},
+    OptionCase{"AnEmptyOverrideIsPassedEmptyAndRefused", System::LINUX,
+               [](auto& s) { s.classPathOverride = "",
+                             s.libraryPathOverride = "-Djava.library.path=/opt/native"; },
+               {{1, ""}, {2, "-Djava.library.path=/opt/native"}}, CLASS_PATH_PROBLEM + "\"\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(VMOptionsTest, DefaultFlagsOnWindows) {
-    std::vector<std::string> expected = defaultOptions(
-        "-Djava.class.path=C:\\Program Files\\Tintavel;"
-        "C:\\Program Files\\Tintavel\\mirobanth-runtime.jar;"
-        "C:\\Program Files\\Tintavel\\tintavel.jar",
-        "-Djava.library.path=C:\\Program Files\\Tintavel;C:\\Program Files\\Tintavel\\system/",
-        "com.sun.java.swing.plaf.windows.WindowsLookAndFeel");
-    EXPECT_EQ(listed(buildVMOptions(tintavelDefaults(WINDOWS_FOLDER), windowsJavaLayout())),
-              expected);
-}
-
-TEST(VMOptionsTest, DefaultFlagsOnLinuxUseColonsAndTheGtkLookAndFeel) {
-    std::vector<std::string> expected = defaultOptions(
-        "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
-        "/opt/tintavel/tintavel.jar",
-        "-Djava.library.path=/opt/tintavel:/opt/tintavel/system/",
-        "com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
-    EXPECT_EQ(listed(linuxOptions(tintavelDefaults())), expected);
-}
-
-TEST(VMOptionsTest, ImportingSubstanceAddsItsJarEvenWithTheNativeLookAndFeel) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.importingSubstance = true;
-    EXPECT_EQ(classPathOption(settings, linuxJavaLayout(true)),
-              "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
-              "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar");
-    EXPECT_EQ(linuxOptions(settings)[4],
-              "-Dswing.defaultlaf=com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
-}
-
-TEST(VMOptionsTest, GeminiWithoutChromeUsesTheSkinAndSaysSo) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.nativeLookAndFeel = false;
-    settings.gemini = true;
-    settings.chrome = false;
-    VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[1],
-              "-Djava.class.path=/opt/tintavel:/opt/tintavel/mirobanth-runtime.jar:"
-              "/opt/tintavel/ext/substance.jar:/opt/tintavel/tintavel.jar");
-    EXPECT_EQ(options[4],
-              "-Dswing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel");
-    EXPECT_EQ(options[5], "-Dmirobanth.chrome=false");
-}
-
-TEST(VMOptionsTest, GraphiteIsTheSkinWhenNoOtherIsNamed) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.nativeLookAndFeel = false;
-    VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[4],
-              "-Dswing.defaultlaf=org.jvnet.substance.skin.SubstanceRavenGraphiteLookAndFeel");
-    EXPECT_EQ(options[5], "-Dmirobanth.chrome=true");
-}
-
-TEST(VMOptionsTest, CustomLookAndFeelWinsOverGeminiAndMayBeEmpty) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.nativeLookAndFeel = false;
-    settings.gemini = true;
-    settings.customLookAndFeel = true;
-    settings.lookAndFeelClass = "javax.swing.plaf.metal.MetalLookAndFeel";
-    EXPECT_EQ(linuxOptions(settings)[4],
-              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
-    settings.lookAndFeelClass = "";
-    EXPECT_EQ(linuxOptions(settings)[4], "-Dswing.defaultlaf=");
-}
-
-TEST(VMOptionsTest, NativeLookAndFeelWinsOverAnEarlierCustomOne) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.customLookAndFeel = true;
-    settings.lookAndFeelClass = "some.Laf";
-    VMOptionTexts options = buildVMOptions(settings, windowsJavaLayout());
-    EXPECT_EQ(options[4], "-Dswing.defaultlaf=com.sun.java.swing.plaf.windows.WindowsLookAndFeel");
-    EXPECT_EQ(options[5], "-Dmirobanth.ignore=just");
-}
-
-TEST(VMOptionsTest, PolicyFillsTheLastTwoSlots) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.secured = true;
-    VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[6], "-Djava.security.manager");
-    EXPECT_EQ(options[7], "-Djava.security.policy=/opt/tintavel/system/VM.policy");
-}
-
-TEST(VMOptionsTest, WithoutADisplayTheLinuxNativeLookAndFeelIsMetal) {
-    EXPECT_EQ(buildVMOptions(tintavelDefaults(), linuxJavaLayout(false))[4],
-              "-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel");
-}
-
-TEST(VMOptionsTest, EnvironmentOverridesReplaceTheWholeOptionUnchanged) {
-    VMOptionSettings settings = tintavelDefaults();
-    settings.classPathOverride = "a.jar;b.jar";
-    settings.libraryPathOverride = "-Djava.library.path=/opt/native";
-    VMOptionTexts options = linuxOptions(settings);
-    EXPECT_EQ(options[1], "a.jar;b.jar");
-    EXPECT_EQ(options[2], "-Djava.library.path=/opt/native");
-    settings.classPathOverride = "";
-    EXPECT_EQ(linuxOptions(settings)[1], "");
-    EXPECT_EQ(overrideProblem(settings),
-              "MIROBANTH_CLASSPATH must hold a whole option beginning "
-              "with \"-Djava.class.path=\", not \"\"");
-}
-
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,6 +6,9 @@
 
 namespace mirobanth::test {
 
+// Texts a line each, as the tests compare output and records.
+using Lines = std::vector<std::string>;
+
 // The text split into lines (without their line ends, "\n" or "\r\n").
 std::vector<std::string> lines(const std::string& text);
 // The lines of a file (none when it cannot be read).

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace mirobanth::application;
-
-namespace {
+namespace mirobanth::application { namespace {
 
 // The interfaces cannot be deleted through; their owners delete the
 // placeholders by their own types.
@@ -44,4 +42,4 @@ TEST(DataAccessTest, StatementsReachNoDatabase) {
     release(connection);
 }
 
-}  // namespace
+}}  // namespace mirobanth::application

@@ -8,18 +8,14 @@
 #include "OutputCapture.h"
 #include "platform/ManifestRecord.h"
 
-namespace fs = std::filesystem;
-using mirobanth::application::checkManifest;
-using mirobanth::application::manifestName;
-using mirobanth::application::ManifestRecord;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace fs = std::filesystem;
 
 // Runs fn in a fresh empty folder and answers whether it left anything there.
 template <typename Fn>
 bool leavesFilesBehind(Fn&& fn) {
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     const fs::path previous = fs::current_path();
     fs::current_path(folder.path());
     fn();
@@ -29,16 +25,16 @@ bool leavesFilesBehind(Fn&& fn) {
 
 class ManifestRecordTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(ManifestRecordTest, TheCheckPrintsAFreshRecordAndWritesNoFile) {
-    ManifestRecord record{};
+    application::ManifestRecord record{};
     std::strcpy(record.name, "tintavel");
     record.rank = 7;
-    mirobanth::test::CapturedOutput output;
+    CapturedOutput output;
     EXPECT_FALSE(leavesFilesBehind(
-        [&] { output = capture([&] { checkManifest(&record, "manifest.bin"); }); }));
+        [&] { output = capture([&] { application::checkManifest(&record, "manifest.bin"); }); }));
     EXPECT_EQ(output.out, "\nRank :1\n");
     EXPECT_EQ(output.err, "");
     EXPECT_STREQ(record.name, "tintavel");
@@ -46,19 +42,19 @@ TEST_F(ManifestRecordTest, TheCheckPrintsAFreshRecordAndWritesNoFile) {
 }
 
 TEST_F(ManifestRecordTest, AMissingManifestIsWarnedAboutAndTheCheckGoesOn) {
-    auto output = capture([] { checkManifest(nullptr, "manifest.bin"); });
+    auto output = capture([] { application::checkManifest(nullptr, "manifest.bin"); });
     EXPECT_EQ(output.err, "NULL_MANIFEST\n");
     EXPECT_EQ(output.out, "\nRank :1\n");
 }
 
 TEST(ManifestNameTest, AnUnterminatedNameEndsWithItsArea) {
-    ManifestRecord record;
+    application::ManifestRecord record;
     std::memset(record.name, 'x', sizeof record.name);
     std::memcpy(&record.rank, "RANK", sizeof record.rank);
-    EXPECT_EQ(manifestName(record), std::string(100, 'x'));
+    EXPECT_EQ(application::manifestName(record), std::string(100, 'x'));
 
     std::strcpy(record.name, "short");
-    EXPECT_EQ(manifestName(record), "short");
+    EXPECT_EQ(application::manifestName(record), "short");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -13,16 +13,12 @@
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 
-using mirobanth::application::PlatformGeneric;
-using mirobanth::application::PlatformMacOS;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 // The macOS platform completed with a name and a separator; everything else
 // is the base class's, but for an alert that leaves a mark on standard error
 // so that the order of alert and warning shows.
-class CompletedMacOS : public PlatformMacOS {
+class CompletedMacOS : public application::PlatformMacOS {
 public:
     std::string getPlatformName() override { return "Bare"; }
     std::string getPathSeparator() override { return "|"; }
@@ -35,8 +31,8 @@ public:
 
 class PlatformTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    PlatformGeneric generic;
+    ConsoleSwitches restoreSwitches;
+    application::PlatformGeneric generic;
     CompletedMacOS base;
 };
 
@@ -52,7 +48,7 @@ TEST_F(PlatformTest, BaseSleepWarnsAboutValuesOfZeroOrLessAndNeverSleeps) {
 }
 
 TEST_F(PlatformTest, GetLibraryAppendsTheSuffixToTheVariable) {
-    mirobanth::test::EnvironmentVariables environment;
+    EnvironmentVariables environment;
     environment.set("MIROBANTH_TEST_JAVA", "D:\\java");
     environment.set("MIROBANTH_TEST_EMPTY", "");
     environment.remove("MIROBANTH_TEST_UNDEFINED");
@@ -66,7 +62,7 @@ TEST_F(PlatformTest, GetLibraryAppendsTheSuffixToTheVariable) {
 
 TEST_F(PlatformTest, StandInsReportThemselvesAndReturnNeutralValues) {
     auto output = capture([&] {
-        std::unique_ptr<mirobanth::application::Network> network(generic.getNetwork());
+        std::unique_ptr<application::Network> network(generic.getNetwork());
         network->connect("http://example.org");
         EXPECT_EQ(network->download("http://example.org"), "");
         generic.connect("");
@@ -163,7 +159,7 @@ TEST_F(PlatformTest, SelfTestAndInstallationProblem) {
     const std::string alert = "[Mirobanth Runtime|Installation problem:\nVersion Root\n\t\t\t\t]\n";
     auto problem = capture([&] { base.reportInstallationProblem("Version Root"); });
     EXPECT_EQ(problem.err, alert + "Version Root\n");
-    mirobanth::core::Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto silent = capture([&] { base.reportInstallationProblem("Version Root"); });
     EXPECT_EQ(silent.err, alert);
 }
@@ -175,10 +171,10 @@ TEST_F(PlatformTest, IdentitiesAndNeutralConventionsOfTheBase) {
     auto output = capture([&] { generic.sleepNow(0); });
     EXPECT_EQ(output.out + output.err, "");
 
-    EXPECT_TRUE(std::is_abstract_v<PlatformMacOS>);
+    EXPECT_TRUE(std::is_abstract_v<application::PlatformMacOS>);
     EXPECT_EQ(base.getRuntimeLibrary() + base.getPlatformInfo() + base.getPlatformDetail(),
               "<Unknown>");
     EXPECT_EQ(base.quoteForShell("C:/Program Files/Java"), "C:/Program Files/Java");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,16 +6,12 @@
 #include "OutputCapture.h"
 #include "platform/PropertyTable.h"
 
-using mirobanth::application::PropertyTable;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class PropertyTableTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    PropertyTable table;
+    ConsoleSwitches restoreSwitches;
+    application::PropertyTable table;
 };
 
 TEST_F(PropertyTableTest, ListShowsValueThenKeyInKeyOrder) {
@@ -42,14 +38,14 @@ TEST_F(PropertyTableTest, RemovingLeavesAnEmptyList) {
 
 TEST_F(PropertyTableTest, OnlyTheHeadingFollowsTheSilentSwitch) {
     table.set("test", "verdi");
-    Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto output = capture([&] { table.list(); });
     EXPECT_EQ(output.out, "Size: 1\nverdi test\n");
 }
 
 TEST_F(PropertyTableTest, SelfCheckFillsListsAndEmptiesItsTable) {
-    PropertyTable checked;
-    auto output = capture([&] { checked = PropertyTable::checkTable(); });
+    application::PropertyTable checked;
+    auto output = capture([&] { checked = application::PropertyTable::checkTable(); });
     EXPECT_EQ(output.out,
               "OK\n"
               "-- list --\nSize: 1\nverdi test\n"
@@ -57,4 +53,4 @@ TEST_F(PropertyTableTest, SelfCheckFillsListsAndEmptiesItsTable) {
     EXPECT_FALSE(checked.contains("test"));
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -9,14 +9,11 @@
 #include "ChildProcess.h"
 #include "platform/State.h"
 
-namespace fs = std::filesystem;
-using mirobanth::application::Application;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-using mirobanth::test::CommandLine;
-using mirobanth::test::TemporaryFolder;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace fs = std::filesystem;
+
+using application::Application;
 
 // The readers name their files relative to the current folder, so each test
 // works in "<temporary>/work", with "../" being the temporary folder itself.
@@ -36,32 +33,32 @@ private:
 
 class StateFileTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
     TemporaryFolder root;
     WorkingFolder working{root};
 };
 
 TEST_F(StateFileTest, ListsTheKeyOfEveryEntryLine) {
     root.write("brask.state", "a=1\n\n=x\nplain\npath=/usr=bin\n");
-    auto output = capture([] { mirobanth::application::listStateKeys(); });
+    auto output = capture([] { application::listStateKeys(); });
     EXPECT_EQ(output.out, "a\nplain\npath\n");
     EXPECT_EQ(output.err, "");
 }
 
 TEST_F(StateFileTest, AMissingSharedFileIsReportedOnce) {
-    auto output = capture([] { mirobanth::application::listStateKeys(); });
+    auto output = capture([] { application::listStateKeys(); });
     EXPECT_EQ(output.out, "file not found\n");
     EXPECT_EQ(output.err, "");
 }
 
 TEST_F(StateFileTest, TheApplicationsPathIsLowerCasedAndAnnounced) {
     std::string path;
-    auto output = capture([&] { path = mirobanth::application::stateFilePath("TinTavel"); });
+    auto output = capture([&] { path = application::stateFilePath("TinTavel"); });
     EXPECT_EQ(path, "..\\tintavel.state");
     EXPECT_EQ(output.out, "..\\tintavel.state\n");
 }
 
-class ApplicationStateTest : public mirobanth::test::ApplicationTest {
+class ApplicationStateTest : public ApplicationTest {
 protected:
     ApplicationStateTest() {
         capture(
@@ -70,9 +67,7 @@ protected:
     ~ApplicationStateTest() override {
         capture([&] { application.reset(); });
     }
-    const void* load() const {
-        return mirobanth::application::loadApplicationState(application.get());
-    }
+    const void* load() const { return application::loadApplicationState(application.get()); }
     TemporaryFolder root;
     WorkingFolder working{root};
     CommandLine line{{"Demo"}};
@@ -98,20 +93,20 @@ TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
 
 class StateTextsTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
 };
 
 TEST_F(StateTextsTest, StateAnnouncesItselfAndItsPair) {
-    auto plain = capture([] { mirobanth::application::State state; });
+    auto plain = capture([] { application::State state; });
     EXPECT_EQ(plain.out, "<STATE>\n");
-    auto pair = capture([] { mirobanth::application::State state("mode", "dark"); });
+    auto pair = capture([] { application::State state("mode", "dark"); });
     EXPECT_EQ(pair.out, "<STATE>\nmode dark\n");
 }
 
 TEST_F(StateTextsTest, KeysAndEntries) {
-    EXPECT_EQ(mirobanth::application::makeKey("window"), "@window");
-    EXPECT_EQ(mirobanth::application::makeEntry("k", "v"), "Unknown:k=v");
-    auto output = capture([] { mirobanth::application::storeEntry("k", "v"); });
+    EXPECT_EQ(application::makeKey("window"), "@window");
+    EXPECT_EQ(application::makeEntry("k", "v"), "Unknown:k=v");
+    auto output = capture([] { application::storeEntry("k", "v"); });
     EXPECT_EQ(output.err, "Function not implemented\n");
 }
 
@@ -119,8 +114,8 @@ TEST_F(StateFileTest, StreamsThatDidNotOpenAreReportedOnTheirOwnStreams) {
     std::ifstream missingInput("absent.state");
     std::ofstream unopenedOutput;
     auto output = capture([&] {
-        mirobanth::application::readPairs(missingInput);
-        mirobanth::application::writeTest(unopenedOutput);
+        application::readPairs(missingInput);
+        application::writeTest(unopenedOutput);
     });
     EXPECT_EQ(output.err, "File not found\n");
     EXPECT_EQ(output.out, "File not found\n");
@@ -131,10 +126,10 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     std::ifstream pairs(root.write("pairs.state", "key\nvalue\nlonely\n"));
     std::ifstream words(root.write("words.state", "one two\n three\n"));
     auto output = capture([&] {
-        mirobanth::application::writeTest(out);
-        mirobanth::application::readPairs(pairs);
-        mirobanth::application::checkStream(words);
-        mirobanth::application::printWords(words);
+        application::writeTest(out);
+        application::readPairs(pairs);
+        application::checkStream(words);
+        application::printWords(words);
     });
     EXPECT_EQ(output.out, "one\ntwo\nthree\n");
     EXPECT_EQ(output.err, "");
@@ -147,4 +142,4 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     EXPECT_EQ(content.str(), "test\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

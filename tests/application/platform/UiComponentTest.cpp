@@ -8,11 +8,7 @@
 #include "OutputCapture.h"
 #include "platform/UiComponent.h"
 
-using mirobanth::application::UiComponent;
-using mirobanth::core::Console;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 // A position as dump prints it: upper-case hexadecimal padded to the width
 // of a pointer (16 digits in a 64-bit build, 8 in a 32-bit one).
@@ -28,7 +24,7 @@ std::string header(const std::string& indentation, int elements) {
 }
 
 TEST(UiComponentTest, ChildrenAreDumpedAfterTheirOwnLineOneTabDeeper) {
-    UiComponent root, a("a"), b("b");
+    application::UiComponent root, a("a"), b("b");
     root.add(&a);
     root.add(&b);
     auto output = capture([&] { root.dump(0); });
@@ -38,11 +34,11 @@ TEST(UiComponentTest, ChildrenAreDumpedAfterTheirOwnLineOneTabDeeper) {
 }
 
 TEST(UiComponentTest, IndentationStopsAtTwoTabs) {
-    UiComponent leaf;
+    application::UiComponent leaf;
     auto deep = capture([&] { leaf.dump(5); });
     EXPECT_EQ(deep.out, header("\t\t", 0));
 
-    UiComponent top("top"), middle("middle"), bottom("bottom");
+    application::UiComponent top("top"), middle("middle"), bottom("bottom");
     top.add(&middle);
     middle.add(&bottom);
     auto chain = capture([&] { top.dump(1); });
@@ -51,8 +47,8 @@ TEST(UiComponentTest, IndentationStopsAtTwoTabs) {
 }
 
 TEST(UiComponentTest, PositionsArePrintedInHexadecimal) {
-    UiComponent root;
-    std::vector<UiComponent> children(11);
+    application::UiComponent root;
+    std::vector<application::UiComponent> children(11);
     for (auto& child : children) root.add(&child);
     auto output = capture([&] { root.dump(3); });
     const std::string tenth = componentLine("\t\t", 'A', "anonymous");
@@ -61,11 +57,11 @@ TEST(UiComponentTest, PositionsArePrintedInHexadecimal) {
 }
 
 TEST(UiComponentTest, TheDumpIgnoresTheSilentSwitch) {
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    Console::enableSilent(true);
-    UiComponent root;
+    ConsoleSwitches restoreSwitches;
+    core::Console::enableSilent(true);
+    application::UiComponent root;
     auto output = capture([&] { root.dump(0); });
     EXPECT_EQ(output.out, header("", 0));
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -5,15 +5,14 @@
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 
-using mirobanth::application::Application;
-using mirobanth::application::View;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
+using application::Application;
+using application::View;
 
 class ViewTest : public ::testing::Test {
 protected:
-    mirobanth::test::ConsoleSwitches restoreSwitches;
+    ConsoleSwitches restoreSwitches;
     int window = 0;
     void* handle = &window;
 };
@@ -51,4 +50,4 @@ TEST_F(ViewTest, EmbeddingWarnsOnlyWithoutAWindowAndGivesNothing) {
     for (Application* application : embedded) EXPECT_EQ(application, nullptr);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -6,7 +6,7 @@
 
 #include "OutputCapture.h"
 
-namespace {
+namespace mirobanth::test { namespace {
 
 // A host decides what a write to a closed pipe does to its process; creating
 // an application must leave that as the host had it.
@@ -15,12 +15,12 @@ TEST(HostSignalsTest, CreatingAnApplicationKeepsTheHostsBrokenPipeDisposition) {
     sigaction(SIGPIPE, nullptr, &saved);
     std::signal(SIGPIPE, SIG_DFL);
     ApplicationTypeC application = nullptr;
-    mirobanth::test::capture([&] { application = mbApplicationCreateWithName("Host"); });
+    capture([&] { application = mbApplicationCreateWithName("Host"); });
     struct sigaction now {};
     sigaction(SIGPIPE, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_DFL);
-    mirobanth::test::capture([&] { mbApplicationDelete(application); });
+    capture([&] { mbApplicationDelete(application); });
     sigaction(SIGPIPE, &saved, nullptr);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -8,7 +8,7 @@
 
 #include "ChildProcess.h"
 
-namespace {
+namespace mirobanth::test { namespace {
 
 constexpr int CONSOLE_SUBSYSTEM = 3;
 constexpr int GUI_SUBSYSTEM = 2;
@@ -23,8 +23,7 @@ uint32_t littleEndian(const std::string& bytes, size_t at, size_t size) {
 // The Subsystem field of the PE optional header: 68 bytes into it, after the
 // "PE\0\0" signature and the 20-byte file header, in 32- and 64-bit images alike.
 int subsystemOf(const std::string& program) {
-    std::ifstream file(std::filesystem::u8path(mirobanth::test::programPath(program)),
-                       std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(programPath(program)), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     uint32_t pe = littleEndian(bytes, 0x3C, 4);
     if (bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0) return -1;
@@ -39,4 +38,4 @@ TEST(ExecutableSubsystemTest, GraphicalLauncherIsAGuiProgram) {
     EXPECT_EQ(subsystemOf("Tintavel64"), GUI_SUBSYSTEM);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -11,19 +11,10 @@
 #include "MessageBoxAnswerer.h"
 #include "RegistryFixture.h"
 
-using mirobanth::test::ChildOptions;
-using mirobanth::test::ChildResult;
-using mirobanth::test::lines;
-using mirobanth::test::linesAfter;
-using mirobanth::test::MessageBoxAnswerer;
-using mirobanth::test::RegistryFixture;
-using mirobanth::test::SeenMessageBox;
-using mirobanth::test::TemporaryFolder;
-using Answer = MessageBoxAnswerer::Answer;
-using Lines = std::vector<std::string>;
-namespace fs = std::filesystem;
+namespace mirobanth::test { namespace {
 
-namespace {
+using Answer = MessageBoxAnswerer::Answer;
+namespace fs = std::filesystem;
 
 const std::string TAIL = "\n\t\t\t\t";
 const std::string JRE8 = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
@@ -35,7 +26,7 @@ protected:
     void SetUp() override {
         fs::copy(fs::u8path(MIROBANTH_PRODUCT_DIR), fs::u8path(product),
                  fs::copy_options::recursive);
-        options.env = mirobanth::test::cleanLauncherEnvironment();
+        options.env = cleanLauncherEnvironment();
         options.env["MIROBANTH_STUBVM_RECORD"] = recordFile;
         // Message boxes need the display of the test's Wine desktop.
         const char* display = std::getenv("DISPLAY");
@@ -44,14 +35,12 @@ protected:
     }
 
     ChildResult start(const std::string& program, const Lines& arguments = {}) {
-        options.args = {product + "\\" + mirobanth::test::programFileName(program)};
+        options.args = {product + "\\" + programFileName(program)};
         options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return mirobanth::test::runChild(options);
+        return runChild(options);
     }
 
-    Lines recorded(const std::string& prefix) const {
-        return mirobanth::test::recordedCalls(recordFile, prefix);
-    }
+    Lines recorded(const std::string& prefix) const { return recordedCalls(recordFile, prefix); }
 
     // A copy of a library of the build at a path below the work folder.
     std::string place(const std::string& builtFile, const std::string& relativePath) {
@@ -69,21 +58,18 @@ protected:
     ChildOptions options;
 };
 
-const Lines ARGUMENTS = {"My File", "", mirobanth::test::WORLD_TEXT};
-const Lines ARGUMENT_UNITS = {mirobanth::test::hexUnits(u"My File"), "",
-                              "00E9 65E5 672C D83D DE00"};
+const Lines ARGUMENTS = {"My File", "", WORLD_TEXT};
+const Lines ARGUMENT_UNITS = {hexUnits(u"My File"), "", "00E9 65E5 672C D83D DE00"};
 
 TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
-    std::string vm =
-        place(mirobanth::test::stubVMPath(), "J\xC3\xA4v\xC3\xA4 \xF0\x9F\x98\x80\\jvm.dll");
+    std::string vm = place(stubVMPath(), "J\xC3\xA4v\xC3\xA4 \xF0\x9F\x98\x80\\jvm.dll");
     RegistryFixture::install(JRE8, "1.8", vm);
     for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
         fs::remove(fs::u8path(recordFile));
         ChildResult result = start(launcher, ARGUMENTS);
         EXPECT_EQ(result.status, 0) << launcher << "\n" << result.err;
         EXPECT_EQ(recorded("option "),
-                  mirobanth::test::tintavelOptionsIn(
-                      product, "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"))
+                  tintavelOptionsIn(product, "com.sun.java.swing.plaf.windows.WindowsLookAndFeel"))
             << launcher;
         EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
         EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
@@ -97,15 +83,14 @@ TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
 TEST_F(WindowsLauncherTest, ABundledRuntimeRunsBothLaunchersWithoutRegistryOrBox) {
     const std::string vm = product + "\\runtime\\bin\\server\\jvm.dll";
     fs::create_directories(fs::u8path(vm).parent_path());
-    fs::copy_file(fs::u8path(mirobanth::test::stubVMPath()), fs::u8path(vm));
+    fs::copy_file(fs::u8path(stubVMPath()), fs::u8path(vm));
     for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
         fs::remove(fs::u8path(recordFile));
         ChildResult result = start(launcher, ARGUMENTS);
         EXPECT_EQ(result.status, 0) << launcher << "\n" << result.err;
         EXPECT_EQ(result.err, "") << launcher;
         EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-                  mirobanth::test::launchLines(
-                      {"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm))
+                  launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm))
             << launcher;
         EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
         EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
@@ -155,7 +140,7 @@ TEST_F(WindowsLauncherTest, TheVMsDLLsComeFromItsFoldersNeverTheWorkingFolder) {
 
 // The loader's own \\?\ form, and a path beyond MAX_PATH, name the VM too.
 TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
-    const std::string stub = mirobanth::test::stubVMPath(), deep(250, 'd');
+    const std::string stub = stubVMPath(), deep(250, 'd');
     place(stub, "jdk\\bin\\server\\jvm.dll");
     for (const auto& [variable, value] : std::vector<std::pair<std::string, std::string>>{
              {"MIROBANTH_JVM", "\\\\?\\" + place(stub, "vm\\jvm.dll")},
@@ -168,11 +153,10 @@ TEST_F(WindowsLauncherTest, TheVMLoadsFromAnyAbsolutePath) {
 
 // Each registered runtime is known by its key's version: Java 8 is passed over.
 TEST_F(WindowsLauncherTest, ADescribedProductTakesTheRegisteredJavaThatIsNewEnough) {
-    RegistryFixture::install(JRE8, "1.8",
-                             place(mirobanth::test::stubVMPath(), "jre8\\bin\\client\\jvm.dll"));
+    RegistryFixture::install(JRE8, "1.8", place(stubVMPath(), "jre8\\bin\\client\\jvm.dll"));
     RegistryFixture::install("SOFTWARE\\JavaSoft\\JDK", "17",
-                             place(mirobanth::test::stubVMPath(), "jdk17\\bin\\server\\jvm.dll"));
-    mirobanth::test::copyProgram("Tintavel64-Console", product, "jEdit-Console");
+                             place(stubVMPath(), "jdk17\\bin\\server\\jvm.dll"));
+    copyProgram("Tintavel64-Console", product, "jEdit-Console");
     std::ofstream(fs::u8path(product + "\\jEdit.cfg"))
         << "main-class = org.example.App\njava-min = 11\n";
     options.env["MIROBANTH"] = "1";
@@ -185,4 +169,4 @@ TEST_F(WindowsLauncherTest, ADescribedProductTakesTheRegisteredJavaThatIsNewEnou
     EXPECT_EQ(recorded("CallStaticVoidMethod "), Lines{"org/example/App main array"});
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

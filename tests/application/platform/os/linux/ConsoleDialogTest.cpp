@@ -6,12 +6,11 @@
 #include "OutputCapture.h"
 #include "platform/os/linux/ConsoleDialog.h"
 
-using mirobanth::application::ConsoleDialog;
-using mirobanth::test::capture;
+namespace mirobanth::test { namespace {
 
-namespace {
-
-bool ask(int inputFd) { return ConsoleDialog::askRetry("Application", "Try again?", inputFd); }
+bool ask(int inputFd) {
+    return application::ConsoleDialog::askRetry("Application", "Try again?", inputFd);
+}
 
 TEST(ConsoleDialogTest, AsksOnATerminalOneLineAtATime) {
     // A pseudo-terminal: what is typed on the master side is read on the other.
@@ -46,11 +45,11 @@ TEST(ConsoleDialogTest, AnswersCancelAtOnceWithoutATerminal) {
 
 TEST(ConsoleDialogTest, OnlyRetryMeansRetry) {
     for (const char* yes : {"r", "R", "retry", " Retry ", "RETRY\r"})
-        EXPECT_TRUE(ConsoleDialog::isRetryAnswer(yes)) << yes;
+        EXPECT_TRUE(application::ConsoleDialog::isRetryAnswer(yes)) << yes;
     for (const char* no : {"", " ", "c", "cancel", "yes", "re", "retry now", "rr"})
-        EXPECT_FALSE(ConsoleDialog::isRetryAnswer(no)) << no;
-    EXPECT_EQ(ConsoleDialog::trimTrailingWhiteSpace(" a b \n\t\t\t\t"), " a b");
-    EXPECT_EQ(ConsoleDialog::trimTrailingWhiteSpace(" \n"), "");
+        EXPECT_FALSE(application::ConsoleDialog::isRetryAnswer(no)) << no;
+    EXPECT_EQ(application::ConsoleDialog::trimTrailingWhiteSpace(" a b \n\t\t\t\t"), " a b");
+    EXPECT_EQ(application::ConsoleDialog::trimTrailingWhiteSpace(" \n"), "");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

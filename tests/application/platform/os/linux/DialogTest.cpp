@@ -18,11 +18,9 @@
 #include "OutputCapture.h"
 #include "SilentDisplay.h"
 
-using mirobanth::application::PlatformLinux;
-using mirobanth::test::capture;
-using Arguments = std::vector<std::string>;
+namespace mirobanth::test { namespace {
 
-namespace {
+using Arguments = std::vector<std::string>;
 
 const std::string ALERT_TEXT = "Class not found\n\t\t\t\t";
 const std::string RETRY_TEXT = "Resource not available\nDo you want to try again?";
@@ -66,12 +64,12 @@ protected:
         return result;
     }
 
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    mirobanth::test::EnvironmentVariables environment;
-    mirobanth::test::TemporaryFolder folder;
+    ConsoleSwitches restoreSwitches;
+    EnvironmentVariables environment;
+    TemporaryFolder folder;
     std::string bin = folder.path() + "/bin";
     int savedInput = dup(0);
-    PlatformLinux platform{folder.path()};  // no Java runtime under it
+    application::PlatformLinux platform{folder.path()};  // no Java runtime under it
 };
 
 TEST_F(DialogTest, EachProgramGetsTheTextsOfTheMessageBoxes) {
@@ -138,7 +136,7 @@ TEST_F(DialogTest, UnansweredBoxesMeanAnAlertOnTheTerminalAndCancel) {
 // A display that takes connections and never answers: the box the program
 // waits to show is given up, its program ended, and the terminal stands in.
 TEST_F(DialogTest, ASilentDisplayIsGivenUp) {
-    mirobanth::test::SilentDisplay display;
+    SilentDisplay display;
     environment.set("DISPLAY", display.name());
     std::string program = "#!/bin/sh\necho $$ > " + bin + "/pid\nexec /bin/sleep 30\n";
     chmod(folder.write("bin/zenity", program).c_str(), 0755);
@@ -156,7 +154,7 @@ TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {
     dup2(answer[0], 0);
     auto output = capture([&] {
         platform.alert("Tintavel", " Done \n\t\t\t\t");
-        mirobanth::core::Console::enableSilent(true);
+        core::Console::enableSilent(true);
         platform.alert("Tintavel", "Class not found");
         EXPECT_FALSE(platform.choice(""));  // a pipe is no user
     });
@@ -174,11 +172,11 @@ TEST_F(DialogTest, MissingRuntimeShowsOneBoxThenTheDetail) {
     install("zenity", 0);
     auto output = capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), ""); });
     EXPECT_EQ(contents(bin + "/runs"), "run\n");
-    const std::string detail = PlatformLinux::RUNTIME_NOT_FOUND;
+    const std::string detail = application::PlatformLinux::RUNTIME_NOT_FOUND;
     EXPECT_EQ(arguments("zenity").back(),
               "--text=Installation problem:\n" + detail + "\n\t\t\t\t\n\t\t\t\t");
     EXPECT_EQ(arguments("zenity").at(2), "--title=Mirobanth Runtime Alert");
     EXPECT_EQ(output.err, detail + "\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -2,15 +2,12 @@
 
 #include "platform/os/linux/DisplayServers.h"
 
-using mirobanth::application::DisplaySocket;
-using mirobanth::application::waylandDisplaySockets;
-using mirobanth::application::xDisplaySockets;
-using Sockets = std::vector<DisplaySocket>;
+namespace mirobanth::test { namespace {
 
-namespace {
+using Sockets = std::vector<application::DisplaySocket>;
 
-DisplaySocket local(const std::string& path) { return {path, "", 0}; }
-DisplaySocket tcp(const std::string& host, int port) { return {"", host, port}; }
+application::DisplaySocket local(const std::string& path) { return {path, "", 0}; }
+application::DisplaySocket tcp(const std::string& host, int port) { return {"", host, port}; }
 const std::string ABSTRACT(1, '\0');
 
 TEST(DisplayServersTest, XClientsTryTheseSockets) {
@@ -27,16 +24,16 @@ TEST(DisplayServersTest, XClientsTryTheseSockets) {
         {"tcp/:3", {tcp("localhost", 6003)}},
     };
     for (const auto& test : cases)
-        EXPECT_EQ(xDisplaySockets(test.display), test.sockets) << test.display;
+        EXPECT_EQ(application::xDisplaySockets(test.display), test.sockets) << test.display;
     for (const char* unknown : {"", "nonsense", "host::0", ":x", ":59536", "ftp/h:0"})
-        EXPECT_EQ(xDisplaySockets(unknown), Sockets{}) << unknown;
+        EXPECT_EQ(application::xDisplaySockets(unknown), Sockets{}) << unknown;
 }
 
 TEST(DisplayServersTest, AWaylandDisplayIsAPathOrANameInTheRuntimeFolder) {
-    EXPECT_EQ(waylandDisplaySockets("wayland-1", "/run/user/7"),
+    EXPECT_EQ(application::waylandDisplaySockets("wayland-1", "/run/user/7"),
               Sockets{local("/run/user/7/wayland-1")});
-    EXPECT_EQ(waylandDisplaySockets("/tmp/w", std::nullopt), Sockets{local("/tmp/w")});
-    EXPECT_EQ(waylandDisplaySockets("wayland-0", std::nullopt), Sockets{});
+    EXPECT_EQ(application::waylandDisplaySockets("/tmp/w", std::nullopt), Sockets{local("/tmp/w")});
+    EXPECT_EQ(application::waylandDisplaySockets("wayland-0", std::nullopt), Sockets{});
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -9,23 +9,20 @@
 #include "JavaHome.h"
 #include "platform/os/linux/JavaRuntimeLocator.h"
 
-namespace fs = std::filesystem;
-using mirobanth::application::JavaRuntimeLocator;
-using mirobanth::application::PlatformLinux;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace fs = std::filesystem;
 
 // Builds fake Java installations in a temporary tree: a libjvm.so where the
 // layout puts it and an executable bin/java.
 class JavaRuntimeLocatorTest : public ::testing::Test {
 protected:
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     std::string root = fs::canonical(folder.path()).string();
 
     // A JDK 9+ runtime unless a JDK 8 one is asked for; returns its library.
     std::string installRuntime(const std::string& home, bool jdk8 = false) {
-        auto candidates =
-            mirobanth::os::javaHomeLibraries(root + "/" + home, mirobanth::os::System::Linux);
+        auto candidates = os::javaHomeLibraries(root + "/" + home, os::System::Linux);
         std::string library = candidates.at(jdk8 ? 1 : 0);
         write(library.substr(root.size() + 1), "");
         write(home + "/bin/java", "#!/bin/sh\n");
@@ -40,7 +37,7 @@ protected:
         fs::create_symlink(target, root + "/" + relativePath);
     }
     std::string find(const std::string& searchPath) {
-        return JavaRuntimeLocator(searchPath, root).find();
+        return application::JavaRuntimeLocator(searchPath, root).find();
     }
 };
 
@@ -63,8 +60,7 @@ TEST_F(JavaRuntimeLocatorTest, KnowsTheJdk8Layouts) {
     std::string jdk = installRuntime("opt/jdk8", true);
     EXPECT_EQ(find(root + "/opt/jdk8/bin"), jdk);
     // A java in the JRE of a JDK 8 makes the JRE its home.
-    auto jreCandidates =
-        mirobanth::os::javaHomeLibraries(root + "/opt/jre8", mirobanth::os::System::Linux);
+    auto jreCandidates = os::javaHomeLibraries(root + "/opt/jre8", os::System::Linux);
     write(jreCandidates.at(2).substr(root.size() + 1), "");
     write("opt/jre8/bin/java", "");
     EXPECT_EQ(find(root + "/opt/jre8/bin"), jreCandidates.at(2));
@@ -91,7 +87,7 @@ TEST_F(JavaRuntimeLocatorTest, NothingFoundGivesTheEmptyText) {
     write("usr/lib/jvm/java-17-openjdk-amd64/bin/java", "");
     write("bin/java", "");
     EXPECT_EQ(find(root + "/bin:" + root + "/missing"), "");
-    EXPECT_EQ(JavaRuntimeLocator("", root + "/missing").find(), "");
+    EXPECT_EQ(application::JavaRuntimeLocator("", root + "/missing").find(), "");
 }
 
 // Each installation once, in the order the search tries them (the java on
@@ -102,10 +98,10 @@ TEST_F(JavaRuntimeLocatorTest, ListsEveryRuntimeOnceWithItsStatedVersion) {
     const std::string java17 = installRuntime("usr/lib/jvm/java-17-openjdk-amd64");
     write("usr/lib/jvm/java-17-openjdk-amd64/release", "JAVA_VERSION=\"17.0.15\"\r\n");
     link("usr/lib/jvm/default-java", "java-17-openjdk-amd64");
-    mirobanth::test::EnvironmentVariables environment;
+    EnvironmentVariables environment;
     environment.set("PATH", root + "/opt/jdk-11/bin");
     std::vector<std::string> found;
-    for (const auto& runtime : PlatformLinux(root).findJavaRuntimes())
+    for (const auto& runtime : application::PlatformLinux(root).findJavaRuntimes())
         found.push_back(runtime.library + " " + runtime.home + " " + runtime.version);
     EXPECT_EQ(found, (std::vector<std::string>{
                          jdk11 + " " + root + "/opt/jdk-11 11.0.2",
@@ -114,7 +110,7 @@ TEST_F(JavaRuntimeLocatorTest, ListsEveryRuntimeOnceWithItsStatedVersion) {
 
 TEST(JavaRuntimeVersionTest, ReadsTheVersionFromTheFolderName) {
     using V = std::vector<int>;
-    auto version = JavaRuntimeLocator::versionOfFolderName;
+    auto version = application::JavaRuntimeLocator::versionOfFolderName;
     EXPECT_EQ(version("java-17-openjdk-amd64"), V{17});
     EXPECT_EQ(version("java-1.17.0-openjdk-amd64"), V{17});
     EXPECT_EQ(version("jdk1.8.0_292"), (V{8, 0, 292}));
@@ -122,4 +118,4 @@ TEST(JavaRuntimeVersionTest, ReadsTheVersionFromTheFolderName) {
     EXPECT_EQ(version("default-java"), V{});
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -11,10 +11,7 @@
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 
-using mirobanth::application::PlatformLinux;
-using mirobanth::test::capture;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 class PlatformLinuxTest : public ::testing::Test {
 protected:
@@ -22,20 +19,19 @@ protected:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
     }
-    mirobanth::test::ConsoleSwitches restoreSwitches;
-    mirobanth::test::EnvironmentVariables environment;
-    PlatformLinux platform;
+    ConsoleSwitches restoreSwitches;
+    EnvironmentVariables environment;
+    application::PlatformLinux platform;
 };
 
 TEST_F(PlatformLinuxTest, IdentityLayoutAndQuoting) {
-    EXPECT_EQ(mirobanth::application::createPlatform()->getPlatformName(), "Linux");
+    EXPECT_EQ(application::createPlatform()->getPlatformName(), "Linux");
     EXPECT_EQ(
         platform.getPathSeparator() + platform.getPlatformInfo() + platform.getPlatformDetail(),
         ":<Unknown>Unknown");
     EXPECT_EQ(platform.quoteForShell("it's"), "'it'\\''s'");
     std::string nasty = "/opt/My Java/it's \"$HOME\" `id` \\ *";
-    auto shell =
-        mirobanth::test::runChild({"/bin/sh", "-c", "printf %s " + platform.quoteForShell(nasty)});
+    auto shell = runChild({"/bin/sh", "-c", "printf %s " + platform.quoteForShell(nasty)});
     EXPECT_EQ(shell.out, nasty);
 }
 
@@ -72,16 +68,16 @@ TEST_F(PlatformLinuxTest, MissingRuntimeIsReportedOnceOnTheTerminal) {
         "Install a Java runtime (such as Debian's default-jre) or set JAVA_HOME to one.\n";
     const std::string alert = "Mirobanth Runtime Alert: Installation problem:\n" + detail;
     environment.set("PATH", "");
-    mirobanth::test::TemporaryFolder emptyRoot;
-    PlatformLinux bare(emptyRoot.path());
+    TemporaryFolder emptyRoot;
+    application::PlatformLinux bare(emptyRoot.path());
     auto output = capture([&] { EXPECT_EQ(bare.getRuntimeLibrary(), ""); });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, alert + detail);
 
     // The alert stands for a message box, which silence does not hide.
-    mirobanth::core::Console::enableSilent(true);
+    core::Console::enableSilent(true);
     auto silent = capture([&] { bare.getRuntimeLibrary(); });
     EXPECT_EQ(silent.err, alert);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

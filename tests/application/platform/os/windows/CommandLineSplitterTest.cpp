@@ -7,9 +7,7 @@
 
 #include "platform/portable/CommandLineSplitter.h"
 
-using mirobanth::application::command_line::split;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 struct Split {
     std::vector<std::string> arguments;
@@ -21,7 +19,7 @@ Split splitText(std::string text) {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
     int count = -1;
-    char** vector = split(buffer.data(), program, count);
+    char** vector = application::command_line::split(buffer.data(), program, count);
     Split result;
     for (int i = 0; i < count; ++i) result.arguments.push_back(vector[i]);
     EXPECT_EQ(vector[0], program);
@@ -48,4 +46,4 @@ TEST(CommandLineSplitterTest, QuotesAndTabsAreOrdinaryCharacters) {
     EXPECT_EQ(result.arguments, (std::vector<std::string>{PROGRAM, "\"My", "File\"\tx"}));
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

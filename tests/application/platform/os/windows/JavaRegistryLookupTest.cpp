@@ -6,13 +6,12 @@
 
 #include "platform/portable/JavaRegistryLookup.h"
 
-namespace registry = mirobanth::application::java_registry;
-using mirobanth::application::RegistryReader;
+namespace mirobanth::test { namespace {
 
-namespace {
+namespace registry = application::java_registry;
 
 // Keys by path, each with its values' bytes; records what the walk did.
-class FakeRegistry : public RegistryReader {
+class FakeRegistry : public application::RegistryReader {
 public:
     std::map<std::string, std::map<std::string, std::string>> keys;
     std::vector<std::string> log;
@@ -114,4 +113,4 @@ TEST_F(JavaRegistryLookupTest, AValueLongerThanTheBufferFails) {
     EXPECT_EQ(lookup().problem, registry::NO_RUNTIME_LIB);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

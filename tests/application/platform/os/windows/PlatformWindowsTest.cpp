@@ -16,20 +16,15 @@
 #include "RegistryFixture.h"
 #include "TextLines.h"
 
-using mirobanth::application::PlatformWindows;
-using mirobanth::test::capture;
-using mirobanth::test::MessageBoxAnswerer;
-using mirobanth::test::RegistryFixture;
-using mirobanth::test::SeenMessageBox;
-using Answer = MessageBoxAnswerer::Answer;
+namespace mirobanth::test { namespace {
 
-namespace {
+using Answer = MessageBoxAnswerer::Answer;
 
 const std::string TAIL = "\n\t\t\t\t";
 const std::string JRE8 = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
 TEST(PlatformWindowsTest, IdentityAndConventions) {
-    PlatformWindows platform;
+    application::PlatformWindows platform;
     EXPECT_EQ(platform.getPlatformName(), "Windows");
     EXPECT_EQ(platform.getPathSeparator(), ";");
     EXPECT_EQ(platform.getPlatformInfo(), "<Unknown>");
@@ -38,7 +33,7 @@ TEST(PlatformWindowsTest, IdentityAndConventions) {
 }
 
 TEST(PlatformWindowsTest, SleepsSilently) {
-    PlatformWindows platform;
+    application::PlatformWindows platform;
     auto output = capture([&] {
         DWORD before = GetTickCount();
         platform.sleepNow(120);
@@ -52,14 +47,14 @@ TEST(PlatformWindowsTest, Convert3SplitsInPlaceBehindTheProgramsOwnPath) {
     char text[] = "a  b c";
     int argc = 0;
     char** argv = nullptr;
-    PlatformWindows::convert3(text, argc, argv);
+    application::PlatformWindows::convert3(text, argc, argv);
     ASSERT_EQ(argc, 4);
     std::string program = argv[0];
     EXPECT_EQ(std::string(argv[1]) + "|" + argv[2] + "|" + argv[3], "a|b|c");
     EXPECT_EQ(std::memcmp(text, "a\0 b\0c", 7), 0);
     std::free(argv);
     char empty[] = "";
-    PlatformWindows::convert3(empty, argc, argv);
+    application::PlatformWindows::convert3(empty, argc, argv);
     EXPECT_EQ(argc, 1);
     EXPECT_EQ(std::string(argv[0]), program) << "the path stays valid after the call";
     std::free(argv);
@@ -71,12 +66,12 @@ TEST(PlatformWindowsTest, Convert3SplitsInPlaceBehindTheProgramsOwnPath) {
 TEST(PlatformWindowsTest, Convert1OnlyReportsAndConvert2DoesNothing) {
     char text[] = "x";
     int first = 7, second = 8;
-    auto output = capture([&] { PlatformWindows::convert1(text, &first, &second); });
+    auto output = capture([&] { application::PlatformWindows::convert1(text, &first, &second); });
     EXPECT_EQ(output.err, "Function not implemented: PlatformWindows::convert1\n");
     EXPECT_EQ(first + second, 15);
     wchar_t wide[] = L"y";
     char* vector[1] = {nullptr};
-    output = capture([&] { PlatformWindows::convert2(wide, 1, vector); });
+    output = capture([&] { application::PlatformWindows::convert2(wide, 1, vector); });
     EXPECT_EQ(output.out + output.err, "");
     EXPECT_EQ(vector[0], nullptr);
 }
@@ -84,21 +79,22 @@ TEST(PlatformWindowsTest, Convert1OnlyReportsAndConvert2DoesNothing) {
 // The program inherits no handles, so it leaves its mark in a file, which
 // is complete once system returns.
 TEST(PlatformWindowsTest, SystemRunsAProgramToItsEndAndIgnoresAMissingOne) {
-    mirobanth::test::TemporaryFolder folder;
+    TemporaryFolder folder;
     std::string marker = folder.path() + "\\ran.txt";
     std::string line = "cmd.exe /c ping -n 2 127.0.0.1 >nul & echo done> \"" + marker + "\"";
-    auto output = capture([&] { PlatformWindows::system(nullptr, line.data()); });
-    EXPECT_EQ(mirobanth::test::fileLines(marker), std::vector<std::string>{"done"});
+    auto output = capture([&] { application::PlatformWindows::system(nullptr, line.data()); });
+    EXPECT_EQ(fileLines(marker), std::vector<std::string>{"done"});
     EXPECT_EQ(output.out + output.err, "");
     std::string missing = "C:\\no\\such\\program.exe";
     std::string missingLine = missing + " x";
-    output = capture([&] { PlatformWindows::system(missing.data(), missingLine.data()); });
+    output =
+        capture([&] { application::PlatformWindows::system(missing.data(), missingLine.data()); });
     EXPECT_EQ(output.out + output.err, "");
 }
 
 // The alert's box: the caption and text as composed, only an OK button.
 TEST(PlatformWindowsTest, AlertShowsTheTitledBoxUntilItIsAnswered) {
-    PlatformWindows platform;
+    application::PlatformWindows platform;
     MessageBoxAnswerer answerer("Report Alert", Answer::Ok);
     auto output = capture([&] { platform.alert("Report", "Class not found"); });
     SeenMessageBox box = answerer.seen();
@@ -109,7 +105,7 @@ TEST(PlatformWindowsTest, AlertShowsTheTitledBoxUntilItIsAnswered) {
 }
 
 TEST(PlatformWindowsTest, ChoiceIsTrueOnlyForRetry) {
-    PlatformWindows platform;
+    application::PlatformWindows platform;
     for (Answer answer : {Answer::Retry, Answer::Cancel, Answer::Close}) {
         MessageBoxAnswerer answerer("Application", answer);
         bool retry = platform.choice("ignored question");
@@ -147,9 +143,9 @@ protected:
         return library;
     }
 
-    mirobanth::test::ConsoleSwitches switches;
+    ConsoleSwitches switches;
     RegistryFixture registry;
-    PlatformWindows platform;
+    application::PlatformWindows platform;
 };
 
 TEST_F(RuntimeLookupTest, EachFailureShowsItsOneProblemThenWritesIt) {
@@ -176,7 +172,7 @@ TEST_F(RuntimeLookupTest, EachFailureShowsItsOneProblemThenWritesIt) {
 }
 
 TEST_F(RuntimeLookupTest, ASilentConsoleStillShowsTheBox) {
-    mirobanth::core::Console::enableSilent(true);
+    core::Console::enableSilent(true);
     SeenMessageBox box;
     std::string err;
     lookup(box, err);
@@ -205,4 +201,4 @@ TEST_F(RuntimeLookupTest, AValueOfSixHundredBytesIsAFailure) {
     EXPECT_EQ(err, "RuntimeLib - Failed JRE install ?\n");
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

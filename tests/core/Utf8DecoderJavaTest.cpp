@@ -11,7 +11,7 @@
 #include "Text.h"
 #include "TextLines.h"
 
-namespace {
+namespace mirobanth::test { namespace {
 
 std::string generatedBytes(std::mt19937& random) {
     // Leads of every length, the edges of the second-byte ranges, stray and
@@ -56,19 +56,17 @@ TEST(Utf8DecoderJavaTest, EveryGeneratedByteStringDecodesAsJavaDecodesIt) {
         corpus.push_back(generatedBytes(random));
         input << hex(corpus.back()) << '\n';
     }
-    mirobanth::test::ChildOptions java;
+    ChildOptions java;
     java.args = {std::string(MIROBANTH_TEST_JAVA_HOME) + "/bin/java", "-cp",
-                 mirobanth::test::binaryDirectory() + "/javatests.jar",
-                 "com.mirobanth.tests.Utf8Reference"};
+                 binaryDirectory() + "/javatests.jar", "com.mirobanth.tests.Utf8Reference"};
     java.input = input.str();
-    auto result = mirobanth::test::runChild(java);
+    auto result = runChild(java);
     ASSERT_EQ(result.status, 0) << result.err;
-    auto expected = mirobanth::test::lines(result.out);
+    auto expected = lines(result.out);
     ASSERT_EQ(expected.size(), corpus.size());
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        EXPECT_EQ(hex(mirobanth::text::decodeUtf8(corpus[i])), expected[i])
-            << "bytes " << hex(corpus[i]);
+        EXPECT_EQ(hex(text::decodeUtf8(corpus[i])), expected[i]) << "bytes " << hex(corpus[i]);
     }
 }
 
-}  // namespace
+}}  // namespace mirobanth::test

@@ -7,39 +7,32 @@
 #include "ManagedTestSupport.h"
 #include "SharedLibrary.h"
 
-using mirobanth::os::LibraryError;
-using mirobanth::os::SharedLibrary;
-using mirobanth::test::binaryDirectory;
-using mirobanth::test::TemporaryFolder;
-
-namespace {
+namespace mirobanth::test { namespace {
 
 std::string failureOf(const std::string& path) {
     try {
-        SharedLibrary library(path);
-    } catch (const LibraryError& error) {
+        os::SharedLibrary library(path);
+    } catch (const os::LibraryError& error) {
         return error.what();
     }
     return "loaded";
 }
 
 TEST(SharedLibraryTest, LooksUpATypedFunction) {
-    SharedLibrary library(mirobanth::test::noEntryLibraryPath());
+    os::SharedLibrary library(noEntryLibraryPath());
     auto answer = library.function<int (*)()>("mirobanthNoVirtualMachineHere");
     EXPECT_EQ(answer(), 42);
-    EXPECT_EQ(library.path(), mirobanth::test::noEntryLibraryPath());
+    EXPECT_EQ(library.path(), noEntryLibraryPath());
 }
 
 TEST(SharedLibraryTest, AMissingFunctionNamesTheSymbolAndThePath) {
-    SharedLibrary library(mirobanth::test::noEntryLibraryPath());
+    os::SharedLibrary library(noEntryLibraryPath());
     try {
         library.function<void (*)()>("JNI_CreateJavaVM");
         FAIL() << "the lookup should fail";
-    } catch (const LibraryError& error) {
+    } catch (const os::LibraryError& error) {
         std::string text = error.what();
-        EXPECT_EQ(
-            text.rfind("JNI_CreateJavaVM not found in " + mirobanth::test::noEntryLibraryPath(), 0),
-            0u)
+        EXPECT_EQ(text.rfind("JNI_CreateJavaVM not found in " + noEntryLibraryPath(), 0), 0u)
             << text;
     }
 }
@@ -65,9 +58,9 @@ TEST(SharedLibraryTest, ARelativePathIsResolvedAgainstTheCurrentFolder) {
     std::string fileName = MIROBANTH_NOENTRY_FILE;
     std::string loadedFrom;
     try {
-        SharedLibrary library(fileName);
+        os::SharedLibrary library(fileName);
         loadedFrom = library.path();
-    } catch (const LibraryError& error) {
+    } catch (const os::LibraryError& error) {
         loadedFrom = error.what();
     }
     std::string missing = failureOf("libc.so.6");
@@ -81,10 +74,10 @@ TEST(SharedLibraryTest, ARelativePathIsResolvedAgainstTheCurrentFolder) {
 }
 
 TEST(SharedLibraryTest, MovingHandsTheLibraryOver) {
-    SharedLibrary first(mirobanth::test::noEntryLibraryPath());
-    SharedLibrary second = std::move(first);
+    os::SharedLibrary first(noEntryLibraryPath());
+    os::SharedLibrary second = std::move(first);
     EXPECT_EQ(second.function<int (*)()>("mirobanthNoVirtualMachineHere")(), 42);
-    EXPECT_THROW(first.function<int (*)()>("mirobanthNoVirtualMachineHere"), LibraryError);
+    EXPECT_THROW(first.function<int (*)()>("mirobanthNoVirtualMachineHere"), os::LibraryError);
 }
 
-}  // namespace
+}}  // namespace mirobanth::test
