@@ -45,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct OptionCase {
+    const char* name;
     Options options;
     std::string deciding;  // classDataOption
     bool withoutCompressedOops;
@@ -60,12 +61,23 @@ TEST_P(ClassDataOptionTest, SettlesOrShapesTheArchive) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ClassDataOptionTest,
     ::testing::Values(
-        OptionCase{{"-Xmx31g", "-XX:+UseG1GC", "-Dx=-Xshare:off"}, "", false},
-        OptionCase{{"-Xmx32g"}, "", true},
-        OptionCase{{"-XX:MaxHeapSize=40000m", "-Xmx2g"}, "", false},
-        OptionCase{{"-XX:-UseCompressedOops", "-Xshare:off"}, "-Xshare:off", true},
-        OptionCase{{"-XX:SharedArchiveFile=/a.jsa"}, "-XX:SharedArchiveFile=/a.jsa", false},
-        OptionCase{{"--patch-module=java.base=x.jar"}, "--patch-module=java.base=x.jar", false}));
+        OptionCase{"SmallHeapAndAPropertyDecideNothing",
+                   {"-Xmx31g", "-XX:+UseG1GC", "-Dx=-Xshare:off"},
+                   "",
+                   false},
+        OptionCase{"AHeapOf32GiBGoesWithoutCompressedOops", {"-Xmx32g"}, "", true},
+        OptionCase{"TheLastHeapOptionCounts", {"-XX:MaxHeapSize=40000m", "-Xmx2g"}, "", false},
+        OptionCase{
+            "ShareOffDecides", {"-XX:-UseCompressedOops", "-Xshare:off"}, "-Xshare:off", true},
+        OptionCase{"AnArchiveOfItsOwnDecides",
+                   {"-XX:SharedArchiveFile=/a.jsa"},
+                   "-XX:SharedArchiveFile=/a.jsa",
+                   false},
+        OptionCase{"APatchedModuleDecides",
+                   {"--patch-module=java.base=x.jar"},
+                   "--patch-module=java.base=x.jar",
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct LogCase {
     const char* name;
