@@ -33,11 +33,6 @@ protected:
         environment.remove("WAYLAND_DISPLAY");
     }
 
-    // The start-up lines of an application named name, after the splash.
-    static std::string startupLines(const std::string& name, const std::string& path) {
-        return name + ": PATH=" + path + "\n" + name + ": No delegate used\n";
-    }
-
     EnvironmentVariables environment;
     ConsoleSwitches switches;
 };

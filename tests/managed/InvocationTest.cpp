@@ -51,26 +51,18 @@ protected:
 TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
     make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", WORLD_TEXT, INVALID_BYTE});
     launch();
-    EXPECT_EQ(environment.calls(), mainCalls({
-                                       "NewObjectArray 6 java/lang/String",
-                                       "NewString " + hexUnits(u"My File"),
-                                       "SetObjectArrayElement 0",
-                                       "NewString ",
-                                       "SetObjectArrayElement 1",
-                                       "NewString " + hexUnits(u"say \"hi\""),
-                                       "SetObjectArrayElement 2",
-                                       "NewString " + hexUnits(u"C:\\dir\\"),
-                                       "SetObjectArrayElement 3",
-                                       "FindClass java/lang/System",
-                                       "GetStaticMethodID java/lang/System getProperty "
-                                       "(Ljava/lang/String;)Ljava/lang/String;",
-                                       "NewStringUTF sun.jnu.encoding",
-                                       "CallStaticObjectMethod java/lang/System getProperty",
-                                       "NewString 00E9 65E5 672C D83D DE00",
-                                       "SetObjectArrayElement 4",
-                                       "NewString FFFD",
-                                       "SetObjectArrayElement 5",
-                                   }));
+    EXPECT_EQ(environment.calls(),
+              mainCalls({"NewObjectArray 6 java/lang/String", "NewString " + hexUnits(u"My File"),
+                         "SetObjectArrayElement 0", "NewString ", "SetObjectArrayElement 1",
+                         "NewString " + hexUnits(u"say \"hi\""), "SetObjectArrayElement 2",
+                         "NewString " + hexUnits(u"C:\\dir\\"), "SetObjectArrayElement 3",
+                         "FindClass java/lang/System",
+                         "GetStaticMethodID java/lang/System getProperty "
+                         "(Ljava/lang/String;)Ljava/lang/String;",
+                         "NewStringUTF sun.jnu.encoding",
+                         "CallStaticObjectMethod java/lang/System getProperty",
+                         "NewString 00E9 65E5 672C D83D DE00", "SetObjectArrayElement 4",
+                         "NewString FFFD", "SetObjectArrayElement 5"}));
 }
 
 TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
@@ -146,23 +138,18 @@ TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
     CapturedOutput output = launch();
     EXPECT_EQ(output.err, "Tintavel: Static method call failed\n");
     EXPECT_EQ(linesAfter(environment.calls(), "CallStaticVoidMethod com/example/Main main array"),
-              (Lines{
-                  "ExceptionClear",
-                  "FindClass java/lang/Thread",
-                  "GetStaticMethodID java/lang/Thread currentThread ()Ljava/lang/Thread;",
-                  "CallStaticObjectMethod java/lang/Thread currentThread",
-                  "GetMethodID java/lang/Thread getUncaughtExceptionHandler "
-                  "()Ljava/lang/Thread$UncaughtExceptionHandler;",
-                  "CallObjectMethod thread main getUncaughtExceptionHandler",
-                  "FindClass java/lang/Thread$UncaughtExceptionHandler",
-                  "GetMethodID java/lang/Thread$UncaughtExceptionHandler uncaughtException "
-                  "(Ljava/lang/Thread;Ljava/lang/Throwable;)V",
-                  "CallVoidMethod handler of thread main uncaughtException thread main "
-                  "java.lang.IllegalStateException: thrown by main",
-                  "ExceptionClear",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+              (Lines{"ExceptionClear", "FindClass java/lang/Thread",
+                     "GetStaticMethodID java/lang/Thread currentThread ()Ljava/lang/Thread;",
+                     "CallStaticObjectMethod java/lang/Thread currentThread",
+                     "GetMethodID java/lang/Thread getUncaughtExceptionHandler "
+                     "()Ljava/lang/Thread$UncaughtExceptionHandler;",
+                     "CallObjectMethod thread main getUncaughtExceptionHandler",
+                     "FindClass java/lang/Thread$UncaughtExceptionHandler",
+                     "GetMethodID java/lang/Thread$UncaughtExceptionHandler uncaughtException "
+                     "(Ljava/lang/Thread;Ljava/lang/Throwable;)V",
+                     "CallVoidMethod handler of thread main uncaughtException thread main "
+                     "java.lang.IllegalStateException: thrown by main",
+                     "ExceptionClear", "DetachCurrentThread", "DestroyJavaVM"}));
     EXPECT_FALSE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -177,15 +164,10 @@ TEST_F(InvocationTest, WithoutAReachableHandlerTheVMDescribesTheException) {
               "Tintavel: Static method call failed\n");
     Lines calls = environment.calls();
     Lines tail(calls.end() - 7, calls.end());
-    EXPECT_EQ(tail, (Lines{
-                        "FindClass java/lang/Thread",
-                        "ExceptionClear",
-                        "Throw java.lang.IllegalStateException: thrown by main",
-                        "ExceptionDescribe",
-                        "ExceptionClear",
-                        "DetachCurrentThread",
-                        "DestroyJavaVM",
-                    }));
+    EXPECT_EQ(tail,
+              (Lines{"FindClass java/lang/Thread", "ExceptionClear",
+                     "Throw java.lang.IllegalStateException: thrown by main", "ExceptionDescribe",
+                     "ExceptionClear", "DetachCurrentThread", "DestroyJavaVM"}));
 }
 
 TEST_F(InvocationTest, LaunchWithStringReplacesTheMainClass) {

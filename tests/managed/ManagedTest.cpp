@@ -42,12 +42,9 @@ TEST_F(ManagedTest, ConstructionDerivesTheJavaNamesAndSaysSo) {
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(managed->getJarName(), "tintavel.jar");
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No delegate used"),
-              (std::vector<std::string>{
-                  "Tintavel: Auto resolving class names are turned off",
-                  "Tintavel: Tintavel",
-                  "Tintavel: tintavel.jar",
-                  "Tintavel: com/mirobanth/tintavel/Tintavel",
-              }));
+              (std::vector<std::string>{"Tintavel: Auto resolving class names are turned off",
+                                        "Tintavel: Tintavel", "Tintavel: tintavel.jar",
+                                        "Tintavel: com/mirobanth/tintavel/Tintavel"}));
     EXPECT_EQ(output.err, "");
 }
 

@@ -110,17 +110,11 @@ TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/ds/runtime/DSR");
     Lines calls = environment.calls();
     EXPECT_EQ(linesAfter(calls, "NewObjectArray 3 java/lang/String"),
-              (Lines{
-                  "NewString " + hexUnits(u"-app"),
-                  "SetObjectArrayElement 0",
-                  "NewString " + hexUnits(u"com.example.App"),
-                  "SetObjectArrayElement 1",
-                  "NewString " + hexUnits(u"myapp.xml"),
-                  "SetObjectArrayElement 2",
-                  "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+              (Lines{"NewString " + hexUnits(u"-app"), "SetObjectArrayElement 0",
+                     "NewString " + hexUnits(u"com.example.App"), "SetObjectArrayElement 1",
+                     "NewString " + hexUnits(u"myapp.xml"), "SetObjectArrayElement 2",
+                     "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
+                     "DetachCurrentThread", "DestroyJavaVM"}));
 }
 
 TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {

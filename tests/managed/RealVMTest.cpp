@@ -63,16 +63,11 @@ TEST_F(RealVMTest, ArgumentsArriveExactly) {
         launch("com/mirobanth/tests/ArgumentReport",
                {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT, "  ", "-xnative"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {
-                                                "count=7",
-                                                "[0] length=7 <My File>",
-                                                "[1] length=0 <>",
-                                                "[2] length=8 <say \"hi\">",
-                                                "[3] length=11 <C:\\dir\\ end>",
-                                                "[4] length=5 <" + WORLD_TEXT + ">",
-                                                "[5] length=2 <  >",
-                                                "[6] length=8 <-xnative>",
-                                            }));
+    EXPECT_TRUE(containsInOrder(
+        result.out,
+        {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
+         "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">", "[5] length=2 <  >",
+         "[6] length=8 <-xnative>"}));
     EXPECT_EQ(result.err, "");
 }
 
@@ -111,11 +106,9 @@ TEST_F(RealVMTest, ThrowingMainIsDescribedAndExitsWithOne) {
     ChildResult result = launch("com/mirobanth/tests/ThrowingMain");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(containsInOrder(result.err,
-                                {
-                                    "Exception in thread \"main\" java.lang.IllegalStateException: "
-                                    "thrown by main",
-                                    "JavaTests: Static method call failed",
-                                }));
+                                {"Exception in thread \"main\" java.lang.IllegalStateException: "
+                                 "thrown by main",
+                                 "JavaTests: Static method call failed"}));
     EXPECT_TRUE(hasLineStartingWith(result.err, "\tat com.mirobanth.tests.ThrowingMain.main("));
 }
 
@@ -215,13 +208,10 @@ TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
     options.env["PATH"] = realJavaHome() + "/bin:/usr/bin:/bin";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {
-                                        "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
-                                        "JavaTests: Shared library found",
-                                        "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so",
-                                        "returning",
-                                    }));
+    EXPECT_TRUE(containsInOrder(
+        result.out,
+        {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined", "JavaTests: Shared library found",
+         "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so", "returning"}));
 }
 
 TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
@@ -231,19 +221,14 @@ TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
                                  "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(containsInOrder(
-        result.out, {
-                        "mirobanth.nx=true",
-                        classPathIn(binaryDirectory(),
-                                    {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
-                            .substr(2),
-                        libraryPathIn(binaryDirectory()).substr(2),
-                        "mirobanth.override=true",
-                        "swing.defaultlaf=org.jvnet.substance.api.skin."
-                        "SubstanceGeminiLookAndFeel",
-                        "mirobanth.chrome=false",
-                        "mirobanth.ignore1=",
-                        "mirobanth.ignore2=",
-                    }));
+        result.out, {"mirobanth.nx=true",
+                     classPathIn(binaryDirectory(),
+                                 {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
+                         .substr(2),
+                     libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
+                     "swing.defaultlaf=org.jvnet.substance.api.skin."
+                     "SubstanceGeminiLookAndFeel",
+                     "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}));
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
@@ -262,12 +247,10 @@ TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(containsInOrder(result.out,
                                 {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
-    EXPECT_TRUE(containsInOrder(result.err,
-                                {
-                                    "JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                    "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                    "com/mirobanth/ds/Updater",
-                                }));
+    EXPECT_TRUE(
+        containsInOrder(result.err, {"JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                     "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                     "com/mirobanth/ds/Updater"}));
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {

@@ -127,8 +127,7 @@ TEST_F(PlatformTest, RemoveCascadesThroughLongTextsQuickly) {
         {run("a", 24 * K, "b", 8 * K), run("a", 8 * K - 1, "b", 1),
          run("a", 8 * K - 2, "b", 8 * K)},
         {run("a", 32 * K, "", 0), run("a", 8 * K, "", 0), run("a", 8 * K - 1, "", 0)},
-        {run("ab", 16 * K, "", 0), run("ab", 4 * K, "", 0), run("b", 12 * K + 1, "ab", 4 * K - 1)},
-    };
+        {run("ab", 16 * K, "", 0), run("ab", 4 * K, "", 0), run("b", 12 * K + 1, "ab", 4 * K - 1)}};
     for (const Case& c : cases) EXPECT_EQ(generic.remove(c.text, c.pattern), c.result);
 }
 

@@ -157,8 +157,7 @@ TEST_F(RuntimeLookupTest, EachFailureShowsItsOneProblemThenWritesIt) {
         {"Register Key Not Found - No Java installed ?", [] {}},
         {"CurrentVersion - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8); }},
         {"Version Root", [] { RegistryFixture::setValue(JRE8, "CurrentVersion", "1.6"); }},
-        {"RuntimeLib - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8 + "\\1.6"); }},
-    };
+        {"RuntimeLib - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8 + "\\1.6"); }}};
     for (const Step& step : steps) {
         step.prepare();
         SeenMessageBox box;
