@@ -40,6 +40,8 @@ protected:
 // The system/ folder beside the application library, which PATH receives;
 // the libraries and the test programs are built into one folder.
 extern const std::string SYSTEM_FOLDER;
+// PATH as every application leaves the fixture's /usr/bin.
+inline std::string extendedPath() { return facts::pathList({"/usr/bin", SYSTEM_FOLDER}); }
 
 // Splits the two splash lines off the front of out; fails the test when they
 // are not the banner for name followed by a date in asctime form.

@@ -70,9 +70,8 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
               "Demo: PATH=" +
-                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\n"
-                  "Demo: No delegate used\n"
+                  extendedPath() +
+                  "\nDemo: No delegate used\n"
                   "Demo not added\n");
 }
 

@@ -1,4 +1,3 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/platform/UpdateAnnouncements.h>
 
 #include <memory>
@@ -6,8 +5,6 @@
 #include "../ApplicationFixture.h"
 
 namespace mirobanth::test { namespace {
-
-using application::Application;
 
 using UpdateAnnouncementsTest = ApplicationTest;
 
