@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,19 @@ protected:
 
     EnvironmentVariables environment;
     ConsoleSwitches switches;
+};
+
+// With an application named Tintavel, made and destroyed out of sight.
+class TintavelApplicationTest : public ApplicationTest {
+protected:
+    TintavelApplicationTest() {
+        capture([&] { application = std::make_unique<Application>("Tintavel", 0, nullptr); });
+    }
+    ~TintavelApplicationTest() override {
+        capture([&] { application.reset(); });
+    }
+
+    std::unique_ptr<Application> application;
 };
 
 // The system/ folder beside the application library, which PATH receives;

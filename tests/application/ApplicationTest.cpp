@@ -99,18 +99,7 @@ TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
     EXPECT_EQ(Application::user(), "Unknown");
 }
 
-// An application named Tintavel, made and destroyed out of sight.
-class ApplicationPropertiesTest : public ApplicationTest {
-protected:
-    void SetUp() override {
-        capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
-    }
-    void TearDown() override {
-        capture([&] { application.reset(); });
-    }
-
-    std::unique_ptr<Application> application;
-};
+using ApplicationPropertiesTest = TintavelApplicationTest;
 
 TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
     EXPECT_EQ(application->getApplicationName(), "Tintavel");
