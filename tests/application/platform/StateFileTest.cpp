@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "../ApplicationFixture.h"
+#include "TextLines.h"
 #include "platform/State.h"
 
 namespace mirobanth::test { namespace {
@@ -126,10 +126,7 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     EXPECT_FALSE(out.is_open());
     EXPECT_FALSE(pairs.is_open());
     EXPECT_FALSE(words.is_open());
-    std::ifstream written("written.state");
-    std::stringstream content;
-    content << written.rdbuf();
-    EXPECT_EQ(content.str(), "test\n");
+    EXPECT_EQ(fileText("written.state"), "test\n");
 }
 
 }}  // namespace mirobanth::test
