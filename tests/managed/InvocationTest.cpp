@@ -16,17 +16,22 @@ using managed::Managed;
 
 const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";
 
+// The calls that find com/example/Main's main and check that it is public.
+const Lines MAIN_CHECKS = {"FindClass com/example/Main",
+                           MAIN_LOOKUP,
+                           "ToReflectedMethod com/example/Main main",
+                           "FindClass java/lang/reflect/Method",
+                           "GetMethodID java/lang/reflect/Method getModifiers ()I",
+                           "CallIntMethod reflected main getModifiers"};
+
 // The calls of a launch of com/example/Main that returns normally, around
 // those that make its argument array.
 Lines mainCalls(const Lines& argumentArray) {
-    return concatenated(
-        {{"FindClass com/example/Main", MAIN_LOOKUP, "ToReflectedMethod com/example/Main main",
-          "FindClass java/lang/reflect/Method",
-          "GetMethodID java/lang/reflect/Method getModifiers ()I",
-          "CallIntMethod reflected main getModifiers", "FindClass java/lang/String"},
-         argumentArray,
-         {"CallStaticVoidMethod com/example/Main main array", "DetachCurrentThread",
-          "DestroyJavaVM"}});
+    return concatenated({MAIN_CHECKS,
+                         {"FindClass java/lang/String"},
+                         argumentArray,
+                         {"CallStaticVoidMethod com/example/Main main array", "DetachCurrentThread",
+                          "DestroyJavaVM"}});
 }
 
 class InvocationTest : public ::testing::Test {
@@ -80,21 +85,6 @@ TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
     EXPECT_FALSE(managed->isLaunchFailed());
 }
 
-TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
-    environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    make({"program"});
-    CapturedOutput output = launch();
-    EXPECT_EQ(linesAfter(output.out, vmLinkedLine()),
-              (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
-    EXPECT_EQ(output.err,
-              "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"
-              "Tintavel: Class not found - com/example/Main\n" +
-                  facts::alertTrace("Tintavel", "Class not found"));
-    EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", "ExceptionDescribe"}));
-    EXPECT_TRUE(managed->isLaunchFailed());
-    EXPECT_EQ(managed->getExitValue(), 1);
-}
-
 TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
     make({"program"});
     capture([&] { managed->setRunningInConsole(false); });
@@ -106,31 +96,50 @@ TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
               std::string::npos);
 }
 
-TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
-    environment.set("MIROBANTH_STUBVM_MISSING_METHODS", "main");
+// A main that cannot be run leaves the VM alive, alerts and fails the launch.
+struct Unrunnable {
+    const char* name;
+    const char* variable;  // of the stub, set to the missing name
+    const char* missing;
+    std::string thrown, logged, alert;
+    Lines shown, calls;  // the lines after the VM's, its calls
+};
+
+class UnrunnableMainTest : public InvocationTest,
+                           public ::testing::WithParamInterface<Unrunnable> {};
+
+TEST_P(UnrunnableMainTest, LeavesTheVMAliveAndAlerts) {
+    const Unrunnable& row = GetParam();
+    environment.set(row.variable, row.missing);
     make({"program"});
     CapturedOutput output = launch();
-    EXPECT_EQ(output.err,
-              "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
-              "Tintavel: Class does not have a main() method\n" +
-                  facts::alertTrace("Tintavel", "Class does not have a main() method"));
-    EXPECT_EQ(environment.calls(),
-              (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
+    EXPECT_EQ(linesAfter(output.out, vmLinkedLine()), row.shown);
+    EXPECT_EQ(output.err, row.thrown + "Tintavel: " + row.logged + "\n" +
+                              facts::alertTrace("Tintavel", row.alert));
+    EXPECT_EQ(environment.calls(), row.calls);
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
+const std::string NO_MAIN = "Class does not have a main() method";
+const std::string THROWN = "Exception in thread \"main\" java.lang.";
+
 // GetStaticMethodID also finds a private main, which the Java launcher refuses.
-TEST_F(InvocationTest, NonPublicMainIsAMissingMain) {
-    environment.set("MIROBANTH_STUBVM_NOT_PUBLIC", "main");
-    make({"program"});
-    CapturedOutput output = launch();
-    EXPECT_EQ(output.err, "Tintavel: Class does not have a main() method\n" +
-                              facts::alertTrace("Tintavel", "Class does not have a main() method"));
-    EXPECT_EQ(environment.calls().back(), "CallIntMethod reflected main getModifiers");
-    EXPECT_TRUE(managed->isLaunchFailed());
-    EXPECT_EQ(managed->getExitValue(), 1);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Invocation, UnrunnableMainTest, ::testing::Values(
+    Unrunnable{"MissingClass", "MIROBANTH_STUBVM_MISSING", "com/example/Main",
+               THROWN + "NoClassDefFoundError: com/example/Main\n",
+               "Class not found - com/example/Main", "Class not found",
+               {"Tintavel: com/example/Main", "Tintavel: NO ALERT"},
+               {"FindClass com/example/Main", "ExceptionDescribe"}},
+    Unrunnable{"MissingMain", "MIROBANTH_STUBVM_MISSING_METHODS", "main",
+               THROWN + "NoSuchMethodError: main\n", NO_MAIN, NO_MAIN, {"Tintavel: com/example/Main"},
+               {"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}},
+    Unrunnable{"NonPublicMainIsAMissingMain", "MIROBANTH_STUBVM_NOT_PUBLIC", "main", "", NO_MAIN,
+               NO_MAIN, {"Tintavel: com/example/Main"},
+               MAIN_CHECKS}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
     environment.set("MIROBANTH_STUBVM_THROW", "1");
