@@ -22,9 +22,8 @@ std::string generatedBytes(std::mt19937& random) {
     std::uniform_int_distribution<int> length(1, 8), pick(0, sizeof interesting - 1),
         anyByte(1, 255), coin(0, 3);
     std::string bytes;
-    for (int i = length(random); i > 0; --i) {
+    for (int i = length(random); i > 0; --i)
         bytes += static_cast<char>(coin(random) ? interesting[pick(random)] : anyByte(random));
-    }
     return bytes;
 }
 

@@ -26,9 +26,8 @@ namespace mirobanth::test { namespace {
 }
 
 bool hasLineStartingWith(const std::string& text, const std::string& start) {
-    for (const std::string& line : lines(text)) {
+    for (const std::string& line : lines(text))
         if (line.rfind(start, 0) == 0) return true;
-    }
     return false;
 }
 

@@ -86,9 +86,8 @@ TEST_F(PlatformTest, StandInsReportThemselvesAndReturnNeutralValues) {
 // slow way, which remove must match for every text while resuming its search
 // near the last deletion.
 std::string removeFromTheStartEachTime(std::string text, const std::string& pattern) {
-    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern)) {
+    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern))
         text.erase(at, 1);
-    }
     return text;
 }
 
