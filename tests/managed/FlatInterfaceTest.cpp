@@ -156,9 +156,7 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     std::string missing = folder.path() + "/" + facts::vmLibraryFileName();
     std::string text = folder.write("text/" + facts::vmLibraryFileName(), "plain text\n");
     struct Case {
-        std::string library;
-        std::string message;
-        std::string warning;
+        std::string library, message, warning;
     };
     for (const Case& unusable :
          {Case{missing, "JavaTests: No shared library found",

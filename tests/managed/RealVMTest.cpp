@@ -46,12 +46,12 @@ protected:
         all.insert(all.end(), arguments.begin(), arguments.end());
         return host("managed_c_host", all);
     }
+    ChildResult testHost(Lines arguments) { return host("managed_test_host", arguments); }
 
     void SetUp() override {
         options.env = cleanLauncherEnvironment();
         options.env["JAVA_HOME"] = realJavaHome();
         options.env["MIROBANTH_SILENT"] = std::nullopt;
-        options.timeoutSeconds = 60;
     }
 
     ChildOptions options;
@@ -231,8 +231,7 @@ TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
-    ChildResult result =
-        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(
         containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
@@ -241,8 +240,7 @@ TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
 
 TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
     options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
-    ChildResult result =
-        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(containsInOrder(result.out,
                                 {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
@@ -253,12 +251,8 @@ TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {
-    EXPECT_EQ(
-        host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"})
-            .status,
-        0);
-    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status,
-              1);
+    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"}).status, 0);
+    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status, 1);
 }
 
 }}  // namespace mirobanth::test
