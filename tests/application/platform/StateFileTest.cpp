@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "../ApplicationFixture.h"
-#include "TextLines.h"
 #include "platform/State.h"
 
 namespace mirobanth::test { namespace {
@@ -126,7 +126,10 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     EXPECT_FALSE(out.is_open());
     EXPECT_FALSE(pairs.is_open());
     EXPECT_FALSE(words.is_open());
-    EXPECT_EQ(fileText("written.state"), "test\n");
+    std::ifstream written("written.state");  // text: "\r\n" is "\n"
+    std::stringstream content;
+    content << written.rdbuf();
+    EXPECT_EQ(content.str(), "test\n");
 }
 
 }}  // namespace mirobanth::test
