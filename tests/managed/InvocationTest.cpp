@@ -45,6 +45,15 @@ protected:
     CapturedOutput launch(const char* className = "com/example/Main") {
         return capture([&] { managed->launch(className); });
     }
+    // Managed::java for Tintavel: its own object, launched and destroyed.
+    int java(const char* className, std::initializer_list<std::string> texts) {
+        CommandLine arguments(texts);
+        int value = -1;
+        capture([&] {
+            value = Managed::java("Tintavel", className, arguments.argc(), arguments.argv());
+        });
+        return value;
+    }
     void TearDown() override {
         capture([&] { managed.reset(); });
     }
@@ -193,17 +202,9 @@ TEST_F(InvocationTest, LaunchWithoutANameRunsTheDerivedMainClass) {
 }
 
 TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
-    CommandLine arguments({"program", "x"});
-    int value = -1;
-    capture([&] {
-        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(java("com/example/Main", {"program", "x"}), 0);
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    capture([&] {
-        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(java("com/example/Main", {"program", "x"}), 1);
 }
 
 // No class has the empty name, which is what a null name reads as.
@@ -214,11 +215,7 @@ TEST_F(InvocationTest, ANullClassNameIsNotFound) {
                               facts::alertTrace("Tintavel", "Class not found")),
               std::string::npos)
         << output.err;
-    CommandLine arguments({"program"});
-    int value = -1;
-    capture(
-        [&] { value = Managed::java("Tintavel", nullptr, arguments.argc(), arguments.argv()); });
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(java(nullptr, {"program"}), 1);
 }
 
 // The runtime allows one VM per process; a refused second one must leave
