@@ -88,8 +88,7 @@ TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
         Application::relaunch(1, line.argv(), " \"x y\" z");
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(lines(output.out),
-              (std::vector<std::string>{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
+    EXPECT_EQ(lines(output.out), (Lines{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
 
     EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
     EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);

@@ -49,7 +49,7 @@ std::string hex(const std::u16string& units) {
 
 TEST(Utf8DecoderJavaTest, EveryGeneratedByteStringDecodesAsJavaDecodesIt) {
     std::mt19937 random(20261209);
-    std::vector<std::string> corpus;
+    Lines corpus;
     std::ostringstream input;
     for (int i = 0; i < 4000; ++i) {
         corpus.push_back(generatedBytes(random));

@@ -26,11 +26,11 @@ class VMCreationTest : public ::testing::Test {
 protected:
     // A Managed named Tintavel from the command line, launched with a class
     // the stub knows; returns what the launch wrote.
-    CapturedOutput launch(std::vector<std::string> texts) {
+    CapturedOutput launch(Lines texts) {
         make(std::move(texts));
         return capture([&] { managed->launch("com/example/Main"); });
     }
-    void make(std::vector<std::string> texts) {
+    void make(Lines texts) {
         CommandLine arguments(std::move(texts));
         capture([&] {
             managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());

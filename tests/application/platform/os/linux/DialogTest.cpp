@@ -19,7 +19,7 @@
 
 namespace mirobanth::test { namespace {
 
-using Arguments = std::vector<std::string>;
+using Arguments = Lines;
 
 const std::string ALERT_TEXT = "Class not found\n\t\t\t\t";
 const std::string RETRY_TEXT = "Resource not available\nDo you want to try again?";

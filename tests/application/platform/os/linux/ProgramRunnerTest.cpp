@@ -8,7 +8,7 @@
 
 namespace mirobanth::test { namespace {
 
-using Paths = std::vector<std::string>;
+using Paths = Lines;
 
 TEST(ProgramRunnerTest, ReportsTheExitStatusOrThatThereIsNone) {
     EXPECT_EQ(application::ProgramRunner::runAndWait({"/bin/sh", "-c", "exit 3"}), 3);
