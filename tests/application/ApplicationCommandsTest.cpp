@@ -6,15 +6,11 @@
 
 namespace mirobanth::test { namespace {
 
-class ApplicationCommandsTest : public ApplicationTest {
+class ApplicationCommandsTest : public TintavelApplicationTest {
 protected:
-    ApplicationCommandsTest() {
-        capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
-    }
     ~ApplicationCommandsTest() override {
         std::cin.rdbuf(savedInput);
         std::cin.clear();
-        capture([&] { application.reset(); });
     }
 
     // What the interactive loop writes when standard input holds text.
@@ -25,7 +21,6 @@ protected:
         return capture([&] { application->standardInputMode(); });
     }
 
-    std::unique_ptr<Application> application;
     std::istringstream input;
     std::streambuf* savedInput = std::cin.rdbuf();
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,18 +34,28 @@ protected:
         environment.remove("WAYLAND_DISPLAY");
     }
 
-    // The start-up lines of an application named name, after the splash.
-    static std::string startupLines(const std::string& name, const std::string& path) {
-        return name + ": PATH=" + path + "\n" + name + ": No delegate used\n";
-    }
-
     EnvironmentVariables environment;
     ConsoleSwitches switches;
+};
+
+// With an application named Tintavel, made and destroyed out of sight.
+class TintavelApplicationTest : public ApplicationTest {
+protected:
+    TintavelApplicationTest() {
+        capture([&] { application = std::make_unique<Application>("Tintavel", 0, nullptr); });
+    }
+    ~TintavelApplicationTest() override {
+        capture([&] { application.reset(); });
+    }
+
+    std::unique_ptr<Application> application;
 };
 
 // The system/ folder beside the application library, which PATH receives;
 // the libraries and the test programs are built into one folder.
 extern const std::string SYSTEM_FOLDER;
+// PATH as every application leaves the fixture's /usr/bin.
+inline std::string extendedPath() { return facts::pathList({"/usr/bin", SYSTEM_FOLDER}); }
 
 // Splits the two splash lines off the front of out; fails the test when they
 // are not the banner for name followed by a date in asctime form.

@@ -63,8 +63,7 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     auto output = capture(
         [&] { handle = mbApplicationCreateWithWideCharacters(L"Tintavel", L"Acme", 0, nullptr); });
     EXPECT_EQ(withoutSplash(output.out, "WaitingToBeSet"),
-              "WaitingToBeSet: PATH=" + facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\nWaitingToBeSet: No delegate used\n");
+              "WaitingToBeSet: PATH=" + extendedPath() + "\nWaitingToBeSet: No delegate used\n");
     EXPECT_EQ(output.err, "Function not implemented: mbApplicationCreateWithWideCharacters\n");
     EXPECT_STREQ(mbApplicationParameterName(handle), "WaitingToBeSet");
     EXPECT_EQ(reinterpret_cast<Application*>(handle)->getCompany(), "WaitingToBeSet");
@@ -73,19 +72,11 @@ TEST_F(ApplicationFlatTest, WideCreationUsesThePlaceholderName) {
     capture([&] { mbApplicationDelete(handle); });
 }
 
-class ApplicationCHostTest : public ::testing::Test {
+// The host inherits the fixture's environment.
+class ApplicationCHostTest : public ApplicationTest {
 protected:
     ChildResult runHost(const std::string& mode) {
-        ChildOptions options;
-        options.args = {programPath("application_c_host"), mode};
-        options.env = {{"PROCESSOR_ARCHITECTURE", "amd64"},
-                       {"USERNAME", "ana"},
-                       {"PATH", "/usr/bin"},
-                       {"MIROBANTH", std::nullopt},
-                       {"MIROBANTH_SILENT", std::nullopt},
-                       {"DISPLAY", std::nullopt},
-                       {"WAYLAND_DISPLAY", std::nullopt}};
-        return runChild(options);
+        return runChild({programPath("application_c_host"), mode});
     }
 };
 
@@ -95,9 +86,8 @@ TEST_F(ApplicationCHostTest, SelfTestPrintsTheConstructionThenTheNullWarning) {
     EXPECT_EQ(withoutSplash(result.out, "mbApplicationTest"),
               "mbApplicationTest: Argument 0 = test\n"
               "mbApplicationTest: PATH=" +
-                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\n"
-                  "mbApplicationTest: No delegate used\n"
+                  extendedPath() +
+                  "\nmbApplicationTest: No delegate used\n"
                   "mbApplicationTest: <FINALIZE>\n");
     EXPECT_EQ(result.err,
               "<ConsoleTypeC>: @mbApplicationDelete - ApplicationTypeC handle is NULL\n");

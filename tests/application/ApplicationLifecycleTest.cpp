@@ -70,9 +70,8 @@ TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
     EXPECT_EQ(withoutSplash(output.out, "Demo"),
               "Demo: Argument 0 = Unknown\n"
               "Demo: PATH=" +
-                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\n"
-                  "Demo: No delegate used\n"
+                  extendedPath() +
+                  "\nDemo: No delegate used\n"
                   "Demo not added\n");
 }
 
@@ -89,8 +88,7 @@ TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
         Application::relaunch(1, line.argv(), " \"x y\" z");
     });
     EXPECT_EQ(value, 1);
-    EXPECT_EQ(lines(output.out),
-              (std::vector<std::string>{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
+    EXPECT_EQ(lines(output.out), (Lines{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
 
     EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
     EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);

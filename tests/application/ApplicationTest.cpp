@@ -20,11 +20,9 @@ TEST_F(ApplicationConstructionTest, AnnouncesEchoesExtendsPathAndNamesTheDelegat
               "Tintavel: Argument 1 = -v\n"
               "Tintavel: Argument 2 = My File\n"
               "Tintavel: PATH=" +
-                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\n"
-                  "Tintavel: No delegate used\n");
+                  extendedPath() + "\nTintavel: No delegate used\n");
     EXPECT_EQ(output.err, "");
-    EXPECT_EQ(std::string(std::getenv("PATH")), facts::pathList({"/usr/bin", SYSTEM_FOLDER}));
+    EXPECT_EQ(std::string(std::getenv("PATH")), extendedPath());
     EXPECT_EQ(capture([&] { application.reset(); }).out, "Tintavel: <FINALIZE>\n");
 }
 
@@ -37,7 +35,7 @@ TEST_F(ApplicationConstructionTest, SilentSuppressesAllButStillExtendsPath) {
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "");
     EXPECT_TRUE(core::Console::isSilent());
-    EXPECT_EQ(std::string(std::getenv("PATH")), facts::pathList({"/usr/bin", SYSTEM_FOLDER}));
+    EXPECT_EQ(std::string(std::getenv("PATH")), extendedPath());
 }
 
 TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePath) {
@@ -49,10 +47,7 @@ TEST_F(ApplicationConstructionTest, VerboseLineComesBetweenTheArgumentsAndThePat
               "Demo: Argument 0 = prog\n"
               "Demo: Verbose mode (tracking finalizers)\n"
               "Demo: PATH=" +
-                  facts::pathList({"/usr/bin", SYSTEM_FOLDER}) +
-                  "\n"
-                  "Demo: No delegate used\n"
-                  "Demo: <FINALIZE>\n");
+                  extendedPath() + "\nDemo: No delegate used\nDemo: <FINALIZE>\n");
     EXPECT_TRUE(core::Console::isVerbose());
 }
 
@@ -75,9 +70,8 @@ TEST_F(ApplicationConstructionTest, PathReceivesTheSystemFolderOncePerProcess) {
         Application first("A", 0, nullptr);
         Application second("B", 0, nullptr);
     });
-    const std::string extended = facts::pathList({"/usr/bin", SYSTEM_FOLDER});
-    EXPECT_EQ(std::string(std::getenv("PATH")), extended);
-    EXPECT_NE(output.out.find("B: PATH=" + extended + "\n"), std::string::npos) << output.out;
+    EXPECT_EQ(std::string(std::getenv("PATH")), extendedPath());
+    EXPECT_NE(output.out.find("B: PATH=" + extendedPath() + "\n"), std::string::npos) << output.out;
 }
 
 // A host may hand over a null vector or a null entry: no argument, or an
@@ -105,18 +99,7 @@ TEST_F(ApplicationConstructionTest, SplashFallsBackToUserAndMachine) {
     EXPECT_EQ(Application::user(), "Unknown");
 }
 
-// An application named Tintavel, made and destroyed out of sight.
-class ApplicationPropertiesTest : public ApplicationTest {
-protected:
-    void SetUp() override {
-        capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
-    }
-    void TearDown() override {
-        capture([&] { application.reset(); });
-    }
-
-    std::unique_ptr<Application> application;
-};
+using ApplicationPropertiesTest = TintavelApplicationTest;
 
 TEST_F(ApplicationPropertiesTest, FreshObjectHasTheDefaultIdentity) {
     EXPECT_EQ(application->getApplicationName(), "Tintavel");

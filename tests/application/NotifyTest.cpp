@@ -1,7 +1,5 @@
 #include <mirobanth/application/Notify.h>
 
-#include <memory>
-
 #include "ApplicationFixture.h"
 
 namespace mirobanth::test { namespace {
@@ -57,13 +55,9 @@ TEST_F(NotifyTest, AnnouncementsAreTaggedWithTheCurrentName) {
     EXPECT_EQ(output.err, "");
 }
 
-using AnnounceTest = ApplicationTest;
+using AnnounceTest = TintavelApplicationTest;
 
 TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
-    CommandLine line({"Tintavel64"});
-    std::unique_ptr<Application> application;
-    capture(
-        [&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
     Notify notify;
     auto fresh = capture([&] { application->announce(&notify); });
     EXPECT_EQ(fresh.out, "Tintavel: Ignored: Notify\n");
@@ -72,7 +66,6 @@ TEST_F(AnnounceTest, TheApplicationIgnoresTheNotificationByName) {
     auto renamed = capture([&] { application->announce(&notify); });
     EXPECT_EQ(renamed.out, "Tintavel: Ignored: Updater\n");
     EXPECT_EQ(renamed.err, "");
-    capture([&] { application.reset(); });
 }
 
 }}  // namespace mirobanth::test

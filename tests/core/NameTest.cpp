@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sstream>
+
+#include "RaisedException.h"
 
 namespace mirobanth::test { namespace {
 
@@ -36,20 +37,8 @@ TEST(NameTest, EqualityComparesNamesExactlyAcrossClasses) {
 TEST(NameTest, SerialisationRaisesANewExceptionThatTheCatcherOwns) {
     core::Name name("n");
     std::stringstream stream;
-    try {
-        name.load(stream);
-        FAIL() << "load returned";
-    } catch (core::RuntimeException* raised) {
-        std::unique_ptr<core::RuntimeException> owned(raised);
-        EXPECT_STREQ(owned->what(), "::load not implemented");
-    }
-    try {
-        name.save(stream);
-        FAIL() << "save returned";
-    } catch (core::RuntimeException* raised) {
-        std::unique_ptr<core::RuntimeException> owned(raised);
-        EXPECT_STREQ(owned->what(), "::save not implemented");
-    }
+    EXPECT_EQ(raisedText([&] { name.load(stream); }), "::load not implemented");
+    EXPECT_EQ(raisedText([&] { name.save(stream); }), "::save not implemented");
     EXPECT_EQ(stream.str(), "");
 }
 

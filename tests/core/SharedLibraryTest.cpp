@@ -9,13 +9,13 @@
 
 namespace mirobanth::test { namespace {
 
+// The path the library at path was loaded from, or why it could not be.
 std::string failureOf(const std::string& path) {
     try {
-        os::SharedLibrary library(path);
+        return os::SharedLibrary(path).path();
     } catch (const os::LibraryError& error) {
         return error.what();
     }
-    return "loaded";
 }
 
 TEST(SharedLibraryTest, LooksUpATypedFunction) {
@@ -56,13 +56,7 @@ TEST(SharedLibraryTest, ARelativePathIsResolvedAgainstTheCurrentFolder) {
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(binaryDirectory().c_str()), 0);
     std::string fileName = MIROBANTH_NOENTRY_FILE;
-    std::string loadedFrom;
-    try {
-        os::SharedLibrary library(fileName);
-        loadedFrom = library.path();
-    } catch (const os::LibraryError& error) {
-        loadedFrom = error.what();
-    }
+    std::string loadedFrom = failureOf(fileName);
     std::string missing = failureOf("libc.so.6");
     ASSERT_EQ(chdir(previous), 0);
     auto inBinaryDirectory = [](const std::string& name) {

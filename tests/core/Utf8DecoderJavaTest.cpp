@@ -22,9 +22,8 @@ std::string generatedBytes(std::mt19937& random) {
     std::uniform_int_distribution<int> length(1, 8), pick(0, sizeof interesting - 1),
         anyByte(1, 255), coin(0, 3);
     std::string bytes;
-    for (int i = length(random); i > 0; --i) {
+    for (int i = length(random); i > 0; --i)
         bytes += static_cast<char>(coin(random) ? interesting[pick(random)] : anyByte(random));
-    }
     return bytes;
 }
 
@@ -50,7 +49,7 @@ std::string hex(const std::u16string& units) {
 
 TEST(Utf8DecoderJavaTest, EveryGeneratedByteStringDecodesAsJavaDecodesIt) {
     std::mt19937 random(20261209);
-    std::vector<std::string> corpus;
+    Lines corpus;
     std::ostringstream input;
     for (int i = 0; i < 4000; ++i) {
         corpus.push_back(generatedBytes(random));

@@ -90,21 +90,20 @@ TEST_F(LauncherTest, ConsoleOutputOfAPlainStart) {
     out[1] = "<date>";
     out[20] = "<java>";
     EXPECT_EQ(out,
-              concatenated({
-                  {"Mirobanth Tintavel running on x86_64 in userspace <tester>", "<date>",
-                   "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
-                   "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
-                   "Tintavel: No delegate used",
-                   "Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
-                   "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"},
-                  hookupLines(classPath, libraryPath),
-                  {"Tintavel: JAVA_HOME and MIROBANTH_JVM not defined"},
-                  vmLibraryLines(javaHome + "/lib/server/libjvm.so"),
-                  {"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel launch report", "<java>",
-                   "Arguments: 0"},
-                  reported(tintavelOptionsIn(product, "javax.swing.plaf.metal.MetalLookAndFeel")),
-                  FINALIZED,
-              }));
+              concatenated(
+                  {{"Mirobanth Tintavel running on x86_64 in userspace <tester>", "<date>",
+                    "Tintavel: Argument 0 = " + product + "/Tintavel64-Console",
+                    "Tintavel: PATH=" + javaHome + "/bin:/usr/bin:/bin:" + product + "/system/",
+                    "Tintavel: No delegate used",
+                    "Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
+                    "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"},
+                   hookupLines(classPath, libraryPath),
+                   {"Tintavel: JAVA_HOME and MIROBANTH_JVM not defined"},
+                   vmLibraryLines(javaHome + "/lib/server/libjvm.so"),
+                   {"Tintavel: com/mirobanth/tintavel/Tintavel", "Tintavel launch report", "<java>",
+                    "Arguments: 0"},
+                   reported(tintavelOptionsIn(product, "javax.swing.plaf.metal.MetalLookAndFeel")),
+                   FINALIZED}));
 }
 
 TEST_F(LauncherTest, ArgumentsReachTheProductIntact) {

@@ -139,12 +139,8 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
     ChildResult result = host({"test"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(linesAfter(result.out, vmLinkedLine("mbManagedTest")),
-              (Lines{
-                  "mbManagedTest: com.mirobanth.sample.SampleApp",
-                  "mbManagedTest: NO ALERT",
-                  "mbManagedTest: <FINALIZE>",
-                  "mbManagedTest: <FINALIZE>",
-              }));
+              (Lines{"mbManagedTest: com.mirobanth.sample.SampleApp", "mbManagedTest: NO ALERT",
+                     "mbManagedTest: <FINALIZE>", "mbManagedTest: <FINALIZE>"}));
     EXPECT_EQ(result.err,
               "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
               "com.mirobanth.sample.SampleApp\n"
@@ -160,19 +156,16 @@ TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
     std::string missing = folder.path() + "/" + facts::vmLibraryFileName();
     std::string text = folder.write("text/" + facts::vmLibraryFileName(), "plain text\n");
     struct Case {
-        std::string library;
-        std::string message;
-        std::string warning;
+        std::string library, message, warning;
     };
-    for (const Case& unusable : {
-             Case{missing, "JavaTests: No shared library found",
-                  "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
-                      ": " + facts::missingLibraryReason(missing) + "\n"},
-             Case{text, "JavaTests: No shared library found",
-                  "JavaTests: Cannot load " + text + ": " + facts::notALibraryReason(text) + "\n"},
-             Case{noEntryLibraryPath(),
-                  "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""},
-         }) {
+    for (const Case& unusable :
+         {Case{missing, "JavaTests: No shared library found",
+               "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
+                   ": " + facts::missingLibraryReason(missing) + "\n"},
+          Case{text, "JavaTests: No shared library found",
+               "JavaTests: Cannot load " + text + ": " + facts::notALibraryReason(text) + "\n"},
+          Case{noEntryLibraryPath(),
+               "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""}}) {
         options.env["MIROBANTH_JVM"] = unusable.library;
         ChildResult result =
             host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});

@@ -16,17 +16,22 @@ using managed::Managed;
 
 const std::string MAIN_LOOKUP = "GetStaticMethodID com/example/Main main ([Ljava/lang/String;)V";
 
+// The calls that find com/example/Main's main and check that it is public.
+const Lines MAIN_CHECKS = {"FindClass com/example/Main",
+                           MAIN_LOOKUP,
+                           "ToReflectedMethod com/example/Main main",
+                           "FindClass java/lang/reflect/Method",
+                           "GetMethodID java/lang/reflect/Method getModifiers ()I",
+                           "CallIntMethod reflected main getModifiers"};
+
 // The calls of a launch of com/example/Main that returns normally, around
 // those that make its argument array.
 Lines mainCalls(const Lines& argumentArray) {
-    return concatenated(
-        {{"FindClass com/example/Main", MAIN_LOOKUP, "ToReflectedMethod com/example/Main main",
-          "FindClass java/lang/reflect/Method",
-          "GetMethodID java/lang/reflect/Method getModifiers ()I",
-          "CallIntMethod reflected main getModifiers", "FindClass java/lang/String"},
-         argumentArray,
-         {"CallStaticVoidMethod com/example/Main main array", "DetachCurrentThread",
-          "DestroyJavaVM"}});
+    return concatenated({MAIN_CHECKS,
+                         {"FindClass java/lang/String"},
+                         argumentArray,
+                         {"CallStaticVoidMethod com/example/Main main array", "DetachCurrentThread",
+                          "DestroyJavaVM"}});
 }
 
 class InvocationTest : public ::testing::Test {
@@ -40,6 +45,15 @@ protected:
     CapturedOutput launch(const char* className = "com/example/Main") {
         return capture([&] { managed->launch(className); });
     }
+    // Managed::java for Tintavel: its own object, launched and destroyed.
+    int java(const char* className, std::initializer_list<std::string> texts) {
+        CommandLine arguments(texts);
+        int value = -1;
+        capture([&] {
+            value = Managed::java("Tintavel", className, arguments.argc(), arguments.argv());
+        });
+        return value;
+    }
     void TearDown() override {
         capture([&] { managed.reset(); });
     }
@@ -51,26 +65,18 @@ protected:
 TEST_F(InvocationTest, EachArgumentBecomesOneJavaStringDecodedFromUtf8) {
     make({"program", "My File", "", "say \"hi\"", "C:\\dir\\", WORLD_TEXT, INVALID_BYTE});
     launch();
-    EXPECT_EQ(environment.calls(), mainCalls({
-                                       "NewObjectArray 6 java/lang/String",
-                                       "NewString " + hexUnits(u"My File"),
-                                       "SetObjectArrayElement 0",
-                                       "NewString ",
-                                       "SetObjectArrayElement 1",
-                                       "NewString " + hexUnits(u"say \"hi\""),
-                                       "SetObjectArrayElement 2",
-                                       "NewString " + hexUnits(u"C:\\dir\\"),
-                                       "SetObjectArrayElement 3",
-                                       "FindClass java/lang/System",
-                                       "GetStaticMethodID java/lang/System getProperty "
-                                       "(Ljava/lang/String;)Ljava/lang/String;",
-                                       "NewStringUTF sun.jnu.encoding",
-                                       "CallStaticObjectMethod java/lang/System getProperty",
-                                       "NewString 00E9 65E5 672C D83D DE00",
-                                       "SetObjectArrayElement 4",
-                                       "NewString FFFD",
-                                       "SetObjectArrayElement 5",
-                                   }));
+    EXPECT_EQ(environment.calls(),
+              mainCalls({"NewObjectArray 6 java/lang/String", "NewString " + hexUnits(u"My File"),
+                         "SetObjectArrayElement 0", "NewString ", "SetObjectArrayElement 1",
+                         "NewString " + hexUnits(u"say \"hi\""), "SetObjectArrayElement 2",
+                         "NewString " + hexUnits(u"C:\\dir\\"), "SetObjectArrayElement 3",
+                         "FindClass java/lang/System",
+                         "GetStaticMethodID java/lang/System getProperty "
+                         "(Ljava/lang/String;)Ljava/lang/String;",
+                         "NewStringUTF sun.jnu.encoding",
+                         "CallStaticObjectMethod java/lang/System getProperty",
+                         "NewString 00E9 65E5 672C D83D DE00", "SetObjectArrayElement 4",
+                         "NewString FFFD", "SetObjectArrayElement 5"}));
 }
 
 TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
@@ -88,21 +94,6 @@ TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
     EXPECT_FALSE(managed->isLaunchFailed());
 }
 
-TEST_F(InvocationTest, MissingClassLeavesTheVMAliveAndAlerts) {
-    environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    make({"program"});
-    CapturedOutput output = launch();
-    EXPECT_EQ(linesAfter(output.out, vmLinkedLine()),
-              (Lines{"Tintavel: com/example/Main", "Tintavel: NO ALERT"}));
-    EXPECT_EQ(output.err,
-              "Exception in thread \"main\" java.lang.NoClassDefFoundError: com/example/Main\n"
-              "Tintavel: Class not found - com/example/Main\n" +
-                  facts::alertTrace("Tintavel", "Class not found"));
-    EXPECT_EQ(environment.calls(), (Lines{"FindClass com/example/Main", "ExceptionDescribe"}));
-    EXPECT_TRUE(managed->isLaunchFailed());
-    EXPECT_EQ(managed->getExitValue(), 1);
-}
-
 TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
     make({"program"});
     capture([&] { managed->setRunningInConsole(false); });
@@ -114,31 +105,50 @@ TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
               std::string::npos);
 }
 
-TEST_F(InvocationTest, MissingMainLeavesTheVMAliveAndAlerts) {
-    environment.set("MIROBANTH_STUBVM_MISSING_METHODS", "main");
+// A main that cannot be run leaves the VM alive, alerts and fails the launch.
+struct Unrunnable {
+    const char* name;
+    const char* variable;  // of the stub, set to the missing name
+    const char* missing;
+    std::string thrown, logged, alert;
+    Lines shown, calls;  // the lines after the VM's, its calls
+};
+
+class UnrunnableMainTest : public InvocationTest,
+                           public ::testing::WithParamInterface<Unrunnable> {};
+
+TEST_P(UnrunnableMainTest, LeavesTheVMAliveAndAlerts) {
+    const Unrunnable& row = GetParam();
+    environment.set(row.variable, row.missing);
     make({"program"});
     CapturedOutput output = launch();
-    EXPECT_EQ(output.err,
-              "Exception in thread \"main\" java.lang.NoSuchMethodError: main\n"
-              "Tintavel: Class does not have a main() method\n" +
-                  facts::alertTrace("Tintavel", "Class does not have a main() method"));
-    EXPECT_EQ(environment.calls(),
-              (Lines{"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}));
+    EXPECT_EQ(linesAfter(output.out, vmLinkedLine()), row.shown);
+    EXPECT_EQ(output.err, row.thrown + "Tintavel: " + row.logged + "\n" +
+                              facts::alertTrace("Tintavel", row.alert));
+    EXPECT_EQ(environment.calls(), row.calls);
     EXPECT_TRUE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
 
+const std::string NO_MAIN = "Class does not have a main() method";
+const std::string THROWN = "Exception in thread \"main\" java.lang.";
+
 // GetStaticMethodID also finds a private main, which the Java launcher refuses.
-TEST_F(InvocationTest, NonPublicMainIsAMissingMain) {
-    environment.set("MIROBANTH_STUBVM_NOT_PUBLIC", "main");
-    make({"program"});
-    CapturedOutput output = launch();
-    EXPECT_EQ(output.err, "Tintavel: Class does not have a main() method\n" +
-                              facts::alertTrace("Tintavel", "Class does not have a main() method"));
-    EXPECT_EQ(environment.calls().back(), "CallIntMethod reflected main getModifiers");
-    EXPECT_TRUE(managed->isLaunchFailed());
-    EXPECT_EQ(managed->getExitValue(), 1);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Invocation, UnrunnableMainTest, ::testing::Values(
+    Unrunnable{"MissingClass", "MIROBANTH_STUBVM_MISSING", "com/example/Main",
+               THROWN + "NoClassDefFoundError: com/example/Main\n",
+               "Class not found - com/example/Main", "Class not found",
+               {"Tintavel: com/example/Main", "Tintavel: NO ALERT"},
+               {"FindClass com/example/Main", "ExceptionDescribe"}},
+    Unrunnable{"MissingMain", "MIROBANTH_STUBVM_MISSING_METHODS", "main",
+               THROWN + "NoSuchMethodError: main\n", NO_MAIN, NO_MAIN, {"Tintavel: com/example/Main"},
+               {"FindClass com/example/Main", MAIN_LOOKUP, "ExceptionDescribe"}},
+    Unrunnable{"NonPublicMainIsAMissingMain", "MIROBANTH_STUBVM_NOT_PUBLIC", "main", "", NO_MAIN,
+               NO_MAIN, {"Tintavel: com/example/Main"},
+               MAIN_CHECKS}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
     environment.set("MIROBANTH_STUBVM_THROW", "1");
@@ -146,23 +156,18 @@ TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
     CapturedOutput output = launch();
     EXPECT_EQ(output.err, "Tintavel: Static method call failed\n");
     EXPECT_EQ(linesAfter(environment.calls(), "CallStaticVoidMethod com/example/Main main array"),
-              (Lines{
-                  "ExceptionClear",
-                  "FindClass java/lang/Thread",
-                  "GetStaticMethodID java/lang/Thread currentThread ()Ljava/lang/Thread;",
-                  "CallStaticObjectMethod java/lang/Thread currentThread",
-                  "GetMethodID java/lang/Thread getUncaughtExceptionHandler "
-                  "()Ljava/lang/Thread$UncaughtExceptionHandler;",
-                  "CallObjectMethod thread main getUncaughtExceptionHandler",
-                  "FindClass java/lang/Thread$UncaughtExceptionHandler",
-                  "GetMethodID java/lang/Thread$UncaughtExceptionHandler uncaughtException "
-                  "(Ljava/lang/Thread;Ljava/lang/Throwable;)V",
-                  "CallVoidMethod handler of thread main uncaughtException thread main "
-                  "java.lang.IllegalStateException: thrown by main",
-                  "ExceptionClear",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+              (Lines{"ExceptionClear", "FindClass java/lang/Thread",
+                     "GetStaticMethodID java/lang/Thread currentThread ()Ljava/lang/Thread;",
+                     "CallStaticObjectMethod java/lang/Thread currentThread",
+                     "GetMethodID java/lang/Thread getUncaughtExceptionHandler "
+                     "()Ljava/lang/Thread$UncaughtExceptionHandler;",
+                     "CallObjectMethod thread main getUncaughtExceptionHandler",
+                     "FindClass java/lang/Thread$UncaughtExceptionHandler",
+                     "GetMethodID java/lang/Thread$UncaughtExceptionHandler uncaughtException "
+                     "(Ljava/lang/Thread;Ljava/lang/Throwable;)V",
+                     "CallVoidMethod handler of thread main uncaughtException thread main "
+                     "java.lang.IllegalStateException: thrown by main",
+                     "ExceptionClear", "DetachCurrentThread", "DestroyJavaVM"}));
     EXPECT_FALSE(managed->isLaunchFailed());
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -177,15 +182,10 @@ TEST_F(InvocationTest, WithoutAReachableHandlerTheVMDescribesTheException) {
               "Tintavel: Static method call failed\n");
     Lines calls = environment.calls();
     Lines tail(calls.end() - 7, calls.end());
-    EXPECT_EQ(tail, (Lines{
-                        "FindClass java/lang/Thread",
-                        "ExceptionClear",
-                        "Throw java.lang.IllegalStateException: thrown by main",
-                        "ExceptionDescribe",
-                        "ExceptionClear",
-                        "DetachCurrentThread",
-                        "DestroyJavaVM",
-                    }));
+    EXPECT_EQ(tail,
+              (Lines{"FindClass java/lang/Thread", "ExceptionClear",
+                     "Throw java.lang.IllegalStateException: thrown by main", "ExceptionDescribe",
+                     "ExceptionClear", "DetachCurrentThread", "DestroyJavaVM"}));
 }
 
 TEST_F(InvocationTest, LaunchWithStringReplacesTheMainClass) {
@@ -202,17 +202,9 @@ TEST_F(InvocationTest, LaunchWithoutANameRunsTheDerivedMainClass) {
 }
 
 TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
-    CommandLine arguments({"program", "x"});
-    int value = -1;
-    capture([&] {
-        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(java("com/example/Main", {"program", "x"}), 0);
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    capture([&] {
-        value = Managed::java("Tintavel", "com/example/Main", arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(java("com/example/Main", {"program", "x"}), 1);
 }
 
 // No class has the empty name, which is what a null name reads as.
@@ -223,11 +215,7 @@ TEST_F(InvocationTest, ANullClassNameIsNotFound) {
                               facts::alertTrace("Tintavel", "Class not found")),
               std::string::npos)
         << output.err;
-    CommandLine arguments({"program"});
-    int value = -1;
-    capture(
-        [&] { value = Managed::java("Tintavel", nullptr, arguments.argc(), arguments.argv()); });
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(java(nullptr, {"program"}), 1);
 }
 
 // The runtime allows one VM per process; a refused second one must leave

@@ -23,7 +23,7 @@ protected:
         output = capture([&] { made.push_back(std::make_unique<Managed>(name, argc, argv)); });
         return made.back().get();
     }
-    Managed* make(std::vector<std::string> texts, const std::string& name = "Tintavel") {
+    Managed* make(Lines texts, const std::string& name = "Tintavel") {
         CommandLine arguments(std::move(texts));
         return make(name, arguments.argc(), arguments.argv());
     }
@@ -42,12 +42,8 @@ TEST_F(ManagedTest, ConstructionDerivesTheJavaNamesAndSaysSo) {
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
     EXPECT_EQ(managed->getJarName(), "tintavel.jar");
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No delegate used"),
-              (std::vector<std::string>{
-                  "Tintavel: Auto resolving class names are turned off",
-                  "Tintavel: Tintavel",
-                  "Tintavel: tintavel.jar",
-                  "Tintavel: com/mirobanth/tintavel/Tintavel",
-              }));
+              (Lines{"Tintavel: Auto resolving class names are turned off", "Tintavel: Tintavel",
+                     "Tintavel: tintavel.jar", "Tintavel: com/mirobanth/tintavel/Tintavel"}));
     EXPECT_EQ(output.err, "");
 }
 
@@ -55,7 +51,7 @@ TEST_F(ManagedTest, WithoutVerboseTheNamesAreNotListed) {
     core::Console::enableVerbose(false);
     make({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No delegate used"),
-              std::vector<std::string>{"Tintavel: Auto resolving class names are turned off"});
+              Lines{"Tintavel: Auto resolving class names are turned off"});
 }
 
 // The flags a test reads, and their values before any switch.
@@ -74,9 +70,9 @@ const std::vector<std::tuple<const char*, bool (Managed::*)() const, bool>> FLAG
 
 struct SwitchCase {
     const char* name;
-    std::vector<std::string> arguments;
+    Lines arguments;
     std::map<std::string, bool> changed;  // the flags a row's switches change
-    std::vector<std::string> passedOn;
+    Lines passedOn;
     std::string argumentLine, lookAndFeelClass;
 };
 
@@ -137,8 +133,8 @@ TEST_F(ManagedTest, OnlyTestIsInTheArgumentSet) {
 TEST_F(ManagedTest, AFakeFirstArgumentIsAnnouncedAndOtherwiseIgnored) {
     Managed* managed = make({"FakeFirstArgument", "x"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              std::vector<std::string>{"Tintavel: fake first argument"});
-    EXPECT_EQ(managed->getPassThroughArguments(), std::vector<std::string>{"x"});
+              Lines{"Tintavel: fake first argument"});
+    EXPECT_EQ(managed->getPassThroughArguments(), Lines{"x"});
 }
 
 TEST_F(ManagedTest, NoArgumentsAtAll) {
@@ -153,8 +149,7 @@ TEST_F(ManagedTest, NullArgumentVectorOrEntryReadsAsNothing) {
     char program[] = "prog";
     char text[] = "x";
     char* argv[] = {program, nullptr, text, nullptr};
-    EXPECT_EQ(make("Tintavel", 3, argv)->getPassThroughArguments(),
-              (std::vector<std::string>{"", "x"}));
+    EXPECT_EQ(make("Tintavel", 3, argv)->getPassThroughArguments(), (Lines{"", "x"}));
 }
 
 TEST_F(ManagedTest, SettersRaiseTheirPropertyEventEvenWithoutAChange) {
@@ -200,7 +195,7 @@ TEST_F(ManagedTest, CopiesCarryTheFlagsAndArguments) {
     Managed* original = make({"program", "-Xgemini", "My File"});
     Managed* copy = made.emplace_back(std::make_unique<Managed>(*original)).get();
     EXPECT_TRUE(copy->isGemini());
-    EXPECT_EQ(copy->getPassThroughArguments(), std::vector<std::string>{"My File"});
+    EXPECT_EQ(copy->getPassThroughArguments(), Lines{"My File"});
     Managed* other = make({"program"}, "Snaprel");
     *other = *original;
     EXPECT_EQ(other->getMainClass(), "com/mirobanth/tintavel/Tintavel");

@@ -9,27 +9,6 @@
 
 namespace mirobanth::test {
 
-namespace {
-
-const char* const LAUNCHER_VARIABLES[] = {
-    "JAVA_HOME",
-    "MIROBANTH_JVM",
-    "MIROBANTH_CLASSPATH",
-    "MIROBANTH_LIBRARYPATH",
-    "MIROBANTH_SILENT",
-    "MIROBANTH",
-    "DISPLAY",
-    "WAYLAND_DISPLAY",
-    "MIROBANTH_STUBVM_RECORD",
-    "MIROBANTH_STUBVM_REFUSE",
-    "MIROBANTH_STUBVM_MISSING",
-    "MIROBANTH_STUBVM_MISSING_METHODS",
-    "MIROBANTH_STUBVM_THROW",
-    "MIROBANTH_STUBVM_NOT_PUBLIC",
-};
-
-}  // namespace
-
 std::string stubVMPath() { return binaryDirectory() + "/" + MIROBANTH_STUBVM_FILE; }
 
 std::string noEntryLibraryPath() { return binaryDirectory() + "/" + MIROBANTH_NOENTRY_FILE; }
@@ -87,9 +66,8 @@ std::vector<std::string> linesAfter(const std::string& text, const std::string& 
 
 std::vector<std::string> linesAfter(const std::vector<std::string>& all,
                                     const std::string& marker) {
-    for (std::size_t i = 0; i < all.size(); ++i) {
+    for (std::size_t i = 0; i < all.size(); ++i)
         if (all[i] == marker) return std::vector<std::string>(all.begin() + i + 1, all.end());
-    }
     return {"<no line " + marker + ">"};
 }
 
@@ -130,7 +108,12 @@ std::string hexUnits(const std::u16string& text) {
 
 std::map<std::string, std::optional<std::string>> cleanLauncherEnvironment() {
     std::map<std::string, std::optional<std::string>> environment;
-    for (const char* name : LAUNCHER_VARIABLES) environment[name] = std::nullopt;
+    for (const char* name :
+         {"JAVA_HOME", "MIROBANTH_JVM", "MIROBANTH_CLASSPATH", "MIROBANTH_LIBRARYPATH",
+          "MIROBANTH_SILENT", "MIROBANTH", "DISPLAY", "WAYLAND_DISPLAY", "MIROBANTH_STUBVM_RECORD",
+          "MIROBANTH_STUBVM_REFUSE", "MIROBANTH_STUBVM_MISSING", "MIROBANTH_STUBVM_MISSING_METHODS",
+          "MIROBANTH_STUBVM_THROW", "MIROBANTH_STUBVM_NOT_PUBLIC"})
+        environment[name] = std::nullopt;
     // In a sanitizer build the leak check at exit cannot stop a Java VM's
     // threads (it dies on the VM's guard pages), and what the VM keeps is no
     // leak of ours anyway. Without sanitizers the variable means nothing.
@@ -156,11 +139,9 @@ std::vector<std::string> StubVMEnvironment::options() const {
 
 std::vector<std::string> StubVMEnvironment::calls() const {
     std::vector<std::string> result;
-    for (const std::string& line : record()) {
-        if (line.rfind("option ", 0) != 0 && line.rfind("JNI_CreateJavaVM ", 0) != 0) {
+    for (const std::string& line : record())
+        if (line.rfind("option ", 0) != 0 && line.rfind("JNI_CreateJavaVM ", 0) != 0)
             result.push_back(line);
-        }
-    }
     return result;
 }
 

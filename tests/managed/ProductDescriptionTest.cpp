@@ -32,7 +32,7 @@ TEST_F(ProductDescriptionTest, KeysAreReadAsAnEditorWritesThem) {
                    &product),
               "");
     EXPECT_EQ(product.vendor, "The jEdit team");
-    EXPECT_EQ(product.arguments, std::vector<std::string>{"a = b"});
+    EXPECT_EQ(product.arguments, Lines{"a = b"});
     EXPECT_EQ(product.javaMin, 17);
     EXPECT_EQ(product.lookAndFeel, "javax.swing.plaf.nimbus.NimbusLookAndFeel");
     EXPECT_TRUE(product.verbose);

@@ -45,6 +45,16 @@ public:
         });
         return name;
     }
+    // Hybrimain's check for a command line without arguments; returns its value.
+    int relaunch(Lines texts) {
+        CommandLine arguments(std::move(texts));
+        int value = -1;
+        construction = capture([&] {
+            value =
+                MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
+        });
+        return value;
+    }
     std::string firstClassLookedUp() const {
         Lines calls = environment.calls();
         return calls.empty() ? "<none>" : calls.front();
@@ -110,17 +120,11 @@ TEST_F(ProductTest, HybrimainApplicationSwitchRunsTheRuntimeAndReachesJava) {
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/ds/runtime/DSR");
     Lines calls = environment.calls();
     EXPECT_EQ(linesAfter(calls, "NewObjectArray 3 java/lang/String"),
-              (Lines{
-                  "NewString " + hexUnits(u"-app"),
-                  "SetObjectArrayElement 0",
-                  "NewString " + hexUnits(u"com.example.App"),
-                  "SetObjectArrayElement 1",
-                  "NewString " + hexUnits(u"myapp.xml"),
-                  "SetObjectArrayElement 2",
-                  "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
-                  "DetachCurrentThread",
-                  "DestroyJavaVM",
-              }));
+              (Lines{"NewString " + hexUnits(u"-app"), "SetObjectArrayElement 0",
+                     "NewString " + hexUnits(u"com.example.App"), "SetObjectArrayElement 1",
+                     "NewString " + hexUnits(u"myapp.xml"), "SetObjectArrayElement 2",
+                     "CallStaticVoidMethod com/mirobanth/ds/runtime/DSR main array",
+                     "DetachCurrentThread", "DestroyJavaVM"}));
 }
 
 TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
@@ -133,38 +137,26 @@ TEST_F(ProductTest, HybrimainWithoutEvenAProgramNameOnlyShowsUsage) {
     capture([&] { product.reset(); });
 }
 
+const Lines RELAUNCHED = {"No arguments, attempting to load app/application.xml",
+                          "ran [app/application.xml]"};
+
 TEST_F(ProductTest, HybrimainRelaunchesItselfWithTheDefaultApplicationFile) {
-    CommandLine arguments({programPath("argument_echo")});
-    int value = 0;
-    CapturedOutput output = capture([&] {
-        value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 1);
-    EXPECT_EQ(lines(output.out), (Lines{"No arguments, attempting to load app/application.xml",
-                                        "ran [app/application.xml]"}));
+    EXPECT_EQ(relaunch({programPath("argument_echo")}), 1);
+    EXPECT_EQ(lines(construction.out), RELAUNCHED);
     EXPECT_EQ(environment.record(), Lines{});
 }
 
 TEST_F(ProductTest, HybrimainRelaunchesAProgramWhosePathHasBlanks) {
     TemporaryFolder folder;
     std::string program = copyProgram("argument_echo", folder.path() + "/my tools", "hybrimain");
-    CommandLine arguments({program});
-    CapturedOutput output = capture([&] {
-        MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(lines(output.out), (Lines{"No arguments, attempting to load app/application.xml",
-                                        "ran [app/application.xml]"}));
+    relaunch({program});
+    EXPECT_EQ(lines(construction.out), RELAUNCHED);
 }
 
 TEST_F(ProductTest, HybrimainWithArgumentsIsLaunchedAndDestroyed) {
-    CommandLine arguments({"program", "myapp.xml"});
-    int value = -1;
-    CapturedOutput output = capture([&] {
-        value = MirobanthHybrimain::relaunchIfWithoutArguments(arguments.argc(), arguments.argv());
-    });
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(relaunch({"program", "myapp.xml"}), 0);
     EXPECT_EQ(firstClassLookedUp(), "FindClass com/mirobanth/hybrid/app/Hybrimain");
-    EXPECT_EQ(lines(output.out).back(), "Hybrimain: <FINALIZE>");
+    EXPECT_EQ(lines(construction.out).back(), "Hybrimain: <FINALIZE>");
 }
 
 TEST_F(ProductTest, RecodraShowsItsArgumentsAndRunsNoJava) {
@@ -186,18 +178,17 @@ TEST_F(ProductTest, RemoletNamesItselfAndRunsNoJava) {
 
 TEST_F(ProductTest, LaunchReturnsTheProductsExitValue) {
     CommandLine arguments({"program"});
-    int value = -1;
-    capture([&] {
-        value = application::Application::launch(
-            new MirobanthTintavel(arguments.argc(), arguments.argv()));
-    });
-    EXPECT_EQ(value, 0);
+    const auto launch = [&] {
+        int value = -1;
+        capture([&] {
+            value = application::Application::launch(
+                new MirobanthTintavel(arguments.argc(), arguments.argv()));
+        });
+        return value;
+    };
+    EXPECT_EQ(launch(), 0);
     environment.set("MIROBANTH_STUBVM_THROW", "1");
-    capture([&] {
-        value = application::Application::launch(
-            new MirobanthTintavel(arguments.argc(), arguments.argv()));
-    });
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(launch(), 1);
 }
 
 // The description's look and feel is the default that the switches change;

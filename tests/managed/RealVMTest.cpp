@@ -26,9 +26,8 @@ namespace mirobanth::test { namespace {
 }
 
 bool hasLineStartingWith(const std::string& text, const std::string& start) {
-    for (const std::string& line : lines(text)) {
+    for (const std::string& line : lines(text))
         if (line.rfind(start, 0) == 0) return true;
-    }
     return false;
 }
 
@@ -47,12 +46,12 @@ protected:
         all.insert(all.end(), arguments.begin(), arguments.end());
         return host("managed_c_host", all);
     }
+    ChildResult testHost(Lines arguments) { return host("managed_test_host", arguments); }
 
     void SetUp() override {
         options.env = cleanLauncherEnvironment();
         options.env["JAVA_HOME"] = realJavaHome();
         options.env["MIROBANTH_SILENT"] = std::nullopt;
-        options.timeoutSeconds = 60;
     }
 
     ChildOptions options;
@@ -63,16 +62,11 @@ TEST_F(RealVMTest, ArgumentsArriveExactly) {
         launch("com/mirobanth/tests/ArgumentReport",
                {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT, "  ", "-xnative"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {
-                                                "count=7",
-                                                "[0] length=7 <My File>",
-                                                "[1] length=0 <>",
-                                                "[2] length=8 <say \"hi\">",
-                                                "[3] length=11 <C:\\dir\\ end>",
-                                                "[4] length=5 <" + WORLD_TEXT + ">",
-                                                "[5] length=2 <  >",
-                                                "[6] length=8 <-xnative>",
-                                            }));
+    EXPECT_TRUE(containsInOrder(
+        result.out,
+        {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
+         "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">", "[5] length=2 <  >",
+         "[6] length=8 <-xnative>"}));
     EXPECT_EQ(result.err, "");
 }
 
@@ -111,11 +105,9 @@ TEST_F(RealVMTest, ThrowingMainIsDescribedAndExitsWithOne) {
     ChildResult result = launch("com/mirobanth/tests/ThrowingMain");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(containsInOrder(result.err,
-                                {
-                                    "Exception in thread \"main\" java.lang.IllegalStateException: "
-                                    "thrown by main",
-                                    "JavaTests: Static method call failed",
-                                }));
+                                {"Exception in thread \"main\" java.lang.IllegalStateException: "
+                                 "thrown by main",
+                                 "JavaTests: Static method call failed"}));
     EXPECT_TRUE(hasLineStartingWith(result.err, "\tat com.mirobanth.tests.ThrowingMain.main("));
 }
 
@@ -215,13 +207,10 @@ TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
     options.env["PATH"] = realJavaHome() + "/bin:/usr/bin:/bin";
     ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {
-                                        "JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
-                                        "JavaTests: Shared library found",
-                                        "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so",
-                                        "returning",
-                                    }));
+    EXPECT_TRUE(containsInOrder(
+        result.out,
+        {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined", "JavaTests: Shared library found",
+         "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so", "returning"}));
 }
 
 TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
@@ -231,24 +220,18 @@ TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
                                  "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(containsInOrder(
-        result.out, {
-                        "mirobanth.nx=true",
-                        classPathIn(binaryDirectory(),
-                                    {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
-                            .substr(2),
-                        libraryPathIn(binaryDirectory()).substr(2),
-                        "mirobanth.override=true",
-                        "swing.defaultlaf=org.jvnet.substance.api.skin."
-                        "SubstanceGeminiLookAndFeel",
-                        "mirobanth.chrome=false",
-                        "mirobanth.ignore1=",
-                        "mirobanth.ignore2=",
-                    }));
+        result.out, {"mirobanth.nx=true",
+                     classPathIn(binaryDirectory(),
+                                 {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
+                         .substr(2),
+                     libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
+                     "swing.defaultlaf=org.jvnet.substance.api.skin."
+                     "SubstanceGeminiLookAndFeel",
+                     "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}));
 }
 
 TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
-    ChildResult result =
-        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(
         containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
@@ -257,26 +240,19 @@ TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
 
 TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
     options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
-    ChildResult result =
-        host("managed_test_host", {"updates", "JavaTests", "com/mirobanth/tests/Missing"});
+    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(containsInOrder(result.out,
                                 {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
-    EXPECT_TRUE(containsInOrder(result.err,
-                                {
-                                    "JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                    "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                    "com/mirobanth/ds/Updater",
-                                }));
+    EXPECT_TRUE(
+        containsInOrder(result.err, {"JavaTests: Class not found - com/mirobanth/tests/Missing",
+                                     "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+                                     "com/mirobanth/ds/Updater"}));
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {
-    EXPECT_EQ(
-        host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"})
-            .status,
-        0);
-    EXPECT_EQ(host("managed_test_host", {"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status,
-              1);
+    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"}).status, 0);
+    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status, 1);
 }
 
 }}  // namespace mirobanth::test

@@ -26,12 +26,15 @@ class VMCreationTest : public ::testing::Test {
 protected:
     // A Managed named Tintavel from the command line, launched with a class
     // the stub knows; returns what the launch wrote.
-    CapturedOutput launch(std::vector<std::string> texts) {
+    CapturedOutput launch(Lines texts) {
+        make(std::move(texts));
+        return capture([&] { managed->launch("com/example/Main"); });
+    }
+    void make(Lines texts) {
         CommandLine arguments(std::move(texts));
         capture([&] {
             managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
         });
-        return capture([&] { managed->launch("com/example/Main"); });
     }
     void TearDown() override {
         capture([&] { managed.reset(); });
@@ -167,11 +170,9 @@ TEST_F(VMCreationTest, EmptyJavaHomeNamesTheFirstCandidateAndFails) {
     environment.set("JAVA_HOME", home);
     CapturedOutput output = launch({"program"});
     EXPECT_EQ(linesAfter(output.out, "Tintavel: No security policy used"),
-              (Lines{
-                  "Tintavel: JAVA_HOME is used as JRE base path",
-                  "Tintavel: " + home + facts::javaHomeLayouts().front(),
-                  "Tintavel: No shared library found",
-              }));
+              (Lines{"Tintavel: JAVA_HOME is used as JRE base path",
+                     "Tintavel: " + home + facts::javaHomeLayouts().front(),
+                     "Tintavel: No shared library found"}));
     EXPECT_EQ(output.err, missingLibraryError(home + facts::javaHomeLayouts().front()));
     EXPECT_EQ(managed->getExitValue(), 1);
 }
@@ -231,10 +232,7 @@ TEST_F(VMCreationTest, VMThatRefusesToStart) {
 
 TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
     environment.set("MIROBANTH_STUBVM_REFUSE", "1");
-    CommandLine arguments({"program"});
-    capture([&] {
-        managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
-    });
+    make({"program"});
     CapturedOutput output = capture([&] { managed->launch(); });
     EXPECT_EQ(output.err,
               "Tintavel: Call to Java VM failed\n"
@@ -244,10 +242,7 @@ TEST_F(VMCreationTest, LaunchWithoutAClassNameReportsItsOwnWarning) {
 
 TEST_F(VMCreationTest, FailedLaunchWithStringKeepsTheMainClass) {
     environment.set("MIROBANTH_STUBVM_REFUSE", "1");
-    CommandLine arguments({"program"});
-    capture([&] {
-        managed = std::make_unique<Managed>("Tintavel", arguments.argc(), arguments.argv());
-    });
+    make({"program"});
     CapturedOutput output = capture([&] { managed->launchWithString("com/example/Other"); });
     EXPECT_EQ(managed->getMainClass(), "com/mirobanth/tintavel/Tintavel");
     EXPECT_NE(output.err.find("Tintavel: Unable to initialize a virtual machine (launch2)\n"),

@@ -30,24 +30,23 @@ TEST_P(VMOptionsTest, SettingsGiveTheirTexts) {
     settings.productFolder = windows ? "C:\\Program Files\\Tintavel" : "/opt/tintavel";
     settings.applicationJar = "tintavel.jar";
     row.change(settings);
-    std::vector<std::string> expected =
-        windows ? defaultOptions(
-                      "-Djava.class.path=C:\\Program Files\\Tintavel;"
-                      "C:\\Program Files\\Tintavel\\mirobanth-runtime.jar;"
-                      "C:\\Program Files\\Tintavel\\tintavel.jar",
-                      "-Djava.library.path=C:\\Program Files\\Tintavel;"
-                      "C:\\Program Files\\Tintavel\\system/",
-                      "com.sun.java.swing.plaf.windows.WindowsLookAndFeel")
-                : defaultOptions(
-                      "-Djava.class.path=/opt/tintavel:/opt/tintavel/"
-                      "mirobanth-runtime.jar:/opt/tintavel/tintavel.jar",
-                      "-Djava.library.path=/opt/tintavel:/opt/tintavel/system/",
-                      "com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
+    Lines expected = windows ? defaultOptions(
+                                   "-Djava.class.path=C:\\Program Files\\Tintavel;"
+                                   "C:\\Program Files\\Tintavel\\mirobanth-runtime.jar;"
+                                   "C:\\Program Files\\Tintavel\\tintavel.jar",
+                                   "-Djava.library.path=C:\\Program Files\\Tintavel;"
+                                   "C:\\Program Files\\Tintavel\\system/",
+                                   "com.sun.java.swing.plaf.windows.WindowsLookAndFeel")
+                             : defaultOptions(
+                                   "-Djava.class.path=/opt/tintavel:/opt/tintavel/"
+                                   "mirobanth-runtime.jar:/opt/tintavel/tintavel.jar",
+                                   "-Djava.library.path=/opt/tintavel:/opt/tintavel/system/",
+                                   "com.sun.java.swing.plaf.gtk.GTKLookAndFeel");
     for (const auto& [index, text] : row.changed) expected[index] = text;
     auto platform = windows ? managed::windowsJavaLayout()
                             : managed::linuxJavaLayout(row.system == System::LINUX);
     managed::VMOptionTexts options = managed::buildVMOptions(settings, platform);
-    EXPECT_EQ(std::vector<std::string>(options.begin(), options.end()), expected);
+    EXPECT_EQ(Lines(options.begin(), options.end()), expected);
     EXPECT_EQ(managed::classPathOption(settings, platform), options[1]);
     EXPECT_EQ(managed::overrideProblem(settings), row.problem);
 }

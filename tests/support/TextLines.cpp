@@ -17,12 +17,14 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-std::vector<std::string> fileLines(const std::string& path) {
+std::string fileText(const std::string& path) {
     std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     std::stringstream content;
     content << file.rdbuf();
-    return lines(content.str());
+    return content.str();
 }
+
+std::vector<std::string> fileLines(const std::string& path) { return lines(fileText(path)); }
 
 std::vector<std::string> concatenated(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> result;

@@ -11,7 +11,8 @@ using Lines = std::vector<std::string>;
 
 // The text split into lines (without their line ends, "\n" or "\r\n").
 std::vector<std::string> lines(const std::string& text);
-// The lines of a file (none when it cannot be read).
+// The bytes of a file (none when it cannot be read), and its lines.
+std::string fileText(const std::string& path);
 std::vector<std::string> fileLines(const std::string& path);
 // The lines of each part, one part after the other.
 std::vector<std::string> concatenated(std::initializer_list<std::vector<std::string>> parts);

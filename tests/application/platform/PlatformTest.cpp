@@ -86,9 +86,8 @@ TEST_F(PlatformTest, StandInsReportThemselvesAndReturnNeutralValues) {
 // slow way, which remove must match for every text while resuming its search
 // near the last deletion.
 std::string removeFromTheStartEachTime(std::string text, const std::string& pattern) {
-    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern)) {
+    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern))
         text.erase(at, 1);
-    }
     return text;
 }
 
@@ -127,8 +126,7 @@ TEST_F(PlatformTest, RemoveCascadesThroughLongTextsQuickly) {
         {run("a", 24 * K, "b", 8 * K), run("a", 8 * K - 1, "b", 1),
          run("a", 8 * K - 2, "b", 8 * K)},
         {run("a", 32 * K, "", 0), run("a", 8 * K, "", 0), run("a", 8 * K - 1, "", 0)},
-        {run("ab", 16 * K, "", 0), run("ab", 4 * K, "", 0), run("b", 12 * K + 1, "ab", 4 * K - 1)},
-    };
+        {run("ab", 16 * K, "", 0), run("ab", 4 * K, "", 0), run("b", 12 * K + 1, "ab", 4 * K - 1)}};
     for (const Case& c : cases) EXPECT_EQ(generic.remove(c.text, c.pattern), c.result);
 }
 

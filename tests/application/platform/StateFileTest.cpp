@@ -1,19 +1,14 @@
-#include <mirobanth/application/Application.h>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "../ApplicationFixture.h"
-#include "ChildProcess.h"
 #include "platform/State.h"
 
 namespace mirobanth::test { namespace {
 
 namespace fs = std::filesystem;
-
-using application::Application;
 
 // The readers name their files relative to the current folder, so each test
 // works in "<temporary>/work", with "../" being the temporary folder itself.
@@ -91,19 +86,14 @@ TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
     EXPECT_EQ(output.out, "..\\demo.state\nFile not found - ..\\demo.state\n");
 }
 
-class StateTextsTest : public ::testing::Test {
-protected:
-    ConsoleSwitches restoreSwitches;
-};
-
-TEST_F(StateTextsTest, StateAnnouncesItselfAndItsPair) {
+TEST_F(StateFileTest, StateAnnouncesItselfAndItsPair) {
     auto plain = capture([] { application::State state; });
     EXPECT_EQ(plain.out, "<STATE>\n");
     auto pair = capture([] { application::State state("mode", "dark"); });
     EXPECT_EQ(pair.out, "<STATE>\nmode dark\n");
 }
 
-TEST_F(StateTextsTest, KeysAndEntries) {
+TEST_F(StateFileTest, KeysAndEntries) {
     EXPECT_EQ(application::makeKey("window"), "@window");
     EXPECT_EQ(application::makeEntry("k", "v"), "Unknown:k=v");
     auto output = capture([] { application::storeEntry("k", "v"); });
@@ -136,7 +126,7 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     EXPECT_FALSE(out.is_open());
     EXPECT_FALSE(pairs.is_open());
     EXPECT_FALSE(words.is_open());
-    std::ifstream written("written.state");
+    std::ifstream written("written.state");  // text: "\r\n" is "\n"
     std::stringstream content;
     content << written.rdbuf();
     EXPECT_EQ(content.str(), "test\n");

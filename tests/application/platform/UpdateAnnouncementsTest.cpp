@@ -1,21 +1,12 @@
-#include <mirobanth/application/Application.h>
 #include <mirobanth/application/platform/UpdateAnnouncements.h>
-
-#include <memory>
 
 #include "../ApplicationFixture.h"
 
 namespace mirobanth::test { namespace {
 
-using application::Application;
-
-using UpdateAnnouncementsTest = ApplicationTest;
+using UpdateAnnouncementsTest = TintavelApplicationTest;
 
 TEST_F(UpdateAnnouncementsTest, LinesAreTaggedWithTheApplicationsName) {
-    CommandLine line({"Tintavel64"});
-    std::unique_ptr<Application> application;
-    capture(
-        [&] { application = std::make_unique<Application>("Tintavel", line.argc(), line.argv()); });
     auto output = capture([&] {
         application::announceNativeUpdate(application.get());
         application::announceAddress(application.get());
@@ -26,7 +17,6 @@ TEST_F(UpdateAnnouncementsTest, LinesAreTaggedWithTheApplicationsName) {
     core::Console::enableSilent(true);
     auto silent = capture([&] { application::announceAddress(application.get()); });
     EXPECT_EQ(silent.out, "");
-    capture([&] { application.reset(); });
 }
 
 TEST_F(UpdateAnnouncementsTest, WithoutASourceOnlyAWarning) {

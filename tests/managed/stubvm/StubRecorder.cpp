@@ -18,9 +18,8 @@ bool isListed(const char* variable, const std::string& name) {
     if (!value) return false;
     std::istringstream entries(value);
     std::string entry;
-    while (std::getline(entries, entry, ',')) {
+    while (std::getline(entries, entry, ','))
         if (entry == name) return true;
-    }
     return false;
 }
 

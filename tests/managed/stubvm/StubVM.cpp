@@ -25,9 +25,7 @@
 
 #include "StubRecorder.h"
 
-namespace stubvm {
-
-namespace {
+namespace stubvm { namespace {
 
 // Every class, method, string or exception the stub hands out is one of
 // these, kept until the library is unloaded.
@@ -233,9 +231,7 @@ void recordInitArguments(const JavaVMInitArgs* arguments) {
     }
 }
 
-}  // namespace
-
-}  // namespace stubvm
+}}  // namespace stubvm
 
 #ifdef MIROBANTH_STUBVM_COMPANION
 // A variant that imports a DLL of its own, as a real jvm.dll imports the

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 
 #include "ChildProcess.h"
+#include "TextLines.h"
 
 namespace mirobanth::test { namespace {
 
@@ -23,8 +22,7 @@ uint32_t littleEndian(const std::string& bytes, size_t at, size_t size) {
 // The Subsystem field of the PE optional header: 68 bytes into it, after the
 // "PE\0\0" signature and the 20-byte file header, in 32- and 64-bit images alike.
 int subsystemOf(const std::string& program) {
-    std::ifstream file(std::filesystem::u8path(programPath(program)), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes = fileText(programPath(program));
     uint32_t pe = littleEndian(bytes, 0x3C, 4);
     if (bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0) return -1;
     return static_cast<int>(littleEndian(bytes, pe + 4 + 20 + 68, 2));

@@ -9,26 +9,20 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "ChildProcess.h"
 #include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 #include "SilentDisplay.h"
+#include "TextLines.h"
 
 namespace mirobanth::test { namespace {
 
-using Arguments = std::vector<std::string>;
+using Arguments = Lines;
 
 const std::string ALERT_TEXT = "Class not found\n\t\t\t\t";
 const std::string RETRY_TEXT = "Resource not available\nDo you want to try again?";
-
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A display, standard input that is no terminal, and a path that holds only
 // the fake dialog programs. Each fake records its arguments NUL-separated
@@ -57,7 +51,7 @@ protected:
     }
     Arguments arguments(const std::string& name) {
         Arguments result;
-        std::string text = contents(bin + "/" + name + ".args");
+        std::string text = fileText(bin + "/" + name + ".args");
         for (std::size_t at = 0, end; (end = text.find('\0', at)) != std::string::npos;
              at = end + 1)
             result.push_back(text.substr(at, end - at));
@@ -109,7 +103,7 @@ TEST_F(DialogTest, ZenityComesFirstAndAWaylandDisplayCounts) {
     install("kdialog", 0);
     install("zenity", 0);
     platform.alert("Tintavel", "Class not found");
-    EXPECT_EQ(contents(bin + "/runs"), "run\n");
+    EXPECT_EQ(fileText(bin + "/runs"), "run\n");
     EXPECT_EQ(arguments("zenity").at(0), "--info");
 }
 
@@ -124,7 +118,7 @@ TEST_F(DialogTest, UnansweredBoxesMeanAnAlertOnTheTerminalAndCancel) {
         EXPECT_EQ(refused.err, line);
         EXPECT_FALSE(platform.choice(""));
     }
-    EXPECT_EQ(contents(bin + "/runs"), "run\nrun\nrun\nrun\n");
+    EXPECT_EQ(fileText(bin + "/runs"), "run\nrun\nrun\nrun\n");
     install("zenity", 0, "/nonexistent/interpreter");
     auto unstartable = capture([&] {
         EXPECT_FALSE(platform.choice(""));
@@ -142,7 +136,7 @@ TEST_F(DialogTest, ASilentDisplayIsGivenUp) {
     chmod(folder.write("bin/zenity", program).c_str(), 0755);
     auto output = capture([&] { platform.alert("Tintavel", "Class not found"); });
     EXPECT_EQ(output.err, "Tintavel Alert: Class not found\n");
-    EXPECT_NE(kill(std::stoi(contents(bin + "/pid")), 0), 0);  // ended and collected
+    EXPECT_NE(kill(std::stoi(fileText(bin + "/pid")), 0), 0);  // ended and collected
 }
 
 TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {
@@ -160,7 +154,7 @@ TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {
     });
     EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, "Tintavel Alert:  Done\nTintavel Alert: Class not found\n");
-    EXPECT_EQ(contents(bin + "/runs"), "");
+    EXPECT_EQ(fileText(bin + "/runs"), "");
     char unread[7] = {};
     EXPECT_EQ(read(answer[0], unread, 6), 6);
     EXPECT_STREQ(unread, "retry\n");
@@ -171,7 +165,7 @@ TEST_F(DialogTest, WithoutADisplayTheTerminalStandsIn) {
 TEST_F(DialogTest, MissingRuntimeShowsOneBoxThenTheDetail) {
     install("zenity", 0);
     auto output = capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), ""); });
-    EXPECT_EQ(contents(bin + "/runs"), "run\n");
+    EXPECT_EQ(fileText(bin + "/runs"), "run\n");
     const std::string detail = application::PlatformLinux::RUNTIME_NOT_FOUND;
     EXPECT_EQ(arguments("zenity").back(),
               "--text=Installation problem:\n" + detail + "\n\t\t\t\t\n\t\t\t\t");

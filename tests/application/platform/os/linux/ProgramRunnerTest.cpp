@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "ChildProcess.h"
+#include "TextLines.h"
 #include "platform/os/linux/ExecutableSearch.h"
 #include "platform/os/linux/ProgramRunner.h"
 
 namespace mirobanth::test { namespace {
 
-using Paths = std::vector<std::string>;
+using Paths = Lines;
 
 TEST(ProgramRunnerTest, ReportsTheExitStatusOrThatThereIsNone) {
     EXPECT_EQ(application::ProgramRunner::runAndWait({"/bin/sh", "-c", "exit 3"}), 3);
@@ -29,8 +27,7 @@ TEST(ProgramRunnerTest, ArgumentsArriveUnchangedAndTheRunIsOverOnReturn) {
                   {"/bin/sh", "-c", "sleep 0.2; printf '%s|' \"$@\" > " + record, "sh", "a b",
                    "it's", "\"$HOME\"", "", "`id`;\n*"}),
               0);
-    std::ifstream in(record);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a b|it's|\"$HOME\"||`id`;\n*|");
+    EXPECT_EQ(fileText(record), "a b|it's|\"$HOME\"||`id`;\n*|");
 }
 
 TEST(ExecutableSearchTest, FindsRunnableFilesInPathOrder) {

@@ -83,7 +83,7 @@ TEST(PlatformWindowsTest, SystemRunsAProgramToItsEndAndIgnoresAMissingOne) {
     std::string marker = folder.path() + "\\ran.txt";
     std::string line = "cmd.exe /c ping -n 2 127.0.0.1 >nul & echo done> \"" + marker + "\"";
     auto output = capture([&] { application::PlatformWindows::system(nullptr, line.data()); });
-    EXPECT_EQ(fileLines(marker), std::vector<std::string>{"done"});
+    EXPECT_EQ(fileLines(marker), Lines{"done"});
     EXPECT_EQ(output.out + output.err, "");
     std::string missing = "C:\\no\\such\\program.exe";
     std::string missingLine = missing + " x";
@@ -100,7 +100,7 @@ TEST(PlatformWindowsTest, AlertShowsTheTitledBoxUntilItIsAnswered) {
     SeenMessageBox box = answerer.seen();
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.text, "Class not found" + TAIL);
-    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(box.buttons, Lines{"OK"});
     EXPECT_EQ(output.out + output.err, "");
 }
 
@@ -112,7 +112,7 @@ TEST(PlatformWindowsTest, ChoiceIsTrueOnlyForRetry) {
         SeenMessageBox box = answerer.seen();
         ASSERT_TRUE(box.found);
         EXPECT_EQ(box.text, "Resource not available\nDo you want to try again?");
-        EXPECT_EQ(box.buttons, (std::vector<std::string>{"&Retry", "Cancel"}));
+        EXPECT_EQ(box.buttons, (Lines{"&Retry", "Cancel"}));
         EXPECT_EQ(retry, answer == Answer::Retry);
     }
 }
@@ -157,8 +157,7 @@ TEST_F(RuntimeLookupTest, EachFailureShowsItsOneProblemThenWritesIt) {
         {"Register Key Not Found - No Java installed ?", [] {}},
         {"CurrentVersion - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8); }},
         {"Version Root", [] { RegistryFixture::setValue(JRE8, "CurrentVersion", "1.6"); }},
-        {"RuntimeLib - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8 + "\\1.6"); }},
-    };
+        {"RuntimeLib - Failed JRE install ?", [] { RegistryFixture::createKey(JRE8 + "\\1.6"); }}};
     for (const Step& step : steps) {
         step.prepare();
         SeenMessageBox box;
@@ -166,7 +165,7 @@ TEST_F(RuntimeLookupTest, EachFailureShowsItsOneProblemThenWritesIt) {
         EXPECT_EQ(lookup(box, err), "");
         ASSERT_TRUE(box.found) << step.problem;
         EXPECT_EQ(box.text, "Installation problem:\n" + std::string(step.problem) + TAIL + TAIL);
-        EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+        EXPECT_EQ(box.buttons, Lines{"OK"});
         EXPECT_EQ(err, std::string(step.problem) + "\n");
     }
 }
