@@ -75,17 +75,13 @@ TEST_F(LauncherStubVMTest, EmptySilentSwitchLeavesNoLine) {
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
-TEST_F(LauncherStubVMTest, ArgumentsArriveAsTheirExactUnits) {
-    ChildResult result = start("Tintavel64-Console", ARGUMENTS);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
-}
-
-TEST_F(LauncherStubVMTest, GraphicalLauncherReceivesTheSameArguments) {
-    ChildResult result = start("Tintavel64", ARGUMENTS);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
-    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+TEST_F(LauncherStubVMTest, BothLaunchersPassTheArgumentsAsTheirExactUnits) {
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        fs::remove(fs::u8path(recordFile));
+        EXPECT_EQ(start(launcher, ARGUMENTS).status, 0) << launcher;
+        EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
+        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
+    }
 }
 
 TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
