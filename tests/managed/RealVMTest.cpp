@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ManagedTestSupport.h"
 
@@ -70,26 +71,70 @@ TEST_F(RealVMTest, ArgumentsArriveExactly) {
     EXPECT_EQ(result.err, "");
 }
 
-TEST_F(RealVMTest, SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters) {
-    const std::string invalid = "a" + INVALID_BYTE + "b";
-    ChildResult result =
-        launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", invalid, "-Xlaf=x"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}));
+// A host run to its normal end: status 0 (-1 if it hung) and the lines in order.
+struct RunCase {
+    const char* name;
+    Lines arguments;  // of managed_c_host, or of managed_test_host after "updates"
+    Lines out;
+    std::vector<std::pair<std::string, std::optional<std::string>>> variables = {};
+};
+
+class RunsToTheEndTest : public RealVMTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(RunsToTheEndTest, ExitsWithZeroSayingItsLines) {
+    const RunCase& row = GetParam();
+    for (const auto& [name, value] : row.variables) options.env[name] = value;
+    options.timeoutSeconds = 30;
+    ChildResult result = row.arguments.front() == "updates" ? testHost(row.arguments)
+                                                            : host("managed_c_host", row.arguments);
+    EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, row.out));
 }
 
-TEST_F(RealVMTest, NoArgumentsGiveAnEmptyArray) {
-    ChildResult result = launch("com/mirobanth/tests/ArgumentReport");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}));
+Lines launching(const std::string& className, const Lines& arguments = {}) {
+    return concatenated({{"launch", "JavaTests", "com/mirobanth/tests/" + className}, arguments});
 }
+const std::string VM = realJavaHome() + "/lib/server/libjvm.so";
 
-TEST_F(RealVMTest, NormalReturnExitsWithZero) {
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"returning", "JavaTests: <FINALIZE>"}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, RunsToTheEndTest, ::testing::Values(
+    RunCase{"SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters",
+            launching("ArgumentReport", {"-Xnative", "a" + INVALID_BYTE + "b", "-Xlaf=x"}),
+            {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}},
+    RunCase{"NoArgumentsGiveAnEmptyArray", launching("ArgumentReport"),
+            {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}},
+    RunCase{"NormalReturnExitsWithZero", launching("ExitWith", {"return"}),
+            {"returning", "JavaTests: <FINALIZE>"}},
+    RunCase{"ANonDaemonThreadKeepsTheLauncherWaiting", launching("NonDaemonWorker"),
+            {"main returns", "worker finished", "JavaTests: <FINALIZE>"}},
+    RunCase{"AThreadJoiningTheMainThreadDoesNotHang", launching("JoinsMain"),
+            {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}},
+    RunCase{"OverrideNamesTheVMLibraryItself", launching("ExitWith", {"return"}),
+            {"JavaTests: MIROBANTH_JVM override in effect", "returning"},
+            {{"JAVA_HOME", std::nullopt}, {"MIROBANTH_JVM", VM}}},
+    RunCase{"WithoutVariablesThePlatformFindsTheRuntime", launching("ExitWith", {"return"}),
+            {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
+             "JavaTests: Shared library found", "JavaTests: " + VM, "returning"},
+            {{"JAVA_HOME", std::nullopt}, {"MIROBANTH_JVM", ""},
+             {"PATH", realJavaHome() + "/bin:/usr/bin:/bin"}}},
+    RunCase{"PropertiesFromTheEightOptions",
+            launching("PropertyReport", {"-Xgemini", "-Xnochrome", "mirobanth.nx",
+                                         "java.class.path", "java.library.path",
+                                         "mirobanth.override", "swing.defaultlaf",
+                                         "mirobanth.chrome", "mirobanth.ignore1",
+                                         "mirobanth.ignore2"}),
+            {"mirobanth.nx=true",
+             classPathIn(binaryDirectory(),
+                         {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"}).substr(2),
+             libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
+             "swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
+             "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}},
+    RunCase{"UpdateProbeFindsTheUpdaterWhileTheVMIsAlive",
+            {"updates", "JavaTests", "com/mirobanth/tests/Missing"},
+            {"JavaTests: NO ALERT", "JavaTests: Checking for updates", "JavaTests: Class ok",
+             "JavaTests: Method ok"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RealVMTest, SystemExitEndsTheProcessWithItsStatus) {
     for (const char* status : {"7", "0", "1", "255"}) {
@@ -175,67 +220,6 @@ TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
               "\nException: java.lang.UnsupportedOperationException thrown from the "
               "UncaughtExceptionHandler in thread \"main\"\n"
               "JavaTests: Static method call failed\n");
-}
-
-TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
-    ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"main returns", "worker finished", "JavaTests: <FINALIZE>"}));
-}
-
-TEST_F(RealVMTest, AThreadJoiningTheMainThreadDoesNotHang) {
-    options.timeoutSeconds = 30;
-    ChildResult result = launch("com/mirobanth/tests/JoinsMain");
-    EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
-    EXPECT_TRUE(containsInOrder(result.out,
-                                {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}));
-}
-
-TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
-    options.env["JAVA_HOME"] = std::nullopt;
-    options.env["MIROBANTH_JVM"] = realJavaHome() + "/lib/server/libjvm.so";
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: MIROBANTH_JVM override in effect", "returning"}));
-}
-
-TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
-    options.env["JAVA_HOME"] = std::nullopt;
-    options.env["MIROBANTH_JVM"] = "";
-    options.env["PATH"] = realJavaHome() + "/bin:/usr/bin:/bin";
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out,
-        {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined", "JavaTests: Shared library found",
-         "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so", "returning"}));
-}
-
-TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
-    ChildResult result = launch("com/mirobanth/tests/PropertyReport",
-                                {"-Xgemini", "-Xnochrome", "mirobanth.nx", "java.class.path",
-                                 "java.library.path", "mirobanth.override", "swing.defaultlaf",
-                                 "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out, {"mirobanth.nx=true",
-                     classPathIn(binaryDirectory(),
-                                 {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
-                         .substr(2),
-                     libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
-                     "swing.defaultlaf=org.jvnet.substance.api.skin."
-                     "SubstanceGeminiLookAndFeel",
-                     "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}));
-}
-
-TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
-    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
-                                     "JavaTests: Class ok", "JavaTests: Method ok"}));
 }
 
 TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
