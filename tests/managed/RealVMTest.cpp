@@ -58,25 +58,15 @@ protected:
     ChildOptions options;
 };
 
-TEST_F(RealVMTest, ArgumentsArriveExactly) {
-    ChildResult result =
-        launch("com/mirobanth/tests/ArgumentReport",
-               {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT, "  ", "-xnative"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out,
-        {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
-         "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">", "[5] length=2 <  >",
-         "[6] length=8 <-xnative>"}));
-    EXPECT_EQ(result.err, "");
-}
-
-// A host run to its normal end: status 0 (-1 if it hung) and the lines in order.
+// A host run to its normal end: status 0 (-1 if it hung) and the lines of
+// each stream in order; standard error empty where quiet.
 struct RunCase {
     const char* name;
     Lines arguments;  // of managed_c_host, or of managed_test_host after "updates"
     Lines out;
     std::vector<std::pair<std::string, std::optional<std::string>>> variables = {};
+    Lines err = {};
+    bool quiet = false;
 };
 
 class RunsToTheEndTest : public RealVMTest, public ::testing::WithParamInterface<RunCase> {};
@@ -89,6 +79,10 @@ TEST_P(RunsToTheEndTest, ExitsWithZeroSayingItsLines) {
                                                             : host("managed_c_host", row.arguments);
     EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
     EXPECT_TRUE(containsInOrder(result.out, row.out));
+    EXPECT_TRUE(containsInOrder(result.err, row.err));
+    if (row.quiet) {
+        EXPECT_EQ(result.err, "");
+    }
 }
 
 Lines launching(const std::string& className, const Lines& arguments = {}) {
@@ -98,6 +92,13 @@ const std::string VM = realJavaHome() + "/lib/server/libjvm.so";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, RunsToTheEndTest, ::testing::Values(
+    RunCase{"ArgumentsArriveExactly",
+            launching("ArgumentReport", {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT,
+                                         "  ", "-xnative"}),
+            {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
+             "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">",
+             "[5] length=2 <  >", "[6] length=8 <-xnative>"},
+            {}, {}, true},
     RunCase{"SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters",
             launching("ArgumentReport", {"-Xnative", "a" + INVALID_BYTE + "b", "-Xlaf=x"}),
             {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}},
@@ -132,7 +133,14 @@ INSTANTIATE_TEST_SUITE_P(Table, RunsToTheEndTest, ::testing::Values(
     RunCase{"UpdateProbeFindsTheUpdaterWhileTheVMIsAlive",
             {"updates", "JavaTests", "com/mirobanth/tests/Missing"},
             {"JavaTests: NO ALERT", "JavaTests: Checking for updates", "JavaTests: Class ok",
-             "JavaTests: Method ok"}}),
+             "JavaTests: Method ok"}},
+    RunCase{"UpdateProbeWithoutTheUpdaterClass",
+            {"updates", "JavaTests", "com/mirobanth/tests/Missing"},
+            {"JavaTests: Checking for updates", "JavaTests: Class not found"},
+            {{"MIROBANTH_CLASSPATH", "-Djava.class.path=."}},
+            {"JavaTests: Class not found - com/mirobanth/tests/Missing",
+             "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+             "com/mirobanth/ds/Updater"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -220,18 +228,6 @@ TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
               "\nException: java.lang.UnsupportedOperationException thrown from the "
               "UncaughtExceptionHandler in thread \"main\"\n"
               "JavaTests: Static method call failed\n");
-}
-
-TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
-    options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
-    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out,
-                                {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
-    EXPECT_TRUE(
-        containsInOrder(result.err, {"JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                     "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                     "com/mirobanth/ds/Updater"}));
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {
