@@ -25,9 +25,7 @@ protected:
     }
 
     ChildResult start(const std::string& program, const Lines& arguments = {}) {
-        options.args = {product.path() + "/" + programFileName(program)};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
+        return runChild(options, product.path() + "/" + programFileName(program), arguments);
     }
 
     Lines recorded(const std::string& prefix) const { return recordedCalls(recordFile, prefix); }

@@ -42,9 +42,8 @@ protected:
     }
 
     ChildResult start(const std::string& program, Lines arguments = {}) {
-        options.args = {program.front() == '/' ? program : product + "/" + program};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
+        return runChild(options, program.front() == '/' ? program : product + "/" + program,
+                        arguments);
     }
 
     // What follows the VM's creation: the launcher naming the main class,

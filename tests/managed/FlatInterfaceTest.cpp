@@ -112,10 +112,8 @@ TEST_F(ManagedFlatTest, NullClassNameOnlyWarns) {
 class ManagedCHostTest : public ::testing::Test {
 protected:
     ChildResult host(Lines arguments) {
-        options.args = {programPath("managed_c_host")};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
         options.workingDirectory = binaryDirectory();
-        return runChild(options);
+        return runChild(options, programPath("managed_c_host"), arguments);
     }
     ChildOptions options{{}, cleanLauncherEnvironment(), "", "", 60};
 };

@@ -38,14 +38,11 @@ protected:
     // launcher object named JavaTests has it on its default class path
     // whatever the working folder is.
     ChildResult host(const std::string& program, Lines arguments) {
-        options.args = {binaryDirectory() + "/" + program};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
+        return runChild(options, binaryDirectory() + "/" + program, arguments);
     }
     ChildResult launch(const std::string& className, Lines arguments = {}) {
-        Lines all = {"launch", "JavaTests", className};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return host("managed_c_host", all);
+        return host("managed_c_host",
+                    concatenated({{"launch", "JavaTests", className}, arguments}));
     }
     ChildResult testHost(Lines arguments) { return host("managed_test_host", arguments); }
 
