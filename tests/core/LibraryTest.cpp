@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ConsoleSwitches.h"
 #include "OutputCapture.h"
 #include "RaisedException.h"
@@ -62,27 +64,19 @@ TEST_F(LibraryTest, SelfTestWritesNothing) {
     EXPECT_EQ(output.err, "");
 }
 
+// The worker's lines in order; without verbose no finalize line, and none
+// at all when silent.
 TEST_F(LibraryTest, InvokeLaterReportsTheWorkerInOrder) {
-    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
-    EXPECT_EQ(output.out,
-              "Thread.start()\n"
-              "Thread called\n"
-              "InvokerThread: run\n"
-              "Thread: <FINALIZE>\n");
-    EXPECT_EQ(output.err, "");
-}
-
-TEST_F(LibraryTest, InvokeLaterWithoutVerboseLeavesOutTheFinalizeLine) {
-    core::Console::enableVerbose(false);
-    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
-    EXPECT_EQ(output.out, "Thread.start()\nThread called\nInvokerThread: run\n");
-}
-
-TEST_F(LibraryTest, InvokeLaterIsQuietWhenSilent) {
-    core::Console::enableSilent(true);
-    auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
-    EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "");
+    const std::string run = "Thread.start()\nThread called\nInvokerThread: run\n";
+    for (const auto& [verbose, silent, out] :
+         {std::tuple{true, false, run + "Thread: <FINALIZE>\n"}, std::tuple{false, false, run},
+          std::tuple{true, true, std::string()}}) {
+        core::Console::enableVerbose(verbose);
+        core::Console::enableSilent(silent);
+        auto output = capture([&] { library.invokeLater(core::Method("refresh")); });
+        EXPECT_EQ(output.out, out) << verbose << silent;
+        EXPECT_EQ(output.err, "");
+    }
 }
 
 }}  // namespace mirobanth::test

@@ -33,11 +33,7 @@ protected:
         product.write("Exits.cfg", "main-class = com.mirobanth.tests.ExitWith\nclass-path = " +
                                        jar + "\nclass-data = " + classData + "\n" + more);
     }
-    ChildResult start(const Lines& arguments) {
-        options.args = {launcher};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
-    }
+    ChildResult start(const Lines& arguments) { return runChild(options, launcher, arguments); }
     static void expectSame(const ChildResult& result, const ChildResult& as, const char* when) {
         EXPECT_EQ(result.status, as.status) << when << result.err;
         EXPECT_EQ(result.out, as.out) << when;

@@ -25,12 +25,20 @@ protected:
     }
 
     ChildResult start(const std::string& program, const Lines& arguments = {}) {
-        options.args = {product.path() + "/" + programFileName(program)};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
+        return runChild(options, product.path() + "/" + programFileName(program), arguments);
     }
 
     Lines recorded(const std::string& prefix) const { return recordedCalls(recordFile, prefix); }
+    // A start of the console launcher that runs main once, writing err and,
+    // from the VM's lookup on, the lines shown.
+    void expectRun(const Lines& shown, const std::string& err = "") {
+        fs::remove(fs::u8path(recordFile));
+        ChildResult result = start("Tintavel64-Console");
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, err);
+        EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"), shown);
+        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+    }
 
     // A copy of a library of the build as the file at path; returns the path.
     static std::string place(const std::string& library, const std::string& path) {
@@ -56,13 +64,8 @@ const Lines ARGUMENT_UNITS = {hexUnits(u"My File"), "", hexUnits(u"say \"hi\""),
                               hexUnits(u"C:\\dir\\"), "00E9 65E5 672C D83D DE00"};
 
 TEST_F(LauncherStubVMTest, ConsoleLauncherRunsTheProductsMainWithTheEightOptions) {
-    ChildResult result = start("Tintavel64-Console");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-              launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
+    expectRun(launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
     EXPECT_EQ(recorded("option "), tintavelOptionsIn(product.path(), facts::nativeLookAndFeel()));
-    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
 // An empty value counts: the variable is there.
@@ -75,17 +78,13 @@ TEST_F(LauncherStubVMTest, EmptySilentSwitchLeavesNoLine) {
     EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
 }
 
-TEST_F(LauncherStubVMTest, ArgumentsArriveAsTheirExactUnits) {
-    ChildResult result = start("Tintavel64-Console", ARGUMENTS);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
-}
-
-TEST_F(LauncherStubVMTest, GraphicalLauncherReceivesTheSameArguments) {
-    ChildResult result = start("Tintavel64", ARGUMENTS);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS);
-    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+TEST_F(LauncherStubVMTest, BothLaunchersPassTheArgumentsAsTheirExactUnits) {
+    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
+        fs::remove(fs::u8path(recordFile));
+        EXPECT_EQ(start(launcher, ARGUMENTS).status, 0) << launcher;
+        EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
+        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
+    }
 }
 
 TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
@@ -105,29 +104,18 @@ TEST_F(LauncherStubVMTest, ExitStatusFollowsTheJavaOutcome) {
 TEST_F(LauncherStubVMTest, ABundledRuntimeIsTheVMWhenNoVariableNamesOne) {
     options.env["MIROBANTH_JVM"] = std::nullopt;
     const std::string vm = place(stubVMPath(), bundledVM());
-    ChildResult result = start("Tintavel64-Console");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-              launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
-    EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
+    expectRun(launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
 }
 
 // The bundled library here is no VM: taking it would fail the launch.
 TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
     place(noEntryLibraryPath(), bundledVM());
-    ChildResult overridden = start("Tintavel64-Console");
-    EXPECT_EQ(overridden.status, 0) << overridden.err;
-    EXPECT_EQ(linesAfter(overridden.out, "Tintavel: No security policy used"),
-              launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
+    expectRun(launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
 
     const std::string javaHome = work.path() + facts::directorySeparator() + "jdk";
     const std::string vm = place(stubVMPath(), javaHome + facts::javaHomeLayouts().front());
     options.env["JAVA_HOME"] = javaHome;
-    ChildResult fromJavaHome = start("Tintavel64-Console");
-    EXPECT_EQ(fromJavaHome.status, 0) << fromJavaHome.err;
-    EXPECT_EQ(linesAfter(fromJavaHome.out, "Tintavel: No security policy used"),
-              launchLines({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm}, vm));
+    expectRun(launchLines({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm}, vm));
 }
 
 // A runtime folder is the product's choice even when its VM is missing: the
@@ -155,14 +143,10 @@ TEST_F(LauncherStubVMTest, RelativeVMLocationsAreIgnored) {
     options.env["JAVA_HOME"] = "jdk";
     options.env["MIROBANTH_JVM"] = relativeVM;
     const std::string vm = place(stubVMPath(), bundledVM());
-    ChildResult result = start("Tintavel64-Console");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err,
+    expectRun(launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm),
               "Tintavel: JAVA_HOME is ignored because it is not an absolute path: jdk\n"
               "Tintavel: MIROBANTH_JVM is ignored because it is not an absolute path: " +
                   relativeVM + "\n");
-    EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-              launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
 }
 
 // A folder holding the path-list separator would be split into a relative

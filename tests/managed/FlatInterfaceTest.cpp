@@ -13,6 +13,12 @@
 
 namespace mirobanth::test { namespace {
 
+// What launch, exit value and delete write for a null handle, in this order.
+const std::string NULL_HANDLES =
+    "<ConsoleTypeC>: mbManagedLaunch - ManagedTypeC handle is NULL\n"
+    "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
+    "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n";
+
 class ManagedFlatTest : public ::testing::Test {
 protected:
     StubVMEnvironment environment;
@@ -27,10 +33,7 @@ TEST_F(ManagedFlatTest, NullHandlesWarnAndGiveNeutralValues) {
     });
     EXPECT_EQ(value, -1);
     EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err,
-              "<ConsoleTypeC>: mbManagedLaunch - ManagedTypeC handle is NULL\n"
-              "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
-              "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
+    EXPECT_EQ(output.err, NULL_HANDLES);
     EXPECT_EQ(environment.record(), Lines{});
 }
 
@@ -109,10 +112,8 @@ TEST_F(ManagedFlatTest, NullClassNameOnlyWarns) {
 class ManagedCHostTest : public ::testing::Test {
 protected:
     ChildResult host(Lines arguments) {
-        options.args = {programPath("managed_c_host")};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
         options.workingDirectory = binaryDirectory();
-        return runChild(options);
+        return runChild(options, programPath("managed_c_host"), arguments);
     }
     ChildOptions options{{}, cleanLauncherEnvironment(), "", "", 60};
 };
@@ -121,11 +122,7 @@ TEST_F(ManagedCHostTest, NullHandlesFromC) {
     ChildResult result = host({"null"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "exit value -1\ncreate refused\n");
-    EXPECT_EQ(result.err,
-              "<ConsoleTypeC>: mbManagedLaunch - ManagedTypeC handle is NULL\n"
-              "<ConsoleTypeC>: mbManagedExitValue - ManagedTypeC handle is NULL\n"
-              "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n"
-              "<ConsoleTypeC>: mbManagedCreate - name is NULL\n");
+    EXPECT_EQ(result.err, NULL_HANDLES + "<ConsoleTypeC>: mbManagedCreate - name is NULL\n");
 }
 
 TEST_F(ManagedCHostTest, WideCreationFromC) {

@@ -34,8 +34,10 @@ Lines mainCalls(const Lines& argumentArray) {
                           "DestroyJavaVM"}});
 }
 
+// Each test starts with Tintavel made from a bare command line.
 class InvocationTest : public ::testing::Test {
 protected:
+    void SetUp() override { make({"program"}); }
     void make(std::initializer_list<std::string> texts) {
         CommandLine arguments(texts);
         capture([&] {
@@ -86,7 +88,6 @@ TEST_F(InvocationTest, NoArgumentsGiveAnEmptyArrayNotNull) {
 }
 
 TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
-    make({"program"});
     CapturedOutput output = launch();
     EXPECT_EQ(output.err, "");
     EXPECT_EQ(managed->getExitValue(), 0);
@@ -95,7 +96,6 @@ TEST_F(InvocationTest, NormalReturnMakesTheExitValueZero) {
 }
 
 TEST_F(InvocationTest, OutsideAConsoleTheLogSaysAlert) {
-    make({"program"});
     capture([&] { managed->setRunningInConsole(false); });
     CapturedOutput output = launch("com.mirobanth.sample.SampleApp");
     EXPECT_EQ(linesAfter(output.out, "Tintavel: com.mirobanth.sample.SampleApp"),
@@ -120,7 +120,6 @@ class UnrunnableMainTest : public InvocationTest,
 TEST_P(UnrunnableMainTest, LeavesTheVMAliveAndAlerts) {
     const Unrunnable& row = GetParam();
     environment.set(row.variable, row.missing);
-    make({"program"});
     CapturedOutput output = launch();
     EXPECT_EQ(linesAfter(output.out, vmLinkedLine()), row.shown);
     EXPECT_EQ(output.err, row.thrown + "Tintavel: " + row.logged + "\n" +
@@ -152,7 +151,6 @@ INSTANTIATE_TEST_SUITE_P(Invocation, UnrunnableMainTest, ::testing::Values(
 
 TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
     environment.set("MIROBANTH_STUBVM_THROW", "1");
-    make({"program"});
     CapturedOutput output = launch();
     EXPECT_EQ(output.err, "Tintavel: Static method call failed\n");
     EXPECT_EQ(linesAfter(environment.calls(), "CallStaticVoidMethod com/example/Main main array"),
@@ -175,7 +173,6 @@ TEST_F(InvocationTest, ThrowingMainGoesToTheThreadsHandlerAndStillEndsTheVM) {
 TEST_F(InvocationTest, WithoutAReachableHandlerTheVMDescribesTheException) {
     environment.set("MIROBANTH_STUBVM_THROW", "1");
     environment.set("MIROBANTH_STUBVM_MISSING", "java/lang/Thread");
-    make({"program"});
     CapturedOutput output = launch();
     EXPECT_EQ(output.err,
               "Exception in thread \"main\" java.lang.IllegalStateException: thrown by main\n"
@@ -189,14 +186,12 @@ TEST_F(InvocationTest, WithoutAReachableHandlerTheVMDescribesTheException) {
 }
 
 TEST_F(InvocationTest, LaunchWithStringReplacesTheMainClass) {
-    make({"program"});
     capture([&] { managed->launchWithString("com/example/Main"); });
     EXPECT_EQ(managed->getMainClass(), "com/example/Main");
     EXPECT_EQ(environment.calls().front(), "FindClass com/example/Main");
 }
 
 TEST_F(InvocationTest, LaunchWithoutANameRunsTheDerivedMainClass) {
-    make({"program"});
     capture([&] { managed->launch(); });
     EXPECT_EQ(environment.calls().front(), "FindClass com/mirobanth/tintavel/Tintavel");
 }
@@ -209,7 +204,6 @@ TEST_F(InvocationTest, JavaReturnsTheExitValueOfItsOwnObject) {
 
 // No class has the empty name, which is what a null name reads as.
 TEST_F(InvocationTest, ANullClassNameIsNotFound) {
-    make({"program"});
     CapturedOutput output = launch(nullptr);
     EXPECT_NE(output.err.find("Tintavel: Class not found - \n" +
                               facts::alertTrace("Tintavel", "Class not found")),
@@ -221,7 +215,6 @@ TEST_F(InvocationTest, ANullClassNameIsNotFound) {
 // The runtime allows one VM per process; a refused second one must leave
 // the first one's pointers, which run still needs to end it.
 TEST_F(InvocationTest, AFailedSecondInitializeKeepsTheLiveVM) {
-    make({"program"});
     JNIEnv* env = nullptr;
     capture([&] { env = managed->initialize(); });
     ASSERT_NE(env, nullptr);
@@ -233,7 +226,6 @@ TEST_F(InvocationTest, AFailedSecondInitializeKeepsTheLiveVM) {
 
 TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {
     environment.set("MIROBANTH_STUBVM_MISSING", "com/example/Main");
-    make({"program"});
     launch();
     CapturedOutput found = capture([&] { managed->checkForUpdates(nullptr); });
     EXPECT_EQ(found.out,
@@ -254,7 +246,6 @@ TEST_F(InvocationTest, UpdateProbeWhileTheVMIsAlive) {
 }
 
 TEST_F(InvocationTest, UpdateProbeAfterTheVMHasEnded) {
-    make({"program"});
     launch();
     CapturedOutput output = capture([&] { managed->checkForUpdates(nullptr); });
     EXPECT_EQ(output.out, "Tintavel: Checking for updates\n");

@@ -28,8 +28,10 @@ protected:
     void destroy(std::unique_ptr<Managed>& managed) {
         capture([&] { managed.reset(); });
     }
+    void TearDown() override { destroy(managed); }
 
     StubVMEnvironment environment;
+    std::unique_ptr<Managed> managed = make("Tintavel");
 };
 
 TEST_F(ManagedExtensionsTest, SharedInstanceIsSetClearedAndWarnedAbout) {
@@ -38,20 +40,20 @@ TEST_F(ManagedExtensionsTest, SharedInstanceIsSetClearedAndWarnedAbout) {
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(missing.err, "Managed#getSharedInstance: No managed code object defined\n");
 
-    auto managed = make("Snaprel");
+    auto snaprel = make("Snaprel");
     Task first, second;
-    managed->queueTask(&first);
-    managed->queueTask(&second);
-    Managed::setSharedInstance(managed.get());
+    snaprel->queueTask(&first);
+    snaprel->queueTask(&second);
+    Managed::setSharedInstance(snaprel.get());
     auto present = capture([&] { found = Managed::getSharedInstance(); });
-    EXPECT_EQ(found, managed.get());
+    EXPECT_EQ(found, snaprel.get());
     EXPECT_EQ(present.err, "");
     EXPECT_EQ(Managed::getSharedMetaData().count("Snaprel"), 1u);
-    ASSERT_EQ(managed->getTaskQueue().size(), 1u);
-    EXPECT_EQ(managed->getTaskQueue().front(), &second);
+    ASSERT_EQ(snaprel->getTaskQueue().size(), 1u);
+    EXPECT_EQ(snaprel->getTaskQueue().front(), &second);
 
     // Destroying the shared object leaves no dangling pointer behind.
-    destroy(managed);
+    destroy(snaprel);
     auto cleared = capture([&] { found = Managed::getSharedInstance(); });
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(cleared.err, "Managed#getSharedInstance: No managed code object defined\n");
@@ -67,7 +69,6 @@ TEST_F(ManagedExtensionsTest, DestroyingAnotherObjectKeepsTheSharedOne) {
 }
 
 TEST_F(ManagedExtensionsTest, ExtensionsKeepTheirFirstValue) {
-    auto managed = make("Tintavel");
     managed->addExtension("x");
     managed->addExtension("x");
     managed->addExtension("Substance");
@@ -75,38 +76,29 @@ TEST_F(ManagedExtensionsTest, ExtensionsKeepTheirFirstValue) {
     EXPECT_EQ(output.out, "Tintavel: Processing JAR files in ext/\n");
     std::map<std::string, std::string> expected = {{"Substance", "Substance"}, {"x", "x"}};
     EXPECT_EQ(managed->getExtensions(), expected);
-    destroy(managed);
 }
 
 TEST_F(ManagedExtensionsTest, ExtensionFolderAddsSubstance) {
-    auto managed = make("Tintavel");
     capture([&] { managed->processExtensionFolder(); });
     std::map<std::string, std::string> expected = {{"Substance", "ext/substance.jar"}};
     EXPECT_EQ(managed->getExtensions(), expected);
-    destroy(managed);
 }
 
 TEST_F(ManagedExtensionsTest, RemovingAnExtensionIsNotAvailable) {
-    auto managed = make("Tintavel");
     managed->addExtension("x");
     auto output = capture([&] { managed->removeExtension("x"); });
     EXPECT_EQ(output.err, "Function not implemented: removeExtension\nx\n");
     EXPECT_EQ(managed->getExtensions().count("x"), 1u);
-    destroy(managed);
 }
 
 TEST_F(ManagedExtensionsTest, JavaVersionIsUnknown) {
-    auto managed = make("Tintavel");
     EXPECT_EQ(managed->checkJavaVersion(), "Unknown");
-    destroy(managed);
 }
 
 TEST_F(ManagedExtensionsTest, UpdateCheckWithoutAVirtualMachine) {
-    auto managed = make("Tintavel");
     auto output = capture([&] { managed->checkForUpdates(nullptr); });
     EXPECT_EQ(output.out, "Tintavel: Checking for updates\n");
     EXPECT_EQ(output.err, "JNI not initialized.\n");
-    destroy(managed);
 }
 
 }}  // namespace mirobanth::test

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ManagedTestSupport.h"
 
@@ -37,14 +38,11 @@ protected:
     // launcher object named JavaTests has it on its default class path
     // whatever the working folder is.
     ChildResult host(const std::string& program, Lines arguments) {
-        options.args = {binaryDirectory() + "/" + program};
-        options.args.insert(options.args.end(), arguments.begin(), arguments.end());
-        return runChild(options);
+        return runChild(options, binaryDirectory() + "/" + program, arguments);
     }
     ChildResult launch(const std::string& className, Lines arguments = {}) {
-        Lines all = {"launch", "JavaTests", className};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return host("managed_c_host", all);
+        return host("managed_c_host",
+                    concatenated({{"launch", "JavaTests", className}, arguments}));
     }
     ChildResult testHost(Lines arguments) { return host("managed_test_host", arguments); }
 
@@ -57,39 +55,91 @@ protected:
     ChildOptions options;
 };
 
-TEST_F(RealVMTest, ArgumentsArriveExactly) {
-    ChildResult result =
-        launch("com/mirobanth/tests/ArgumentReport",
-               {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT, "  ", "-xnative"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out,
-        {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
-         "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">", "[5] length=2 <  >",
-         "[6] length=8 <-xnative>"}));
-    EXPECT_EQ(result.err, "");
+// A host run to its normal end: status 0 (-1 if it hung) and the lines of
+// each stream in order; standard error empty where quiet.
+struct RunCase {
+    const char* name;
+    Lines arguments;  // of managed_c_host, or of managed_test_host after "updates"
+    Lines out;
+    std::vector<std::pair<std::string, std::optional<std::string>>> variables = {};
+    Lines err = {};
+    bool quiet = false;
+};
+
+class RunsToTheEndTest : public RealVMTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(RunsToTheEndTest, ExitsWithZeroSayingItsLines) {
+    const RunCase& row = GetParam();
+    for (const auto& [name, value] : row.variables) options.env[name] = value;
+    options.timeoutSeconds = 30;
+    ChildResult result = row.arguments.front() == "updates" ? testHost(row.arguments)
+                                                            : host("managed_c_host", row.arguments);
+    EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
+    EXPECT_TRUE(containsInOrder(result.out, row.out));
+    EXPECT_TRUE(containsInOrder(result.err, row.err));
+    if (row.quiet) {
+        EXPECT_EQ(result.err, "");
+    }
 }
 
-TEST_F(RealVMTest, SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters) {
-    const std::string invalid = "a" + INVALID_BYTE + "b";
-    ChildResult result =
-        launch("com/mirobanth/tests/ArgumentReport", {"-Xnative", invalid, "-Xlaf=x"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}));
+Lines launching(const std::string& className, const Lines& arguments = {}) {
+    return concatenated({{"launch", "JavaTests", "com/mirobanth/tests/" + className}, arguments});
 }
+const std::string VM = realJavaHome() + "/lib/server/libjvm.so";
 
-TEST_F(RealVMTest, NoArgumentsGiveAnEmptyArray) {
-    ChildResult result = launch("com/mirobanth/tests/ArgumentReport");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}));
-}
-
-TEST_F(RealVMTest, NormalReturnExitsWithZero) {
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out, {"returning", "JavaTests: <FINALIZE>"}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, RunsToTheEndTest, ::testing::Values(
+    RunCase{"ArgumentsArriveExactly",
+            launching("ArgumentReport", {"My File", "", "say \"hi\"", "C:\\dir\\ end", WORLD_TEXT,
+                                         "  ", "-xnative"}),
+            {"count=7", "[0] length=7 <My File>", "[1] length=0 <>", "[2] length=8 <say \"hi\">",
+             "[3] length=11 <C:\\dir\\ end>", "[4] length=5 <" + WORLD_TEXT + ">",
+             "[5] length=2 <  >", "[6] length=8 <-xnative>"},
+            {}, {}, true},
+    RunCase{"SwitchesStayOutAndInvalidBytesBecomeReplacementCharacters",
+            launching("ArgumentReport", {"-Xnative", "a" + INVALID_BYTE + "b", "-Xlaf=x"}),
+            {"count=1", "[0] length=3 <a" + REPLACEMENT + "b>"}},
+    RunCase{"NoArgumentsGiveAnEmptyArray", launching("ArgumentReport"),
+            {"JavaTests: com/mirobanth/tests/ArgumentReport", "count=0"}},
+    RunCase{"NormalReturnExitsWithZero", launching("ExitWith", {"return"}),
+            {"returning", "JavaTests: <FINALIZE>"}},
+    RunCase{"ANonDaemonThreadKeepsTheLauncherWaiting", launching("NonDaemonWorker"),
+            {"main returns", "worker finished", "JavaTests: <FINALIZE>"}},
+    RunCase{"AThreadJoiningTheMainThreadDoesNotHang", launching("JoinsMain"),
+            {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}},
+    RunCase{"OverrideNamesTheVMLibraryItself", launching("ExitWith", {"return"}),
+            {"JavaTests: MIROBANTH_JVM override in effect", "returning"},
+            {{"JAVA_HOME", std::nullopt}, {"MIROBANTH_JVM", VM}}},
+    RunCase{"WithoutVariablesThePlatformFindsTheRuntime", launching("ExitWith", {"return"}),
+            {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined",
+             "JavaTests: Shared library found", "JavaTests: " + VM, "returning"},
+            {{"JAVA_HOME", std::nullopt}, {"MIROBANTH_JVM", ""},
+             {"PATH", realJavaHome() + "/bin:/usr/bin:/bin"}}},
+    RunCase{"PropertiesFromTheEightOptions",
+            launching("PropertyReport", {"-Xgemini", "-Xnochrome", "mirobanth.nx",
+                                         "java.class.path", "java.library.path",
+                                         "mirobanth.override", "swing.defaultlaf",
+                                         "mirobanth.chrome", "mirobanth.ignore1",
+                                         "mirobanth.ignore2"}),
+            {"mirobanth.nx=true",
+             classPathIn(binaryDirectory(),
+                         {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"}).substr(2),
+             libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
+             "swing.defaultlaf=org.jvnet.substance.api.skin.SubstanceGeminiLookAndFeel",
+             "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}},
+    RunCase{"UpdateProbeFindsTheUpdaterWhileTheVMIsAlive",
+            {"updates", "JavaTests", "com/mirobanth/tests/Missing"},
+            {"JavaTests: NO ALERT", "JavaTests: Checking for updates", "JavaTests: Class ok",
+             "JavaTests: Method ok"}},
+    RunCase{"UpdateProbeWithoutTheUpdaterClass",
+            {"updates", "JavaTests", "com/mirobanth/tests/Missing"},
+            {"JavaTests: Checking for updates", "JavaTests: Class not found"},
+            {{"MIROBANTH_CLASSPATH", "-Djava.class.path=."}},
+            {"JavaTests: Class not found - com/mirobanth/tests/Missing",
+             "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
+             "com/mirobanth/ds/Updater"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RealVMTest, SystemExitEndsTheProcessWithItsStatus) {
     for (const char* status : {"7", "0", "1", "255"}) {
@@ -175,79 +225,6 @@ TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
               "\nException: java.lang.UnsupportedOperationException thrown from the "
               "UncaughtExceptionHandler in thread \"main\"\n"
               "JavaTests: Static method call failed\n");
-}
-
-TEST_F(RealVMTest, ANonDaemonThreadKeepsTheLauncherWaiting) {
-    ChildResult result = launch("com/mirobanth/tests/NonDaemonWorker");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"main returns", "worker finished", "JavaTests: <FINALIZE>"}));
-}
-
-TEST_F(RealVMTest, AThreadJoiningTheMainThreadDoesNotHang) {
-    options.timeoutSeconds = 30;
-    ChildResult result = launch("com/mirobanth/tests/JoinsMain");
-    EXPECT_EQ(result.status, 0) << "a status of -1 means the launcher hung\n" << result.err;
-    EXPECT_TRUE(containsInOrder(result.out,
-                                {"main returns", "main thread ended", "JavaTests: <FINALIZE>"}));
-}
-
-TEST_F(RealVMTest, OverrideNamesTheVMLibraryItself) {
-    options.env["JAVA_HOME"] = std::nullopt;
-    options.env["MIROBANTH_JVM"] = realJavaHome() + "/lib/server/libjvm.so";
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: MIROBANTH_JVM override in effect", "returning"}));
-}
-
-TEST_F(RealVMTest, WithoutVariablesThePlatformFindsTheRuntime) {
-    options.env["JAVA_HOME"] = std::nullopt;
-    options.env["MIROBANTH_JVM"] = "";
-    options.env["PATH"] = realJavaHome() + "/bin:/usr/bin:/bin";
-    ChildResult result = launch("com/mirobanth/tests/ExitWith", {"return"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out,
-        {"JavaTests: JAVA_HOME and MIROBANTH_JVM not defined", "JavaTests: Shared library found",
-         "JavaTests: " + realJavaHome() + "/lib/server/libjvm.so", "returning"}));
-}
-
-TEST_F(RealVMTest, PropertiesFromTheEightOptions) {
-    ChildResult result = launch("com/mirobanth/tests/PropertyReport",
-                                {"-Xgemini", "-Xnochrome", "mirobanth.nx", "java.class.path",
-                                 "java.library.path", "mirobanth.override", "swing.defaultlaf",
-                                 "mirobanth.chrome", "mirobanth.ignore1", "mirobanth.ignore2"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(
-        result.out, {"mirobanth.nx=true",
-                     classPathIn(binaryDirectory(),
-                                 {"mirobanth-runtime.jar", "ext/substance.jar", "javatests.jar"})
-                         .substr(2),
-                     libraryPathIn(binaryDirectory()).substr(2), "mirobanth.override=true",
-                     "swing.defaultlaf=org.jvnet.substance.api.skin."
-                     "SubstanceGeminiLookAndFeel",
-                     "mirobanth.chrome=false", "mirobanth.ignore1=", "mirobanth.ignore2="}));
-}
-
-TEST_F(RealVMTest, UpdateProbeFindsTheUpdaterWhileTheVMIsAlive) {
-    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(
-        containsInOrder(result.out, {"JavaTests: NO ALERT", "JavaTests: Checking for updates",
-                                     "JavaTests: Class ok", "JavaTests: Method ok"}));
-}
-
-TEST_F(RealVMTest, UpdateProbeWithoutTheUpdaterClass) {
-    options.env["MIROBANTH_CLASSPATH"] = "-Djava.class.path=.";
-    ChildResult result = testHost({"updates", "JavaTests", "com/mirobanth/tests/Missing"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(containsInOrder(result.out,
-                                {"JavaTests: Checking for updates", "JavaTests: Class not found"}));
-    EXPECT_TRUE(
-        containsInOrder(result.err, {"JavaTests: Class not found - com/mirobanth/tests/Missing",
-                                     "Exception in thread \"main\" java.lang.NoClassDefFoundError: "
-                                     "com/mirobanth/ds/Updater"}));
 }
 
 TEST_F(RealVMTest, JavaReturnsTheExitValue) {

@@ -13,6 +13,13 @@ ChildResult runChild(std::vector<std::string> args) {
     return runChild(options);
 }
 
+ChildResult runChild(ChildOptions& options, const std::string& program,
+                     const std::vector<std::string>& arguments) {
+    options.args = {program};
+    options.args.insert(options.args.end(), arguments.begin(), arguments.end());
+    return runChild(options);
+}
+
 std::string binaryDirectory() {
     return std::filesystem::u8path(system::programFile()).parent_path().u8string();
 }

@@ -33,6 +33,10 @@ struct ChildOptions {
 ChildResult runChild(const ChildOptions& options);
 // The same with arguments alone: inherited environment, folder and no input.
 ChildResult runChild(std::vector<std::string> args);
+// The program with those arguments, under the rest of options (whose
+// arguments it sets).
+ChildResult runChild(ChildOptions& options, const std::string& program,
+                     const std::vector<std::string>& arguments);
 
 // Folder of the running test program (where the build puts every binary).
 std::string binaryDirectory();
