@@ -10,16 +10,13 @@
 # run) and the starts that map it; to the window's "window opened" line and to
 # the console program's end. Last the archives' sizes.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # shellcheck disable=SC2046
 ensure_packages $(packages_for_preset linux) python3 xvfb
 
 rounds=${1:-20}
-bench=$MIROBANTH_ROOT/build/bench
-build_preset linux >&2
-(cd "$MIROBANTH_ROOT" && cmake -S bench -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2 \
-  && cmake --build "$bench" >&2)
+build_bench
 
 product=$bench/classdata
 rm -rf "$product"

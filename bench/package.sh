@@ -9,7 +9,7 @@
 # lintian's verdict on each .deb. Installs what is missing (hyperfine,
 # python3). JAVA_HOME chooses the JDK (default: Debian's OpenJDK 17).
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # shellcheck disable=SC2046
 ensure_packages $(packages_for_preset linux) hyperfine python3
@@ -18,13 +18,10 @@ rounds=${1:-20}
 runs=${2:-3}
 export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
 export MIROBANTH_SILENT=1
-bench=$MIROBANTH_ROOT/build/bench
 work=$bench/package
 command=$MIROBANTH_ROOT/build/linux/bin/mirobanth-package
 
-build_preset linux >&2
-(cd "$MIROBANTH_ROOT" && cmake -S bench -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2 \
-  && cmake --build "$bench" >&2)
+build_bench
 
 rm -rf "$work"
 mkdir -p "$work/input" "$work/ours" "$work/ours-runtime" "$work/jpackage"

@@ -10,7 +10,7 @@
 # last the sizes of the two release archives and of the bundled runtime.
 # Installs what is missing (hyperfine, python3). JAVA_HOME chooses the Java runtime.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # shellcheck disable=SC2046
 ensure_packages $(packages_for_preset linux) hyperfine python3
@@ -20,12 +20,9 @@ runs=${2:-3}
 export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
 export MIROBANTH_SILENT=1
 libjvm=$JAVA_HOME/lib/server/libjvm.so
-bench=$MIROBANTH_ROOT/build/bench
 
-build_preset linux >&2
+build_bench
 build_preset linux TintavelRuntimeImage >&2
-(cd "$MIROBANTH_ROOT" && cmake -S bench -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2 \
-  && cmake --build "$bench" >&2)
 
 product=$bench/product
 rm -rf "$product"
