@@ -2,6 +2,9 @@
 #include "OperatingSystem.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace mirobanth::os {
 
@@ -11,6 +14,14 @@ std::optional<std::string> environmentValue(const char* name) {
     const char* value = std::getenv(name);
     if (!value) return std::nullopt;
     return std::string(value);
+}
+
+std::optional<std::string> fileContent(const std::string& path) {
+    if (!isReadableFile(path)) return std::nullopt;
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return std::nullopt;
+    return content;
 }
 
 std::string productFolder() {

@@ -98,6 +98,9 @@ bool replaceFile(const std::string& from, const std::string& to);
 // True for a regular file that exists and can be opened for reading; a file
 // that another program has open (as an installer may) counts too. UTF-8 path.
 bool isReadableFile(const std::string& path);
+// The whole of a readable file, byte for byte; nothing when it is no
+// readable file or reading it failed. UTF-8 path.
+std::optional<std::string> fileContent(const std::string& path);
 // The processor architecture the system reports, or "" when it reports none.
 std::string machineArchitecture();
 

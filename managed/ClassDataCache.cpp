@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <optional>
 
@@ -75,17 +74,12 @@ void removeFile(const std::string& path) {
     fs::remove(file, error);
 }
 
-std::string fileText(const std::string& path) {
-    std::ifstream file(fs::u8path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 std::string refusalsFile(const std::string& archive) {
     return archive.substr(0, archive.rfind('.')) + ".refused";
 }
 
 int refusals(const std::string& archive) {
-    return std::atoi(fileText(refusalsFile(archive)).c_str());
+    return std::atoi(os::fileContent(refusalsFile(archive)).value_or("").c_str());
 }
 
 // Every file of the folder is the product's: an archive or a mark of another
@@ -257,7 +251,7 @@ ClassDataStart startClassData(const ClassDataRequest& request) {
 std::string reportMapping(ClassDataStart& start) {
     if (start.mode != ClassDataStart::Mode::Map) return start.report;
     std::lock_guard<std::mutex> lock(pendingLock());
-    if (archiveMapped(fileText(start.log), start.archive)) {
+    if (archiveMapped(os::fileContent(start.log).value_or(""), start.archive)) {
         return start.report = "Class data archive mapped: " + start.archive;
     }
     if (pending()) pending()->refused = true;

@@ -6,8 +6,6 @@
 #include <mirobanth/managed/ProductDescription.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "DescriptionFiles.h"
@@ -24,14 +22,6 @@ bool exists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::u8path(path), error);
 }
 
-std::optional<std::string> fileText(const std::string& path) {
-    if (!os::isReadableFile(path)) return std::nullopt;
-    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return text;
-}
-
 // <settings>/<name>/<name>.vmoptions: the user's own, kept across upgrades.
 UserJavaOptions userJavaOptions(const std::string& productName) {
     const std::string folder = os::userConfigFolder();
@@ -41,7 +31,7 @@ UserJavaOptions userJavaOptions(const std::string& productName) {
     UserJavaOptions absent;
     absent.file = file;
     if (!exists(file)) return absent;
-    if (std::optional<std::string> text = fileText(file)) return readUserJavaOptions(*text, file);
+    if (std::optional<std::string> text = os::fileContent(file)) return readUserJavaOptions(*text, file);
     absent.problem = file + " cannot be read; the launch goes on without this file";
     return absent;
 }
@@ -71,7 +61,7 @@ DescribedLaunch prepareDescribedLaunch(const std::string& executablePath) {
     const std::string file = os::inFolder(folder, name + ".cfg");
     if (!exists(file)) return launch;
 
-    const std::optional<std::string> text = fileText(file);
+    const std::optional<std::string> text = os::fileContent(file);
     const DescriptionReading reading = text ? readProductDescription(*text, file, folder, name)
                                             : DescriptionReading{{}, file + " cannot be read"};
     if (!reading.problem.empty()) {
