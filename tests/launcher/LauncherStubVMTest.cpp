@@ -24,7 +24,9 @@ protected:
         options.workingDirectory = product.path();
     }
 
+    // Each start records afresh.
     ChildResult start(const std::string& program, const Lines& arguments = {}) {
+        fs::remove(fs::u8path(recordFile));
         return runChild(options, product.path() + "/" + programFileName(program), arguments);
     }
 
@@ -32,7 +34,6 @@ protected:
     // A start of the console launcher that runs main once, writing err and,
     // from the VM's lookup on, the lines shown.
     void expectRun(const Lines& shown, const std::string& err = "") {
-        fs::remove(fs::u8path(recordFile));
         ChildResult result = start("Tintavel64-Console");
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, err);
@@ -47,9 +48,13 @@ protected:
         return path;
     }
 
-    std::string bundledVM() const {
-        return product.path() + facts::directorySeparator() + facts::bundledVMLibrary();
+    std::string inProduct(const std::string& entry) const {
+        return product.path() + facts::directorySeparator() + entry;
     }
+    std::string inWork(const std::string& entry) const {
+        return work.path() + facts::directorySeparator() + entry;
+    }
+    std::string bundledVM() const { return inProduct(facts::bundledVMLibrary()); }
 
     TemporaryFolder product;
     TemporaryFolder work;
@@ -80,7 +85,6 @@ TEST_F(LauncherStubVMTest, EmptySilentSwitchLeavesNoLine) {
 
 TEST_F(LauncherStubVMTest, BothLaunchersPassTheArgumentsAsTheirExactUnits) {
     for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
-        fs::remove(fs::u8path(recordFile));
         EXPECT_EQ(start(launcher, ARGUMENTS).status, 0) << launcher;
         EXPECT_EQ(recorded("NewString "), ARGUMENT_UNITS) << launcher;
         EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u) << launcher;
@@ -112,7 +116,7 @@ TEST_F(LauncherStubVMTest, TheEnvironmentStillDecidesBeforeABundledRuntime) {
     place(noEntryLibraryPath(), bundledVM());
     expectRun(launchLines({"Tintavel: MIROBANTH_JVM override in effect"}, stubVMPath()));
 
-    const std::string javaHome = work.path() + facts::directorySeparator() + "jdk";
+    const std::string javaHome = inWork("jdk");
     const std::string vm = place(stubVMPath(), javaHome + facts::javaHomeLayouts().front());
     options.env["JAVA_HOME"] = javaHome;
     expectRun(launchLines({"Tintavel: JAVA_HOME is used as JRE base path", "Tintavel: " + vm}, vm));
@@ -138,7 +142,7 @@ TEST_F(LauncherStubVMTest, ABundledRuntimeWithoutItsVMIsReportedNotReplaced) {
 TEST_F(LauncherStubVMTest, RelativeVMLocationsAreIgnored) {
     options.workingDirectory = work.path();
     const std::string relativeVM = "vm" + facts::directorySeparator() + facts::vmLibraryFileName();
-    place(noEntryLibraryPath(), work.path() + facts::directorySeparator() + relativeVM);
+    place(noEntryLibraryPath(), inWork(relativeVM));
     place(noEntryLibraryPath(), work.path() + "/jdk" + facts::javaHomeLayouts().front());
     options.env["JAVA_HOME"] = "jdk";
     options.env["MIROBANTH_JVM"] = relativeVM;
@@ -154,8 +158,7 @@ TEST_F(LauncherStubVMTest, RelativeVMLocationsAreIgnored) {
 // Windows the system's loader already fails to find the launcher's libraries
 // in such a folder.)
 TEST_F(LauncherStubVMTest, AProductFolderHoldingThePathListSeparatorNeverStartsAVM) {
-    const std::string folder =
-        product.path() + facts::directorySeparator() + "x" + facts::pathListSeparator() + "y";
+    const std::string folder = inProduct("x" + facts::pathListSeparator() + "y");
     fs::copy(fs::u8path(MIROBANTH_PRODUCT_DIR), fs::u8path(folder), fs::copy_options::recursive);
     options.workingDirectory = work.path();
     options.args = {folder + "/" + programFileName("Tintavel64-Console")};
@@ -172,11 +175,7 @@ protected:
         LauncherStubVMTest::SetUp();
         for (std::string variant : {"", "-Console"})
             copyProgram("Tintavel64" + variant, product.path(), "jEdit" + variant);
-        options.env[facts::userConfigVariable()] =
-            work.path() + facts::directorySeparator() + "config";
-    }
-    std::string inProduct(const std::string& entry) const {
-        return product.path() + facts::directorySeparator() + entry;
+        options.env[facts::userConfigVariable()] = inWork("config");
     }
     void describe(const std::string& more) {
         product.write("jEdit.cfg", "main-class = org.example.App\n" + more);
@@ -190,7 +189,7 @@ protected:
     // stub VM where the layout puts it.
     std::string javaHome(const std::string& name, const std::string& version) const {
         work.write(name + "/release", "JAVA_VERSION=\"" + version + "\"\n");
-        const std::string home = work.path() + facts::directorySeparator() + name;
+        const std::string home = inWork(name);
         place(stubVMPath(), home + facts::javaHomeLayouts().front());
         return home;
     }
@@ -213,7 +212,6 @@ TEST_F(DescribedLauncherTest, RunsTheProductQuietlyWithItsAndItsUsersOptions) {
     for (const char* added : {"-Xmx512m", "-Dapp.home=", "-Xmx2g"}) expected.push_back(added);
     expected[9] += product.path();
     for (const char* launcher : {"jEdit-Console", "jEdit"}) {
-        fs::remove(fs::u8path(recordFile));
         ChildResult result = start(launcher, {"My File"});
         EXPECT_EQ(result.status, 0) << launcher << result.err;
         EXPECT_EQ(result.out, "") << launcher;
@@ -269,7 +267,7 @@ TEST_F(DescribedLauncherTest, TheClassDataArchiveLivesInTheUsersCacheFolder) {
     options.env["JAVA_HOME"] = javaHome("jdk17", "17.0.1");
     const fs::path vm = fs::u8path(*options.env["JAVA_HOME"] + facts::javaHomeLayouts().front());
     place(noEntryLibraryPath(), (vm.parent_path() / "classes.jsa").u8string());
-    const std::string cache = work.path() + facts::directorySeparator() + "cache";
+    const std::string cache = inWork("cache");
     options.env[facts::userCacheVariable()] = cache;
     describe("class-path = lib/app.jar\n");
     const std::string folder =
@@ -279,7 +277,6 @@ TEST_F(DescribedLauncherTest, TheClassDataArchiveLivesInTheUsersCacheFolder) {
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].rfind(folder + "classes-", 0), 0u) << written[0];
     EXPECT_EQ(written[0].find(".tmp.jsa", folder.size() + 24), written[0].size() - 8) << written[0];
-    fs::remove(fs::u8path(recordFile));
     EXPECT_EQ(start("jEdit").status, 0);
     EXPECT_EQ(recorded("option -XX:SharedArchiveFile="),
               Lines{written[0].substr(0, folder.size() + 24) + ".jsa"});
@@ -299,7 +296,6 @@ TEST_F(DescribedLauncherTest, TheFirstJavaThatIsNewEnoughRuns) {
     EXPECT_TRUE(holds(fitting.out, "jEdit: Java 17 in " + java17 + " is used")) << fitting.out;
 
     describe("java-min = 99\n");
-    fs::remove(fs::u8path(recordFile));
     ChildResult none = start("jEdit-Console");
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err.rfind("jEdit: jEdit needs Java 99 or later. Found: Java 11 in " + java11 +
