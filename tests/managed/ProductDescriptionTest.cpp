@@ -50,9 +50,8 @@ class FaultyDescriptionTest : public ProductDescriptionTest,
 
 TEST_P(FaultyDescriptionTest, IsToldWithItsFileAndLine) {
     const Fault& fault = GetParam();
-    const std::string where =
-        fault.line ? file + ", line " + std::to_string(fault.line) + ": " : file + ": ";
-    std::string expected = where + fault.fault;
+    std::string expected =
+        (fault.line ? file + ", line " + std::to_string(fault.line) : file) + ": " + fault.fault;
     const std::string marker = "<folder>/";
     if (auto at = expected.find(marker); at != std::string::npos)
         expected.replace(at, marker.size(), folder.path() + facts::directorySeparator());
