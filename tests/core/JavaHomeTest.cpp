@@ -13,10 +13,9 @@ using os::System;
 
 // The layouts of a home, most likely first.
 std::vector<std::string> layouts(System system) {
-    if (system == System::Windows) {
+    if (system == System::Windows)
         return {"jre/bin/client/jvm.dll", "jre/bin/server/jvm.dll", "bin/server/jvm.dll",
                 "bin/client/jvm.dll"};
-    }
     const std::string processor = os::jdk8ProcessorFolder();
     return {"lib/server/libjvm.so", "jre/lib/" + processor + "/server/libjvm.so",
             "lib/" + processor + "/server/libjvm.so", "jre/lib/server/libjvm.so"};
