@@ -97,7 +97,7 @@ jint JNICALL CallIntMethodV(JNIEnv*, jobject target, jmethodID method, va_list) 
 }
 
 jstring JNICALL NewString(JNIEnv*, const jchar* characters, jsize length) {
-    record("NewString " + hexUnits(characters, length));
+    record("NewString " + hexUnits(characters, static_cast<std::size_t>(length)));
     return handle<jstring>("string");
 }
 
