@@ -142,14 +142,12 @@ ChildResult runChild(const ChildOptions& options) {
                       &written, nullptr);
         CloseHandle(in.write);
         const ULONGLONG deadline = GetTickCount64() + 1000ull * options.timeoutSeconds;
-        DWORD waited = WAIT_TIMEOUT;
-        while (waited == WAIT_TIMEOUT && GetTickCount64() < deadline) {
+        DWORD waited;
+        do {
+            waited = WaitForSingleObject(process.hProcess, 10);
             drain(out.read, result.out);
             drain(err.read, result.err);
-            waited = WaitForSingleObject(process.hProcess, 10);
-        }
-        drain(out.read, result.out);
-        drain(err.read, result.err);
+        } while (waited == WAIT_TIMEOUT && GetTickCount64() < deadline);
         if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
