@@ -2,9 +2,6 @@
 
 #include <regex>
 
-#include "ChildProcess.h"
-#include "SystemFacts.h"
-
 namespace mirobanth::test {
 
 const std::string SYSTEM_FOLDER = binaryDirectory() + facts::directorySeparator() + "system/";

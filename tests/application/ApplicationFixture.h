@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "ChildProcess.h"
 #include "CommandLine.h"
@@ -28,10 +27,8 @@ protected:
         environment.set("PROCESSOR_ARCHITECTURE", "amd64");
         environment.set("USERNAME", "ana");
         environment.set("PATH", "/usr/bin");
-        environment.remove("MIROBANTH_SILENT");
-        environment.remove("MIROBANTH");
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
+        for (const char* name : {"MIROBANTH_SILENT", "MIROBANTH", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(name);
     }
 
     EnvironmentVariables environment;

@@ -1,11 +1,9 @@
 #include "ManagedTestSupport.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "SystemFacts.h"
+#include "stubvm/StubRecorder.h"
 
 namespace mirobanth::test {
 
@@ -96,14 +94,7 @@ std::vector<std::string> recordedCalls(const std::string& recordFile, const std:
 }
 
 std::string hexUnits(const std::u16string& text) {
-    std::string result;
-    for (char16_t unit : text) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit));
-        if (!result.empty()) result += ' ';
-        result += hex;
-    }
-    return result;
+    return stubvm::hexUnits(text.data(), text.size());
 }
 
 std::map<std::string, std::optional<std::string>> cleanLauncherEnvironment() {

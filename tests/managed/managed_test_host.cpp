@@ -14,18 +14,11 @@ using mirobanth::managed::Managed;
 
 namespace {
 
-// This program, then the arguments from index first on.
-std::vector<char*> commandLine(int argc, char** argv, int first) {
-    std::vector<char*> arguments{argv[0]};
-    for (int i = first; i < argc; ++i) arguments.push_back(argv[i]);
-    arguments.push_back(nullptr);
-    return arguments;
-}
-
+// Its command line: this program, then the ARGUMENTs and argv's closing null.
 int java(int argc, char** argv) {
-    std::vector<char*> arguments = commandLine(argc, argv, 4);
-    return Managed::java(argv[2], argv[3], static_cast<int>(arguments.size()) - 1,
-                         arguments.data());
+    std::vector<char*> arguments{argv[0]};
+    arguments.insert(arguments.end(), argv + 4, argv + argc + 1);
+    return Managed::java(argv[2], argv[3], argc - 3, arguments.data());
 }
 
 int updates(char** argv) {

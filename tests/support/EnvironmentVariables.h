@@ -15,7 +15,7 @@ class EnvironmentVariables {
 public:
     EnvironmentVariables() = default;
     ~EnvironmentVariables() {
-        for (const auto& [name, value] : saved) apply(name, value);
+        for (const auto& [name, value] : saved) system::setEnvironment(name, value);
     }
     EnvironmentVariables(const EnvironmentVariables&) = delete;
     EnvironmentVariables& operator=(const EnvironmentVariables&) = delete;
@@ -25,13 +25,9 @@ public:
 
 private:
     void change(const std::string& name, const std::optional<std::string>& value) {
-        if (!saved.count(name)) {
-            const char* old = std::getenv(name.c_str());
-            saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
-        }
-        apply(name, value);
-    }
-    static void apply(const std::string& name, const std::optional<std::string>& value) {
+        const char* old = std::getenv(name.c_str());
+        // What the test found is kept; later changes leave it alone.
+        saved.try_emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
         system::setEnvironment(name, value);
     }
 

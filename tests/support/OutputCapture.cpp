@@ -52,10 +52,7 @@ std::string OutputCapture::restore(Stream& stream) {
 CapturedOutput OutputCapture::stop() {
     flushAll();
     active = false;
-    CapturedOutput result;
-    result.out = restore(out);
-    result.err = restore(err);
-    return result;
+    return {restore(out), restore(err)};
 }
 
 }  // namespace mirobanth::test

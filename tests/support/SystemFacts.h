@@ -10,7 +10,12 @@ namespace mirobanth::test::facts {
 // The separator of PATH and of the VM's class and library paths.
 std::string pathListSeparator();
 // The entries joined with that separator.
-std::string pathList(const std::vector<std::string>& entries);
+inline std::string pathList(const std::vector<std::string>& entries) {
+    std::string list;
+    for (const std::string& entry : entries)
+        list += (list.empty() ? "" : pathListSeparator()) + entry;
+    return list;
+}
 // The separator between a folder and the entry below it.
 std::string directorySeparator();
 // The look-and-feel class the launcher names as the system's own, without a

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace mirobanth::test {
@@ -19,9 +20,7 @@ std::vector<std::string> lines(const std::string& text) {
 
 std::string fileText(const std::string& path) {
     std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> fileLines(const std::string& path) { return lines(fileText(path)); }

@@ -1,9 +1,5 @@
 // A loadable library without JNI_CreateJavaVM, for the launcher's test of a
-// library that is not a Java VM.
-#if defined(_WIN32)
-#    define NO_ENTRY_EXPORT __declspec(dllexport)
-#else
-#    define NO_ENTRY_EXPORT __attribute__((visibility("default")))
-#endif
+// library that is not a Java VM: it exports a function of its own instead.
+#include <jni.h>
 
-extern "C" NO_ENTRY_EXPORT int mirobanthNoVirtualMachineHere() { return 42; }
+extern "C" JNIEXPORT int mirobanthNoVirtualMachineHere() { return 42; }

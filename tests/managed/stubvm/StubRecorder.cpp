@@ -1,6 +1,5 @@
 #include "StubRecorder.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -21,17 +20,6 @@ bool isListed(const char* variable, const std::string& name) {
     while (std::getline(entries, entry, ','))
         if (entry == name) return true;
     return false;
-}
-
-std::string hexUnits(const jchar* characters, jsize length) {
-    std::string text;
-    for (jsize i = 0; i < length; ++i) {
-        char unit[8];
-        std::snprintf(unit, sizeof unit, "%04X", static_cast<unsigned>(characters[i]));
-        if (i > 0) text += ' ';
-        text += unit;
-    }
-    return text;
 }
 
 }  // namespace stubvm

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <jni.h>
-
+#include <cstddef>
+#include <cstdio>
 #include <string>
 
 namespace stubvm {
@@ -13,7 +13,18 @@ void record(const std::string& line);
 // Whether name is one of the comma-separated entries of the variable.
 bool isListed(const char* variable, const std::string& name);
 
-// The UTF-16 units as four-digit upper-case hex numbers separated by blanks.
-std::string hexUnits(const jchar* characters, jsize length);
+// UTF-16 units as the stub records them: four-digit upper-case hex numbers
+// separated by blanks. The tests spell their expected records with it too.
+template <typename Unit>
+std::string hexUnits(const Unit* units, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        char unit[8];
+        std::snprintf(unit, sizeof unit, "%04X", static_cast<unsigned>(units[i]));
+        if (i > 0) text += ' ';
+        text += unit;
+    }
+    return text;
+}
 
 }  // namespace stubvm

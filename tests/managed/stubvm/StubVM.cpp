@@ -27,30 +27,19 @@
 
 namespace stubvm { namespace {
 
-// Every class, method, string or exception the stub hands out is one of
-// these, kept until the library is unloaded.
-struct FakeObject {
-    std::string description;
-};
-
-std::deque<FakeObject>& objects() {
-    static std::deque<FakeObject> all;
-    return all;
-}
-
-FakeObject* make(const std::string& description) {
-    objects().push_back({description});
-    return &objects().back();
-}
+// Every class, method, string or exception the stub hands out is the address
+// of its description, kept until the library is unloaded.
+std::deque<std::string> descriptions;
 
 template <typename Handle>
 Handle handle(const std::string& description) {
-    return reinterpret_cast<Handle>(make(description));
+    descriptions.push_back(description);
+    return reinterpret_cast<Handle>(&descriptions.back());
 }
 
 template <typename Handle>
 const std::string& describe(Handle handle) {
-    return reinterpret_cast<FakeObject*>(handle)->description;
+    return *reinterpret_cast<const std::string*>(handle);
 }
 
 jthrowable pending = nullptr;
@@ -97,7 +86,7 @@ jint JNICALL CallIntMethodV(JNIEnv*, jobject target, jmethodID method, va_list) 
 }
 
 jstring JNICALL NewString(JNIEnv*, const jchar* characters, jsize length) {
-    record("NewString " + hexUnits(characters, length));
+    record("NewString " + hexUnits(characters, static_cast<std::size_t>(length)));
     return handle<jstring>("string");
 }
 

@@ -10,10 +10,10 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "ChildProcess.h"
+#include "TestSystem.h"
 
 namespace mirobanth::test {
 
@@ -25,12 +25,7 @@ namespace {
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
-    for (const auto& [name, value] : options.env) {
-        if (value)
-            setenv(name.c_str(), value->c_str(), 1);
-        else
-            unsetenv(name.c_str());
-    }
+    for (const auto& [name, value] : options.env) system::setEnvironment(name, value);
     if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
         _exit(126);
     std::vector<char*> argv;
@@ -53,15 +48,11 @@ int decodeStatus(int raw) {
 class SigpipeBlock {
 public:
     SigpipeBlock() {
-        sigset_t pipeOnly;
         sigemptyset(&pipeOnly);
         sigaddset(&pipeOnly, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeOnly, &previous);
     }
     ~SigpipeBlock() {
-        sigset_t pipeOnly;
-        sigemptyset(&pipeOnly);
-        sigaddset(&pipeOnly, SIGPIPE);
         const timespec now{0, 0};
         while (sigtimedwait(&pipeOnly, nullptr, &now) == SIGPIPE) {
         }
@@ -72,6 +63,7 @@ public:
     const sigset_t& before() const { return previous; }
 
 private:
+    sigset_t pipeOnly;
     sigset_t previous;
 };
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <map>
 #include <stdexcept>
 
@@ -15,7 +14,6 @@ namespace mirobanth::test {
 
 namespace {
 
-using system::narrow;
 using system::widen;
 
 // One argument as the C runtime's command-line splitting reads it back:
@@ -48,12 +46,10 @@ std::wstring commandLine(const std::vector<std::string>& args) {
     return line;
 }
 
-// Variable names on Windows ignore case.
+// Variable names on Windows ignore case, compared as upper case.
 struct NameOrder {
     bool operator()(const std::wstring& a, const std::wstring& b) const {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](wchar_t x, wchar_t y) { return std::towupper(x) < std::towupper(y); });
+        return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_LESS_THAN;
     }
 };
 
@@ -107,10 +103,8 @@ void drain(HANDLE from, std::string& into) {
 // Console programs end their lines with "\r\n" here; tests compare lines.
 std::string withLineFeeds(const std::string& text) {
     std::string result;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        result += text[i];
-    }
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text.compare(i, 2, "\r\n") != 0) result += text[i];
     return result;
 }
 
@@ -148,14 +142,12 @@ ChildResult runChild(const ChildOptions& options) {
                       &written, nullptr);
         CloseHandle(in.write);
         const ULONGLONG deadline = GetTickCount64() + 1000ull * options.timeoutSeconds;
-        DWORD waited = WAIT_TIMEOUT;
-        while (waited == WAIT_TIMEOUT && GetTickCount64() < deadline) {
+        DWORD waited;
+        do {
+            waited = WaitForSingleObject(process.hProcess, 10);
             drain(out.read, result.out);
             drain(err.read, result.err);
-            waited = WaitForSingleObject(process.hProcess, 10);
-        }
-        drain(out.read, result.out);
-        drain(err.read, result.err);
+        } while (waited == WAIT_TIMEOUT && GetTickCount64() < deadline);
         if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);

@@ -29,14 +29,8 @@ BOOL CALLBACK collectButton(HWND child, LPARAM buttons) {
 }
 
 int buttonOf(MessageBoxAnswerer::Answer answer) {
-    switch (answer) {
-        case MessageBoxAnswerer::Answer::Ok:
-            return IDOK;
-        case MessageBoxAnswerer::Answer::Retry:
-            return IDRETRY;
-        default:
-            return IDCANCEL;
-    }
+    if (answer == MessageBoxAnswerer::Answer::Ok) return IDOK;
+    return answer == MessageBoxAnswerer::Answer::Retry ? IDRETRY : IDCANCEL;
 }
 
 }  // namespace

@@ -21,17 +21,12 @@ public:
                             &key, nullptr) == ERROR_SUCCESS)
             RegCloseKey(key);
     }
-    // Stores the bytes as they are: a string value's terminating zero is
-    // part of them when the test wants one.
+    // Stores the bytes as they are, creating the key: a string value's
+    // terminating zero is part of them when the test wants one.
     static void setValue(const std::string& path, const std::string& name,
                          const std::string& bytes) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                            &key, nullptr) != ERROR_SUCCESS)
-            return;
-        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
-                       static_cast<DWORD>(bytes.size()));
-        RegCloseKey(key);
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), name.c_str(), REG_SZ, bytes.data(),
+                        static_cast<DWORD>(bytes.size()));
     }
     // A complete installation under the key: its current version and RuntimeLib.
     static void install(const std::string& path, const std::string& version,

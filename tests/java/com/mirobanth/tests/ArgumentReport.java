@@ -8,8 +8,6 @@ import java.io.PrintStream;
  * empty argument exactly.
  */
 public final class ArgumentReport {
-    private ArgumentReport() {}
-
     public static void main(String[] args) throws Exception {
         PrintStream out = new PrintStream(System.out, true, "UTF-8");
         out.println("count=" + args.length);

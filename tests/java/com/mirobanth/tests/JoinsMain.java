@@ -6,20 +6,16 @@ package com.mirobanth.tests;
  * VM's other threads.
  */
 public final class JoinsMain {
-    private JoinsMain() {}
-
     public static void main(String[] args) {
         final Thread main = Thread.currentThread();
-        Thread watcher = new Thread(new Runnable() {
-            public void run() {
-                try {
-                    main.join();
-                } catch (InterruptedException stopped) {
-                    return;
-                }
-                System.out.println("main thread ended");
-                System.out.flush();
+        Thread watcher = new Thread(() -> {
+            try {
+                main.join();
+            } catch (InterruptedException stopped) {
+                return;
             }
+            System.out.println("main thread ended");
+            System.out.flush();
         }, "watcher");
         watcher.start();
         System.out.println("main returns");

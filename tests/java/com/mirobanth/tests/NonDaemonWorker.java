@@ -2,19 +2,15 @@ package com.mirobanth.tests;
 
 /** main returns while a non-daemon thread still has work to finish. */
 public final class NonDaemonWorker {
-    private NonDaemonWorker() {}
-
     public static void main(String[] args) {
-        Thread worker = new Thread(new Runnable() {
-            public void run() {
-                try {
-                    Thread.sleep(800);
-                } catch (InterruptedException stopped) {
-                    return;
-                }
-                System.out.println("worker finished");
-                System.out.flush();
+        Thread worker = new Thread(() -> {
+            try {
+                Thread.sleep(800);
+            } catch (InterruptedException stopped) {
+                return;
             }
+            System.out.println("worker finished");
+            System.out.flush();
         }, "worker");
         worker.setDaemon(false);
         worker.start();

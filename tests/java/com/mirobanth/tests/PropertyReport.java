@@ -2,8 +2,6 @@ package com.mirobanth.tests;
 
 /** Prints the system properties named as arguments, one "name=value" a line. */
 public final class PropertyReport {
-    private PropertyReport() {}
-
     public static void main(String[] args) {
         for (String name : args) {
             System.out.println(name + "=" + System.getProperty(name, "<unset>"));

@@ -2,8 +2,6 @@ package com.mirobanth.tests;
 
 /** A main method that ends with an exception nobody catches. */
 public final class ThrowingMain {
-    private ThrowingMain() {}
-
     public static void main(String[] args) {
         throw new IllegalStateException("thrown by main");
     }

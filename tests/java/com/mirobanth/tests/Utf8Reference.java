@@ -11,8 +11,6 @@ import java.nio.charset.StandardCharsets;
  * each, on one line of standard output.
  */
 public final class Utf8Reference {
-    private Utf8Reference() {}
-
     public static void main(String[] args) throws IOException {
         BufferedReader in =
                 new BufferedReader(new InputStreamReader(System.in, StandardCharsets.US_ASCII));

@@ -2,8 +2,6 @@ package com.mirobanth.tests;
 
 /** A main method that takes one string instead of a string array. */
 public final class WrongMain {
-    private WrongMain() {}
-
     public static void main(String argument) {
         System.out.println("never called with " + argument);
     }
