@@ -146,19 +146,6 @@ TEST_F(LauncherTest, ASilentDisplayDelaysTheAlertBriefly) {
     }
 }
 
-TEST_F(LauncherTest, NoJavaRuntimeAtJavaHome) {
-    options.env["JAVA_HOME"] = product + "/no-java";
-    ChildResult result = start("Tintavel64-Console");
-    EXPECT_EQ(result.status, 1);
-    const std::string expected = product + "/no-java/lib/server/libjvm.so";
-    EXPECT_EQ(linesAfter(result.out, "Tintavel: com/mirobanth/tintavel/Tintavel"),
-              concatenated({hookupLines(classPath, libraryPath),
-                            {"Tintavel: JAVA_HOME is used as JRE base path",
-                             "Tintavel: " + expected, "Tintavel: No shared library found"},
-                            FINALIZED}));
-    EXPECT_EQ(result.err, missingLibraryError(expected));
-}
-
 // The command in a mount namespace of its own where /usr/lib/jvm is empty: a
 // machine without Java, since java on PATH then leads nowhere too.
 Lines withoutJava(const Lines& command) {
