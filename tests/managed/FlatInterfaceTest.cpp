@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "FailingStreams.h"
 #include "ManagedTestSupport.h"
 #include "OutputCapture.h"
@@ -144,33 +142,6 @@ TEST_F(ManagedCHostTest, SelfTestEndsInTheClassNotFoundPath) {
               "mbManagedTest: Class not found - com.mirobanth.sample.SampleApp\n" +
                   facts::alertTrace("mbManagedTest", "Class not found") +
                   "<ConsoleTypeC>: @mbManagedDelete - ManagedTypeC handle is NULL\n");
-}
-
-// Every way the VM library can be unusable: its message, the loader's
-// reason, the launch2 warning, the alert and the exit status 1.
-TEST_F(ManagedCHostTest, UnusableVMLibrariesExitWithOne) {
-    TemporaryFolder folder;
-    std::string missing = folder.path() + "/" + facts::vmLibraryFileName();
-    std::string text = folder.write("text/" + facts::vmLibraryFileName(), "plain text\n");
-    struct Case {
-        std::string library, message, warning;
-    };
-    for (const Case& unusable :
-         {Case{missing, "JavaTests: No shared library found",
-               "JavaTests: File not found - " + missing + "\nJavaTests: Cannot load " + missing +
-                   ": " + facts::missingLibraryReason(missing) + "\n"},
-          Case{text, "JavaTests: No shared library found",
-               "JavaTests: Cannot load " + text + ": " + facts::notALibraryReason(text) + "\n"},
-          Case{noEntryLibraryPath(),
-               "JavaTests: Shared library does not contain method JNI_CreateJavaVM", ""}}) {
-        options.env["MIROBANTH_JVM"] = unusable.library;
-        ChildResult result =
-            host({"launch", "JavaTests", "com/mirobanth/tests/ExitWith", "return"});
-        EXPECT_EQ(result.status, 1) << unusable.library;
-        Lines out = lines(result.out);
-        EXPECT_NE(std::find(out.begin(), out.end(), unusable.message), out.end()) << result.out;
-        EXPECT_EQ(result.err, unusable.warning + noVMError("JavaTests"));
-    }
 }
 
 }}  // namespace mirobanth::test

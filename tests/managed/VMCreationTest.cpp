@@ -149,14 +149,6 @@ TEST_F(VMCreationTest, JavaHomeFindsTheModularLayoutAndWinsOverTheOverride) {
     EXPECT_EQ(environment.options().size(), 8u);
 }
 
-TEST_F(VMCreationTest, JavaHomeFindsTheJdk8Layout) {
-    std::string home = javaHomeWithLibraryAt(facts::javaHomeLayouts().at(1));
-    environment.set("JAVA_HOME", home);
-    launch({"program"});
-    EXPECT_EQ(managed->getJvmLibraryPath(), home + facts::javaHomeLayouts().at(1));
-    EXPECT_EQ(environment.options().size(), 8u);
-}
-
 // Quotes, as a Windows command line puts them, are no part of any layout.
 TEST_F(VMCreationTest, AQuotedJavaHomeIsSearchedWithoutItsQuotes) {
     std::string home = javaHomeWithLibraryAt(facts::javaHomeLayouts().back());

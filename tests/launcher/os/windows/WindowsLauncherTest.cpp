@@ -70,26 +70,6 @@ TEST_F(WindowsLauncherTest, TheRegistrysRuntimeLibIsTheVMBothLaunchersRun) {
     }
 }
 
-// No registry key: the product's own runtime is the VM, and no box asks the
-// user for a Java that is not needed. A box would hold the launcher until its
-// time ran out, and the installation problem would leave its line on
-// standard error.
-TEST_F(WindowsLauncherTest, ABundledRuntimeRunsBothLaunchersWithoutRegistryOrBox) {
-    const std::string vm = product + "\\runtime\\bin\\server\\jvm.dll";
-    fs::create_directories(fs::u8path(vm).parent_path());
-    fs::copy_file(fs::u8path(stubVMPath()), fs::u8path(vm));
-    for (const char* launcher : {"Tintavel64-Console", "Tintavel64"}) {
-        SCOPED_TRACE(launcher);
-        fs::remove(fs::u8path(recordFile));
-        ChildResult result = start(launcher);
-        EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(result.err, "");
-        EXPECT_EQ(linesAfter(result.out, "Tintavel: No security policy used"),
-                  launchLines({"Tintavel: Bundled Java runtime is used", "Tintavel: " + vm}, vm));
-        EXPECT_EQ(recorded("CallStaticVoidMethod ").size(), 1u);
-    }
-}
-
 // Without Java the user sees one box, the installation problem (a second box,
 // unanswered, would hold the launcher), and the launcher exits with 1.
 TEST_F(WindowsLauncherTest, WithoutJavaBothLaunchersShowWhatIsMissing) {
