@@ -1,9 +1,12 @@
+// The application object: its construction, properties, lifecycle and delegate.
+#include <mirobanth/application/ApplicationDelegate.h>
 #include <mirobanth/application/platform/Platform.h>
 
 #include <cstdlib>
 #include <memory>
 
 #include "ApplicationFixture.h"
+#include "TextLines.h"
 
 namespace mirobanth::test { namespace {
 
@@ -180,6 +183,174 @@ TEST_F(ApplicationPropertiesTest, ThePlatformOutlivesEveryApplication) {
         });
     }
     EXPECT_EQ(kept->getPathSeparator(), facts::pathListSeparator());
+}
+
+using ApplicationLaunchTest = ApplicationTest;
+
+TEST_F(ApplicationLaunchTest, LaunchReturnsTheExitValueAndDestroysTheObject) {
+    int untouched = 0, zero = 0;
+    auto output = capture([&] {
+        untouched = Application::launch(new Application("A", 0, nullptr));
+        auto* application = new Application("B", 0, nullptr);
+        application->setExitValue(0);
+        zero = Application::launch(application);
+    });
+    EXPECT_EQ(untouched, 1);
+    EXPECT_EQ(zero, 0);
+    EXPECT_NE(output.out.find("A: No delegate used\nA: <FINALIZE>\n"), std::string::npos);
+    EXPECT_NE(output.out.find("B: No delegate used\nB: <FINALIZE>\n"), std::string::npos);
+}
+
+TEST_F(ApplicationLaunchTest, SignalsAndShutdownOnlyReport) {
+    auto output = capture([] {
+        Application::signalEvent(1);
+        Application::signalEvent(2);
+        Application::signalEvent(0);
+        Application::shutdown();
+    });
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err,
+              "signal\nSIGNAL1\nsignal\nSIGNAL_UNKNOWN\nsignal\nSIGNAL_UNKNOWN\nshutdown\n");
+}
+
+TEST_F(ApplicationLaunchTest, LifecycleAnnouncementsAndRegistryStandIns) {
+    std::unique_ptr<Application> application;
+    capture([&] { application.reset(new Application("Demo", 0, nullptr)); });
+    int removed = 0;
+    auto output = capture([&] {
+        application->create();
+        application->start();
+        application->stop();
+        application->exit();
+        Application::addApplication(application.get());
+        removed = Application::removeApplication(application.get());
+        application->daemonLogic();
+        application->displayLaunchTime();
+    });
+    EXPECT_EQ(output.out,
+              "Demo: <CREATE>\nDemo: <START>\nDemo: <STOP>\nDemo: <EXIT>\nDemo not added\n");
+    EXPECT_EQ(output.err, "Function not implemented\nFunction not implemented\n");
+    EXPECT_EQ(removed, 1);
+
+    core::Console::enableSilent(true);
+    auto silent = capture([&] {
+        application->start();
+        Application::addApplication(application.get());
+        Application::signalEvent(1);
+        Application::shutdown();
+    });
+    EXPECT_EQ(silent.out + silent.err, "");
+    application.reset();
+}
+
+TEST_F(ApplicationLaunchTest, CreateApplicationBuildsAndKeepsAnUnknownProgram) {
+    auto output = capture([] { Application::createApplication("Demo"); });
+    EXPECT_EQ(withoutSplash(output.out, "Demo"),
+              "Demo: Argument 0 = Unknown\n"
+              "Demo: PATH=" +
+                  extendedPath() +
+                  "\nDemo: No delegate used\n"
+                  "Demo not added\n");
+}
+
+// A program whose path has a blank still runs; its arguments arrive as
+// written, quotes among them too.
+TEST(ApplicationRelaunchTest, QuotesTheProgramPathAndReturnsOne) {
+    TemporaryFolder folder;
+    std::string program = copyProgram("argument_echo", folder.path() + "/my tools", "app");
+    CommandLine line({program});
+
+    int value = 0;
+    auto output = capture([&] {
+        value = Application::relaunch(1, line.argv(), " app/application.xml  two");
+        Application::relaunch(1, line.argv(), " \"x y\" z");
+    });
+    EXPECT_EQ(value, 1);
+    EXPECT_EQ(lines(output.out), (Lines{"ran [app/application.xml] [two]", "ran [x y] [z]"}));
+
+    EXPECT_EQ(Application::relaunch(1, line.argv(), ""), 1);
+    EXPECT_EQ(Application::relaunch(0, nullptr, " x"), 1);
+}
+
+using application::ApplicationDelegate;
+
+// Records what the application told it and counts its own end.
+class RecordingDelegate : public ApplicationDelegate {
+public:
+    explicit RecordingDelegate(int* ended = nullptr, int exitValue = -1)
+        : ended(ended), exitValue(exitValue) {}
+    ~RecordingDelegate() override {
+        if (ended) ++*ended;
+    }
+    void applicationInitEvent(Application* application) override {
+        initName = application->getApplicationName();
+        sawPlatform = application->getPlatform() != nullptr;
+    }
+    void exitValueEvent(Application* application) override {
+        ++exitValueReads;
+        if (exitValue >= 0) application->setExitValue(exitValue);
+    }
+
+    int* ended;
+    int exitValue;
+    std::string initName;
+    bool sawPlatform = false;
+    int exitValueReads = 0;
+};
+
+using ApplicationDelegateTest = ApplicationTest;
+
+TEST_F(ApplicationDelegateTest, InitEventReplacesTheNoDelegateLine) {
+    RecordingDelegate delegate;
+    // The application's end leaves the delegate to its host.
+    auto output = capture([&] { Application application("Tintavel", 0, nullptr, &delegate); });
+    EXPECT_EQ(delegate.initName, "Tintavel");
+    EXPECT_TRUE(delegate.sawPlatform);
+    EXPECT_EQ(output.out.find("No delegate used"), std::string::npos);
+}
+
+TEST_F(ApplicationDelegateTest, LaunchGivesTheDelegateTheLastWordOnTheExitValue) {
+    int ended = 0;
+    auto* delegate = new RecordingDelegate(&ended, 0);
+    int status = -1;
+    capture([&] { status = Application::launch("Tintavel", 0, nullptr, delegate); });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(delegate->exitValueReads, 1);
+    EXPECT_EQ(ended, 0);  // the application's end leaves the delegate to its host
+    delete delegate;
+}
+
+TEST_F(ApplicationDelegateTest, ReplacingADelegateEndsTheOldOneOnce) {
+    int firstEnded = 0, secondEnded = 0;
+    std::unique_ptr<Application> application;
+    capture([&] { application.reset(new Application("Tintavel", 0, nullptr)); });
+    auto* second = new RecordingDelegate(&secondEnded);
+    application->setDelegate(new RecordingDelegate(&firstEnded));
+    application->setDelegate(second);
+    EXPECT_EQ(firstEnded, 1);
+    application->setDelegate(second);  // the same one again is kept, not ended
+    EXPECT_EQ(secondEnded, 0);
+    EXPECT_EQ(application->getDelegate(), second);
+    application->getExitValue();
+    EXPECT_EQ(second->exitValueReads, 1);
+
+    application->setDelegate(nullptr);
+    EXPECT_EQ(secondEnded, 1);
+    EXPECT_EQ(application->getDelegate(), nullptr);
+    EXPECT_EQ(application->getExitValue(), 1);
+    EXPECT_EQ(firstEnded, 1);
+    capture([&] { application.reset(); });
+}
+
+TEST(ApplicationDelegateBaseTest, BaseHooksWarnAboutAMissingApplication) {
+    ApplicationDelegate delegate;
+    EXPECT_EQ(delegate.getName(), "ApplicationDelegate");
+    auto output = capture([&] {
+        delegate.applicationInitEvent(nullptr);
+        delegate.exitValueEvent(nullptr);
+    });
+    EXPECT_EQ(output.err,
+              "ApplicationDelegate: NULL delegate\nApplicationDelegate: NULL delegate\n");
 }
 
 TEST(ApplicationUtilitiesTest, TextAndEnvironmentHelpers) {

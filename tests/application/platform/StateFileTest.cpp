@@ -26,9 +26,9 @@ private:
     fs::path previous;
 };
 
-class StateFileTest : public ::testing::Test {
+// Each test in a working folder of its own, in the application fixture's environment.
+class StateFileTest : public ApplicationTest {
 protected:
-    ConsoleSwitches restoreSwitches;
     TemporaryFolder root;
     WorkingFolder working{root};
 };
@@ -51,39 +51,6 @@ TEST_F(StateFileTest, TheApplicationsPathIsLowerCasedAndAnnounced) {
     auto output = capture([&] { path = application::stateFilePath("TinTavel"); });
     EXPECT_EQ(path, "..\\tintavel.state");
     EXPECT_EQ(output.out, "..\\tintavel.state\n");
-}
-
-class ApplicationStateTest : public ApplicationTest {
-protected:
-    ApplicationStateTest() {
-        capture(
-            [&] { application = std::make_unique<Application>("Demo", line.argc(), line.argv()); });
-    }
-    ~ApplicationStateTest() override {
-        capture([&] { application.reset(); });
-    }
-    const void* load() const { return application::loadApplicationState(application.get()); }
-    TemporaryFolder root;
-    WorkingFolder working{root};
-    CommandLine line{{"Demo"}};
-    std::unique_ptr<Application> application;
-};
-
-TEST_F(ApplicationStateTest, EveryWordOfTheStateFileIsAnnounced) {
-    // The same text names the file for the reader and for the writer here.
-    std::ofstream("..\\demo.state") << "window=max  mode=dark\n\n  last\n";
-    const void* loaded = this;
-    auto output = capture([&] { loaded = load(); });
-    EXPECT_EQ(loaded, nullptr);
-    EXPECT_EQ(output.out, "..\\demo.state\n-window=max\n-mode=dark\n-last\n");
-    EXPECT_EQ(output.err, "");
-}
-
-TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
-    const void* loaded = this;
-    auto output = capture([&] { loaded = load(); });
-    EXPECT_EQ(loaded, nullptr);
-    EXPECT_EQ(output.out, "..\\demo.state\nFile not found - ..\\demo.state\n");
 }
 
 TEST_F(StateFileTest, StateAnnouncesItselfAndItsPair) {
@@ -130,6 +97,37 @@ TEST_F(StateFileTest, OpenStreamsAreUsedAndClosed) {
     std::stringstream content;
     content << written.rdbuf();
     EXPECT_EQ(content.str(), "test\n");
+}
+
+class ApplicationStateTest : public StateFileTest {
+protected:
+    ApplicationStateTest() {
+        capture(
+            [&] { application = std::make_unique<Application>("Demo", line.argc(), line.argv()); });
+    }
+    ~ApplicationStateTest() override {
+        capture([&] { application.reset(); });
+    }
+    const void* load() const { return application::loadApplicationState(application.get()); }
+    CommandLine line{{"Demo"}};
+    std::unique_ptr<Application> application;
+};
+
+TEST_F(ApplicationStateTest, EveryWordOfTheStateFileIsAnnounced) {
+    // The same text names the file for the reader and for the writer here.
+    std::ofstream("..\\demo.state") << "window=max  mode=dark\n\n  last\n";
+    const void* loaded = this;
+    auto output = capture([&] { loaded = load(); });
+    EXPECT_EQ(loaded, nullptr);
+    EXPECT_EQ(output.out, "..\\demo.state\n-window=max\n-mode=dark\n-last\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(ApplicationStateTest, AMissingStateFileIsAnnouncedAfterItsPath) {
+    const void* loaded = this;
+    auto output = capture([&] { loaded = load(); });
+    EXPECT_EQ(loaded, nullptr);
+    EXPECT_EQ(output.out, "..\\demo.state\nFile not found - ..\\demo.state\n");
 }
 
 }}  // namespace mirobanth::test
