@@ -55,7 +55,8 @@ wine_session_start() {
 }
 # wine_session_display PREFIX: a private Xvfb for the prefix, started once
 # and shared by every program of the run; DISPLAY names it. It comes before
-# the prefix's first program, so that Wine's desktop lives on it.
+# the prefix's first program, so that Wine's desktop lives on it. It never
+# resets, which would refuse a program starting just as the last one left.
 wine_session_display() {
   local file="$1.display" pid number
   mkdir -p "$(dirname "$1")"
@@ -68,7 +69,7 @@ wine_session_display() {
   if [ -z "${number:-}" ]; then
     local fifo
     fifo=$(mktemp -u) && mkfifo "$fifo"
-    setsid Xvfb -displayfd 7 -nolisten tcp -screen 0 1280x1024x24 7>"$fifo" 8>&- \
+    setsid Xvfb -displayfd 7 -nolisten tcp -noreset -screen 0 1280x1024x24 7>"$fifo" 8>&- \
       </dev/null >/dev/null 2>&1 &
     pid=$!
     read -r -t 20 number <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; exit 1; }

@@ -29,13 +29,15 @@ expect_equal() {
 
 # start_private_display: a private Xvfb for this test, which ends with the
 # test's shell; DISPLAY names it. Xvfb picks a free display number itself,
-# so tests running at once never meet.
+# so tests running at once never meet. It never resets: a server that resets
+# when its last client leaves refuses the next one for a moment, and the
+# launcher's probe of the display is often that last client.
 start_private_display() {
   require Xvfb xvfb
   local fifo number
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$fifo" </dev/null >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$fifo" </dev/null >/dev/null 2>&1 &
   XVFB_PID=$!
   trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
   read -r -t 20 number <"$fifo" || { rm -f "$fifo"; fail "Xvfb did not start"; }
