@@ -168,10 +168,16 @@ TEST_F(DialogTest, MissingRuntimeShowsOneBoxThenTheDetail) {
     install("zenity", 0);
     auto output = capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), ""); });
     EXPECT_EQ(fileText(bin + "/runs"), "run\n");
-    const std::string detail = application::PlatformLinux::RUNTIME_NOT_FOUND;
+    // The first line is the one Windows users see too; the others say where
+    // the lookup went and what to do.
+    const std::string detail =
+        "Java Runtime Not Found - No Java installed ?\n"
+        "Looked for java on PATH, in /usr/lib/jvm/default-java and in /usr/lib/jvm.\n"
+        "Install a Java runtime (such as Debian's default-jre) or set JAVA_HOME to one.";
     EXPECT_EQ(arguments("zenity").back(),
               "--text=Installation problem:\n" + detail + "\n\t\t\t\t\n\t\t\t\t");
     EXPECT_EQ(arguments("zenity").at(2), "--title=Mirobanth Runtime Alert");
+    EXPECT_EQ(output.out, "");
     EXPECT_EQ(output.err, detail + "\n");
 }
 
