@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "ChildProcess.h"
-#include "ConsoleSwitches.h"
 #include "EnvironmentVariables.h"
 #include "OutputCapture.h"
 
@@ -19,7 +18,6 @@ protected:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
     }
-    ConsoleSwitches restoreSwitches;
     EnvironmentVariables environment;
     application::PlatformLinux platform;
 };
@@ -57,27 +55,6 @@ TEST_F(PlatformLinuxTest, FindsTheOpenJdkOfThisMachine) {
     auto output =
         capture([&] { EXPECT_EQ(platform.getRuntimeLibrary(), home + "/lib/server/libjvm.so"); });
     EXPECT_EQ(output.out + output.err, "");
-}
-
-// The first line is the one Windows users see too; the others say where the
-// lookup went and what to do.
-TEST_F(PlatformLinuxTest, MissingRuntimeIsReportedOnceOnTheTerminal) {
-    const std::string detail =
-        "Java Runtime Not Found - No Java installed ?\n"
-        "Looked for java on PATH, in /usr/lib/jvm/default-java and in /usr/lib/jvm.\n"
-        "Install a Java runtime (such as Debian's default-jre) or set JAVA_HOME to one.\n";
-    const std::string alert = "Mirobanth Runtime Alert: Installation problem:\n" + detail;
-    environment.set("PATH", "");
-    TemporaryFolder emptyRoot;
-    application::PlatformLinux bare(emptyRoot.path());
-    auto output = capture([&] { EXPECT_EQ(bare.getRuntimeLibrary(), ""); });
-    EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, alert + detail);
-
-    // The alert stands for a message box, which silence does not hide.
-    core::Console::enableSilent(true);
-    auto silent = capture([&] { bare.getRuntimeLibrary(); });
-    EXPECT_EQ(silent.err, alert);
 }
 
 }}  // namespace mirobanth::test

@@ -74,19 +74,20 @@ TEST_F(JavaRegistryLookupTest, ModernJavaIsFoundUnderTheJreAndTheJdkKeys) {
 }
 
 TEST_F(JavaRegistryLookupTest, EachFailingStepHasItsOwnProblem) {
-    EXPECT_EQ(lookup().problem, registry::KEY_NOT_FOUND);
+    // The problems as the user reads them, in a box and on standard error.
+    EXPECT_EQ(lookup().problem, "Register Key Not Found - No Java installed ?");
     fake.keys[JRE8];
-    EXPECT_EQ(lookup().problem, registry::NO_CURRENT_VERSION);
+    EXPECT_EQ(lookup().problem, "CurrentVersion - Failed JRE install ?");
     fake.keys[JRE8]["CurrentVersion"] = stored("1.6");
     fake.log.clear();
-    EXPECT_EQ(lookup().problem, registry::NO_VERSION_KEY);
+    EXPECT_EQ(lookup().problem, "Version Root");
     EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "read RuntimeLib"), 0);
     fake.keys[JRE8 + "\\1.6"];
     registry::Outcome outcome = lookup();
-    EXPECT_EQ(outcome.problem, registry::NO_RUNTIME_LIB);
+    EXPECT_EQ(outcome.problem, "RuntimeLib - Failed JRE install ?");
     EXPECT_EQ(outcome.library, "");
     fake.keys[JRE8 + "\\1.6"]["RuntimeLib"] = stored("");
-    EXPECT_EQ(lookup().problem, registry::NO_RUNTIME_LIB);
+    EXPECT_EQ(lookup().problem, "RuntimeLib - Failed JRE install ?");
 }
 
 // A broken Java 8 entry does not hide a modern installation, and the
