@@ -227,9 +227,4 @@ TEST_F(RealVMTest, AHandlerThatThrowsIsReportedAsTheJavaLauncherDoes) {
               "JavaTests: Static method call failed\n");
 }
 
-TEST_F(RealVMTest, JavaReturnsTheExitValue) {
-    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/ExitWith", "return"}).status, 0);
-    EXPECT_EQ(testHost({"java", "JavaTests", "com/mirobanth/tests/NoMain"}).status, 1);
-}
-
 }}  // namespace mirobanth::test
