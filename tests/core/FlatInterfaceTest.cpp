@@ -95,11 +95,4 @@ TEST(CoreCHostTest, NullTextsAreEmptyTexts) {
               "FATAL ERROR, EXITING...\n\n");
 }
 
-TEST(CoreCHostTest, SilentHostKeepsOnlyTheFatalBanner) {
-    auto result = runChild({programPath("core_c_host"), "silent-fatal"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "FATAL ERROR, EXITING...\nstopped\n");
-}
-
 }}  // namespace mirobanth::test

@@ -19,12 +19,5 @@ int main(int argc, char** argv) {
         mbConsoleDelete(console);
         mbConsoleFatal(NULL, NULL);
     }
-    if (strcmp(argv[1], "silent-fatal") == 0) {
-        ConsoleTypeC console = mbConsoleCreate("Host");
-        mbConsoleSilent(console, 1);
-        mbConsoleInfo(console, "hidden");
-        mbConsoleWarn(console, "hidden");
-        mbConsoleFatal(console, "stopped");
-    }
     return 2;
 }
