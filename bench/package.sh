@@ -11,13 +11,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# shellcheck disable=SC2046
-ensure_packages $(packages_for_preset linux) hyperfine python3
-
-rounds=${1:-20}
-runs=${2:-3}
-export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
-export MIROBANTH_SILENT=1
+start_timing "$@"
 work=$bench/package
 command=$MIROBANTH_ROOT/build/linux/bin/mirobanth-package
 
@@ -45,7 +39,7 @@ product=$work/ours/Noop
 export FLOOR_LIBRARY_PATH="-Djava.library.path=$product:$product/system/"
 export FLOOR_LOOK_AND_FEEL="-Dswing.defaultlaf=javax.swing.plaf.metal.MetalLookAndFeel"
 cd "$work"
-echo "Start-up, $rounds rounds of $runs runs each ($(nproc) processors, $("$JAVA_HOME/bin/java" -version 2>&1 | head -1))"
+timing_title
 env -u DISPLAY -u WAYLAND_DISPLAY python3 "$MIROBANTH_ROOT/bench/report.py" "$rounds" "$runs" floor \
   "mirobanth-package=$product/Noop-Console" \
   "mirobanth-package, class-data off=$work/ours-no-class-data/Noop-Console" \

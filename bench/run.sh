@@ -12,13 +12,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# shellcheck disable=SC2046
-ensure_packages $(packages_for_preset linux) hyperfine python3
-
-rounds=${1:-20}
-runs=${2:-3}
-export JAVA_HOME=${JAVA_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
-export MIROBANTH_SILENT=1
+start_timing "$@"
 libjvm=$JAVA_HOME/lib/server/libjvm.so
 
 build_bench
@@ -51,7 +45,7 @@ env -u JAVA_HOME -u MIROBANTH_SILENT "$bundled/Tintavel64-Console" \
   | grep -x "Tintavel: Bundled Java runtime is used" >/dev/null \
   || { echo "$bundled/Tintavel64-Console does not take its bundled runtime" >&2; exit 1; }
 
-echo "Start-up, $rounds rounds of $runs runs each ($(nproc) processors, $("$JAVA_HOME/bin/java" -version 2>&1 | head -1))"
+timing_title
 python3 "$MIROBANTH_ROOT/bench/report.py" "$rounds" "$runs" floor \
   "launcher=$product/Tintavel64-Console" \
   "launcher, bundled runtime=env -u JAVA_HOME $bundled/Tintavel64-Console" \
